@@ -1,0 +1,136 @@
+#include "platform/UserDefaults.h"
+
+#include "BuildInfo.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+UserDefaults::UserDefaults(const QString& filePath, QObject* parent)
+    : QObject(parent), settings_(std::make_unique<QSettings>(filePath, QSettings::IniFormat)) {
+    settings_->setFallbacksEnabled(false);
+}
+
+UserDefaults::~UserDefaults() = default;
+
+QString UserDefaults::standardFilePath() {
+    const QString app = QString::fromUtf8(BuildInfo::appName);
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + u'/' + app +
+           u'/' + app + QStringLiteral(".conf");
+}
+
+void UserDefaults::registerDefaults(const QVariantMap& defaults) {
+    for (auto it = defaults.begin(); it != defaults.end(); ++it)
+        registered_.insert(it.key(), it.value());
+}
+
+QVariant UserDefaults::storedObject(const QString& key) const { return settings_->value(key); }
+
+bool UserDefaults::hasStoredValue(const QString& key) const { return settings_->contains(key); }
+
+QVariant UserDefaults::object(const QString& key) const {
+    if (settings_->contains(key))
+        return settings_->value(key);
+    return registered_.value(key);
+}
+
+bool UserDefaults::boolean(const QString& key) const {
+    if (auto v = UserDefaultsValue::toBool(settings_->value(key)))
+        return *v;
+    return UserDefaultsValue::toBool(registered_.value(key)).value_or(false);
+}
+
+qint64 UserDefaults::integer(const QString& key) const {
+    if (auto v = UserDefaultsValue::toInteger(settings_->value(key)))
+        return *v;
+    return UserDefaultsValue::toInteger(registered_.value(key)).value_or(0);
+}
+
+QString UserDefaults::string(const QString& key) const {
+    if (auto v = UserDefaultsValue::toString(settings_->value(key)))
+        return *v;
+    return UserDefaultsValue::toString(registered_.value(key)).value_or(QString());
+}
+
+void UserDefaults::setValue(const QString& key, const QVariant& value) {
+    settings_->setValue(key, value);
+    settings_->sync();
+    Q_EMIT changed(key);
+}
+
+void UserDefaults::remove(const QString& key) {
+    if (!settings_->contains(key))
+        return;
+    settings_->remove(key);
+    settings_->sync();
+    Q_EMIT changed(key);
+}
+
+QString UserDefaults::filePath() const { return settings_->fileName(); }
+
+bool UserDefaults::isReadable() const { return settings_->status() == QSettings::NoError; }
+
+namespace UserDefaultsValue {
+
+std::optional<bool> toBool(const QVariant& value) {
+    switch (value.typeId()) {
+    case QMetaType::Bool:
+        return value.toBool();
+    case QMetaType::Int:
+    case QMetaType::LongLong:
+    case QMetaType::UInt:
+    case QMetaType::ULongLong:
+        return value.toLongLong() != 0;
+    case QMetaType::QString: {
+        const QString s = value.toString().trimmed().toLower();
+        if (s == u"true" || s == u"yes" || s == u"1")
+            return true;
+        if (s == u"false" || s == u"no" || s == u"0")
+            return false;
+        return std::nullopt;
+    }
+    default:
+        return std::nullopt;
+    }
+}
+
+std::optional<qint64> toInteger(const QVariant& value) {
+    switch (value.typeId()) {
+    case QMetaType::Int:
+    case QMetaType::LongLong:
+    case QMetaType::UInt:
+        return value.toLongLong();
+    case QMetaType::Bool:
+        return value.toBool() ? 1 : 0;
+    case QMetaType::QString: {
+        bool ok = false;
+        const qint64 v = value.toString().trimmed().toLongLong(&ok);
+        if (ok)
+            return v;
+        return std::nullopt;
+    }
+    default:
+        return std::nullopt;
+    }
+}
+
+std::optional<QString> toString(const QVariant& value) {
+    switch (value.typeId()) {
+    case QMetaType::QString:
+        return value.toString();
+    case QMetaType::QStringList:
+        // An unquoted value with commas in a hand-edited file reads as a list.
+        return value.toStringList().join(u',');
+    case QMetaType::Int:
+    case QMetaType::LongLong:
+    case QMetaType::UInt:
+    case QMetaType::ULongLong:
+    case QMetaType::Double:
+    case QMetaType::Bool:
+        return value.toString();
+    default:
+        return std::nullopt;
+    }
+}
+
+} // namespace UserDefaultsValue
