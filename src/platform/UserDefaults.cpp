@@ -7,7 +7,8 @@
 #include <QStandardPaths>
 
 UserDefaults::UserDefaults(const QString& filePath, QObject* parent)
-    : QObject(parent), settings_(std::make_unique<QSettings>(filePath, QSettings::IniFormat)) {
+    : QObject(parent)
+    , settings_(std::make_unique<QSettings>(filePath, QSettings::IniFormat)) {
     settings_->setFallbacksEnabled(false);
 }
 
@@ -24,9 +25,13 @@ void UserDefaults::registerDefaults(const QVariantMap& defaults) {
         registered_.insert(it.key(), it.value());
 }
 
-QVariant UserDefaults::storedObject(const QString& key) const { return settings_->value(key); }
+QVariant UserDefaults::storedObject(const QString& key) const {
+    return settings_->value(key);
+}
 
-bool UserDefaults::hasStoredValue(const QString& key) const { return settings_->contains(key); }
+bool UserDefaults::hasStoredValue(const QString& key) const {
+    return settings_->contains(key);
+}
 
 QVariant UserDefaults::object(const QString& key) const {
     if (settings_->contains(key))
@@ -66,9 +71,13 @@ void UserDefaults::remove(const QString& key) {
     Q_EMIT changed(key);
 }
 
-QString UserDefaults::filePath() const { return settings_->fileName(); }
+QString UserDefaults::filePath() const {
+    return settings_->fileName();
+}
 
-bool UserDefaults::isReadable() const { return settings_->status() == QSettings::NoError; }
+bool UserDefaults::isReadable() const {
+    return settings_->status() == QSettings::NoError;
+}
 
 namespace UserDefaultsValue {
 
