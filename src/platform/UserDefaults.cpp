@@ -3,6 +3,7 @@
 #include "BuildInfo.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 
@@ -57,7 +58,20 @@ QString UserDefaults::string(const QString& key) const {
     return UserDefaultsValue::toString(registered_.value(key)).value_or(QString());
 }
 
+void UserDefaults::preserveDamagedFile() {
+    if (preserved_ || settings_->status() != QSettings::FormatError)
+        return;
+    preserved_ = true;
+    const QString path = settings_->fileName();
+    QString copy = path + QStringLiteral(".damaged");
+    for (int n = 1; QFileInfo::exists(copy); ++n)
+        copy = path + QStringLiteral(".damaged-%1").arg(n);
+    if (QFile::copy(path, copy))
+        Q_EMIT damagedFilePreserved(copy);
+}
+
 void UserDefaults::setValue(const QString& key, const QVariant& value) {
+    preserveDamagedFile();
     settings_->setValue(key, value);
     settings_->sync();
     Q_EMIT changed(key);
@@ -66,6 +80,7 @@ void UserDefaults::setValue(const QString& key, const QVariant& value) {
 void UserDefaults::remove(const QString& key) {
     if (!settings_->contains(key))
         return;
+    preserveDamagedFile();
     settings_->remove(key);
     settings_->sync();
     Q_EMIT changed(key);

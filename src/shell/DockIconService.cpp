@@ -2,7 +2,8 @@
 
 #include <QWidget>
 
-DockIconService::DockIconService(QObject* parent) : QObject(parent) {}
+DockIconService::DockIconService(QObject* parent)
+    : QObject(parent) {}
 
 void DockIconService::start() {}
 
