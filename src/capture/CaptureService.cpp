@@ -14,7 +14,9 @@ CaptureService::CaptureError::CaptureError(Code code)
 
 CaptureService::CaptureService(Screens& screens, ScreenCapturePermission& permission,
                                ScreenFrames& frames)
-    : screens_(screens), permission_(permission), frames_(frames) {}
+    : screens_(screens)
+    , permission_(permission)
+    , frames_(frames) {}
 
 QCoro::Task<QImage> CaptureService::capture(ScreenSelection selection) const {
     if (!permission_.preflight())
@@ -45,4 +47,6 @@ QCoro::Task<QImage> CaptureService::capture(ScreenSelection selection) const {
     co_return image;
 }
 
-void CaptureService::openScreenRecordingSettings() const { permission_.openSettings(); }
+void CaptureService::openScreenRecordingSettings() const {
+    permission_.openSettings();
+}

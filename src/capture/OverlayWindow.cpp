@@ -4,7 +4,8 @@
 
 #include <QVBoxLayout>
 
-OverlayWindow::OverlayWindow(const QRect& displayGeometry, SelectionView* view) : view_(view) {
+OverlayWindow::OverlayWindow(const QRect& displayGeometry, SelectionView* view)
+    : view_(view) {
     if (isWindowedForDebugging()) {
         setWindowTitle(QStringLiteral("Inkharbor overlay"));
     } else {

@@ -1,6 +1,7 @@
 #include "capture/ScreenFrames.h"
 
-ScreenFrames::ScreenFrames(Screens& screens) : screens_(screens) {}
+ScreenFrames::ScreenFrames(Screens& screens)
+    : screens_(screens) {}
 
 void ScreenFrames::freeze(const QList<DisplayInfo>& displays) {
     frames_.clear();
@@ -16,4 +17,6 @@ QImage ScreenFrames::frame(quint32 displayId) const {
     return it == frames_.end() ? QImage() : it->second;
 }
 
-void ScreenFrames::clear() { frames_.clear(); }
+void ScreenFrames::clear() {
+    frames_.clear();
+}

@@ -12,7 +12,10 @@
 
 SelectionOverlayController::SelectionOverlayController(Screens& screens, ScreenFrames& frames,
                                                        WindowFocus& focus, QObject* parent)
-    : QObject(parent), screens_(screens), frames_(frames), focus_(focus) {}
+    : QObject(parent)
+    , screens_(screens)
+    , frames_(frames)
+    , focus_(focus) {}
 
 SelectionOverlayController::~SelectionOverlayController() {
     for (auto& w : windows_)

@@ -7,7 +7,9 @@
 #include <QPainter>
 
 SelectionView::SelectionView(QImage frame, FinishHandler onFinish, QWidget* parent)
-    : QWidget(parent), onFinish_(std::move(onFinish)), frame_(std::move(frame)) {
+    : QWidget(parent)
+    , onFinish_(std::move(onFinish))
+    , frame_(std::move(frame)) {
     setCursor(Qt::CrossCursor);
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -67,7 +69,8 @@ void SelectionView::mouseMoveEvent(QMouseEvent* event) {
         return;
     const QPointF point = Geometry::clamp(event->position(), QRectF(rect()));
     const QRectF next = Geometry::spanned(*startPoint_, point);
-    update(SelectionLayout::redrawArea(selection_.value_or(QRectF()), next, rect()).toAlignedRect());
+    update(
+        SelectionLayout::redrawArea(selection_.value_or(QRectF()), next, rect()).toAlignedRect());
     selection_ = next;
 }
 

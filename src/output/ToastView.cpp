@@ -51,15 +51,17 @@ QString elideMiddle(const QString& text, const QFont& font, int width, int maxim
 
 ToastView::ToastView(const QString& message, const std::optional<QString>& detail,
                      const QList<Button>& buttons, QWidget* parent)
-    : QWidget(parent), message_(message), detail_(detail) {
+    : QWidget(parent)
+    , message_(message)
+    , detail_(detail) {
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(16, 12, 16, 12);
     row->setSpacing(12);
 
     auto* symbol = new QLabel;
     const int symbolSize = 22;
-    symbol->setPixmap(SymbolIcons::icon(QStringLiteral("text.viewfinder"))
-                          .pixmap(symbolSize, symbolSize));
+    symbol->setPixmap(
+        SymbolIcons::icon(QStringLiteral("text.viewfinder")).pixmap(symbolSize, symbolSize));
     symbol->setAccessibleName(QString());
     row->addWidget(symbol, 0, Qt::AlignVCenter);
 

@@ -6,14 +6,20 @@
 #include <QAccessible>
 #include <QVBoxLayout>
 
-ToastWindow::ToastWindow(Screens& screens, QObject* parent) : QObject(parent), screens_(screens) {
+ToastWindow::ToastWindow(Screens& screens, QObject* parent)
+    : QObject(parent)
+    , screens_(screens) {
     hideTimer_.setSingleShot(true);
     connect(&hideTimer_, &QTimer::timeout, this, &ToastWindow::hide);
 }
 
-ToastWindow::~ToastWindow() { delete panel_.data(); }
+ToastWindow::~ToastWindow() {
+    delete panel_.data();
+}
 
-QWidget* ToastWindow::panel() const { return panel_.data(); }
+QWidget* ToastWindow::panel() const {
+    return panel_.data();
+}
 
 ToastView* ToastWindow::view() const {
     return panel_ ? panel_->findChild<ToastView*>() : nullptr;
@@ -35,10 +41,9 @@ void ToastWindow::show(const QString& message, const std::optional<QString>& det
                         }});
     }
 
-    auto* panel = new QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint |
-                                           Qt::WindowStaysOnTopHint |
-                                           Qt::WindowDoesNotAcceptFocus |
-                                           Qt::BypassWindowManagerHint);
+    auto* panel =
+        new QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
+                                 Qt::WindowDoesNotAcceptFocus | Qt::BypassWindowManagerHint);
     panel->setAttribute(Qt::WA_ShowWithoutActivating);
     panel->setAttribute(Qt::WA_TranslucentBackground);
     panel->setObjectName(QStringLiteral("toast"));

@@ -13,7 +13,9 @@ class ApplicationAdaptor : public QDBusAbstractAdaptor {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Application")
 public:
-    explicit ApplicationAdaptor(ApplicationBus* bus) : QDBusAbstractAdaptor(bus), bus_(bus) {}
+    explicit ApplicationAdaptor(ApplicationBus* bus)
+        : QDBusAbstractAdaptor(bus)
+        , bus_(bus) {}
 
 public Q_SLOTS:
     void Activate(const QVariantMap&) { Q_EMIT bus_->activateRequested(); }
@@ -28,9 +30,12 @@ private:
 
 } // namespace
 
-ApplicationBus::ApplicationBus(QObject* parent) : QObject(parent) {}
+ApplicationBus::ApplicationBus(QObject* parent)
+    : QObject(parent) {}
 
-QString ApplicationBus::serviceName() { return QString::fromUtf8(BuildInfo::appId); }
+QString ApplicationBus::serviceName() {
+    return QString::fromUtf8(BuildInfo::appId);
+}
 
 QString ApplicationBus::objectPath() {
     return u'/' + serviceName().replace(u'.', u'/');
@@ -40,9 +45,9 @@ ApplicationBus::Claim ApplicationBus::claim() {
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected() || !bus.interface())
         return Claim::noBus;
-    const auto reply = bus.interface()->registerService(
-        serviceName(), QDBusConnectionInterface::DontQueueService,
-        QDBusConnectionInterface::DontAllowReplacement);
+    const auto reply =
+        bus.interface()->registerService(serviceName(), QDBusConnectionInterface::DontQueueService,
+                                         QDBusConnectionInterface::DontAllowReplacement);
     if (!reply.isValid())
         return Claim::noBus;
     if (reply.value() != QDBusConnectionInterface::ServiceRegistered)

@@ -51,7 +51,9 @@ QRectF spanned(const QPointF& a, const QPointF& b) {
 namespace SelectionLayout {
 
 QString sizeLabelText(const QRectF& selection) {
-    auto whole = [](double v) { return QString::number(std::isfinite(v) ? qint64(std::trunc(v)) : 0); };
+    auto whole = [](double v) {
+        return QString::number(std::isfinite(v) ? qint64(std::trunc(v)) : 0);
+    };
     return whole(selection.width()) + QStringLiteral(" \u00D7 ") + whole(selection.height());
 }
 

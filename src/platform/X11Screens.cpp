@@ -15,7 +15,9 @@
 
 namespace {
 
-xcb_connection_t* connection() { return Xcb::qtConnection(); }
+xcb_connection_t* connection() {
+    return Xcb::qtConnection();
+}
 
 // RandR monitors by name, with their first output; a monitor without one
 // (a virtual monitor) is known by its name atom.
@@ -26,8 +28,8 @@ std::map<QString, quint32> randrIds() {
         return ids;
     const xcb_setup_t* setup = xcb_get_setup(c);
     for (auto it = xcb_setup_roots_iterator(setup); it.rem; xcb_screen_next(&it)) {
-        auto* reply = xcb_randr_get_monitors_reply(
-            c, xcb_randr_get_monitors(c, it.data->root, 1), nullptr);
+        auto* reply =
+            xcb_randr_get_monitors_reply(c, xcb_randr_get_monitors(c, it.data->root, 1), nullptr);
         if (!reply)
             continue;
         for (auto m = xcb_randr_get_monitors_monitors_iterator(reply); m.rem;
@@ -68,7 +70,9 @@ QList<DisplayInfo> X11Screens::displays() const {
     return result;
 }
 
-QPoint X11Screens::pointerPosition() const { return QCursor::pos(); }
+QPoint X11Screens::pointerPosition() const {
+    return QCursor::pos();
+}
 
 QScreen* X11Screens::screenFor(quint32 displayId) const {
     const QList<DisplayInfo> all = displays();

@@ -11,7 +11,9 @@
 using namespace Xcb;
 
 namespace {
-xcb_connection_t* connection() { return qtConnection(); }
+xcb_connection_t* connection() {
+    return qtConnection();
+}
 } // namespace
 
 quint64 X11WindowFocus::activeWindow() const {
@@ -39,7 +41,8 @@ QString X11WindowFocus::activeApplicationName() const {
     if (!c || !window)
         return {};
     // WM_CLASS holds the instance and the class name, each NUL-terminated.
-    const QByteArray wmClass = property(c, xcb_window_t(window), XCB_ATOM_WM_CLASS, XCB_ATOM_STRING);
+    const QByteArray wmClass =
+        property(c, xcb_window_t(window), XCB_ATOM_WM_CLASS, XCB_ATOM_STRING);
     const QList<QByteArray> parts = wmClass.split('\0');
     return parts.size() >= 2 ? QString::fromLocal8Bit(parts[1]) : QString();
 }
@@ -69,7 +72,8 @@ void X11WindowFocus::activate(quint64 window) {
                        XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY | XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT,
                        reinterpret_cast<const char*>(&event));
     } else {
-        xcb_set_input_focus(c, XCB_INPUT_FOCUS_POINTER_ROOT, xcb_window_t(window), XCB_CURRENT_TIME);
+        xcb_set_input_focus(c, XCB_INPUT_FOCUS_POINTER_ROOT, xcb_window_t(window),
+                            XCB_CURRENT_TIME);
     }
     xcb_flush(c);
 }
