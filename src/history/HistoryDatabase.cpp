@@ -4,6 +4,7 @@
 #include "history/HistoryFile.h"
 
 #include <QFile>
+#include <QHash>
 #include <QJsonArray>
 #include <QJsonDocument>
 
@@ -260,10 +261,17 @@ QList<Capture> HistoryDatabase::readAll() const {
                     " ORDER BY date DESC, rowid DESC",
                     name_);
     QList<Capture> captures;
+    // Most records share a handful of language lists; JSON parsing is the
+    // dearest part of reading a short record, so each list is parsed once.
+    QHash<QString, QStringList> languageLists;
     while (query.next()) {
-        captures.append(Capture::restored(
-            QUuid::fromString(query.text(0)), QDateTime::fromMSecsSinceEpoch(query.integer(1)),
-            query.text(2), decodeLanguages(query.text(3)), query.integer(4)));
+        const QString languagesJson = query.text(3);
+        auto languages = languageLists.constFind(languagesJson);
+        if (languages == languageLists.cend())
+            languages = languageLists.insert(languagesJson, decodeLanguages(languagesJson));
+        captures.append(Capture::restored(QUuid::fromString(query.text(0)),
+                                          QDateTime::fromMSecsSinceEpoch(query.integer(1)),
+                                          query.text(2), *languages, query.integer(4)));
     }
     return captures;
 }

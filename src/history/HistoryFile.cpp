@@ -26,6 +26,11 @@ const std::array<const char*, 3> sideFileSuffixes{"-wal", "-shm", "-journal"};
     fail(path, QString::fromLocal8Bit(std::strerror(error)));
 }
 
+// "cannot write to the file (Permission denied)"
+[[noreturn]] void failWithErrno(const QString& path, const char* what, int error) {
+    fail(path, QLatin1String(what) + u" (" + QString::fromLocal8Bit(std::strerror(error)) + u')');
+}
+
 // Closes the descriptor on every path out of a check.
 class Descriptor {
 public:
@@ -51,7 +56,7 @@ void makeFolders(const QString& folder) {
             continue;
         current += part + u'/';
         if (::mkdir(QFile::encodeName(current).constData(), 0700) != 0 && errno != EEXIST)
-            failWithErrno(folder, errno);
+            failWithErrno(folder, "cannot create the folder", errno);
     }
 }
 
@@ -82,7 +87,7 @@ bool prepare(const QString& path) {
         return true;
     }
     if (errno != EEXIST)
-        failWithErrno(path, errno);
+        failWithErrno(path, "cannot create the file", errno);
     checkExisting(path);
     return false;
 }
@@ -100,12 +105,12 @@ void checkExisting(const QString& path) {
     {
         const Descriptor reader(::open(native.constData(), O_RDONLY | O_CLOEXEC | O_NOCTTY));
         if (reader.get() < 0)
-            failWithErrno(path, errno);
+            failWithErrno(path, "cannot read the file", errno);
         if (info.st_size > 0) {
             std::array<unsigned char, 100> header{};
             const ssize_t length = ::pread(reader.get(), header.data(), header.size(), 0);
             if (length < 0)
-                failWithErrno(path, errno);
+                failWithErrno(path, "cannot read the file", errno);
             if (!hasDatabaseHeader(header.data(), length))
                 fail(path, QStringLiteral("file is not a database"));
         }
@@ -113,10 +118,11 @@ void checkExisting(const QString& path) {
     // Opening for writing without O_TRUNC or O_CREAT changes nothing in the file.
     const Descriptor writer(::open(native.constData(), O_RDWR | O_CLOEXEC | O_NOCTTY));
     if (writer.get() < 0)
-        failWithErrno(path, errno);
+        failWithErrno(path, "cannot write to the file", errno);
+    // SQLite creates its log and index next to the file.
     const QByteArray folder = QFile::encodeName(QFileInfo(path).path());
     if (::faccessat(AT_FDCWD, folder.constData(), W_OK | X_OK, AT_EACCESS) != 0)
-        failWithErrno(QFileInfo(path).path(), errno);
+        failWithErrno(path, "cannot create files in its folder", errno);
 }
 
 bool hasWriteAheadLog(const QString& path) {
