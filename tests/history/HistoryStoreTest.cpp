@@ -176,7 +176,8 @@ TEST_F(HistoryStoreTest, AFailedSaveIsLoggedAndWrittenByTheNextSave) {
 
 TEST_F(HistoryStoreTest, InMemoryWritesNothingToDisk) {
     const QString data = qEnvironmentVariable("XDG_DATA_HOME");
-    ASSERT_FALSE(data.isEmpty());
+    if (data.isEmpty())
+        GTEST_SKIP() << "needs the test's own XDG_DATA_HOME (run through ctest)";
     QDir(data + u"/Inkharbor").removeRecursively();
     {
         HistoryStore store(sink, true);
@@ -189,6 +190,8 @@ TEST_F(HistoryStoreTest, InMemoryWritesNothingToDisk) {
 
 TEST_F(HistoryStoreTest, TheDefaultFileIsPrivateAndUsesAWriteAheadLog) {
     const QString data = qEnvironmentVariable("XDG_DATA_HOME");
+    if (data.isEmpty())
+        GTEST_SKIP() << "needs the test's own XDG_DATA_HOME (run through ctest)";
     QDir(data + u"/Inkharbor").removeRecursively();
     const QString file = HistoryStore::defaultDatabasePath();
     EXPECT_EQ(file, data + u"/Inkharbor/history.sqlite");
