@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Log.h"
+#include "support/RecordingLogSink.h"
 #include "platform/Screens.h"
 #include "platform/SoundPlayer.h"
 #include "platform/WindowFocus.h"
@@ -76,18 +76,4 @@ class FakeSound : public SoundPlayer {
 public:
     QStringList played;
     void play(const QString& name) override { played.append(name); }
-};
-
-class RecordingLogSink : public LogSink {
-public:
-    std::vector<LogRecord> records;
-    void write(const LogRecord& record) override { records.push_back(record); }
-    // Every line of a category, with the arguments shown.
-    QStringList lines(const QString& category) const {
-        QStringList out;
-        for (const LogRecord& r : records)
-            if (r.category == category)
-                out.append(r.revealed);
-        return out;
-    }
 };

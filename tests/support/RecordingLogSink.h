@@ -3,6 +3,7 @@
 #include "platform/Log.h"
 
 #include <QList>
+#include <QStringList>
 
 // Keeps every log record in memory so tests can check what was logged.
 class RecordingLogSink : public LogSink {
@@ -17,6 +18,15 @@ public:
                 found.append(r);
         }
         return found;
+    }
+
+    // Every line of a category, with the arguments shown.
+    QStringList lines(const QString& category) const {
+        QStringList out;
+        for (const LogRecord& r : records)
+            if (r.category == category)
+                out.append(r.revealed);
+        return out;
     }
 
     QList<LogRecord> records;
