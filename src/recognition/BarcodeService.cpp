@@ -24,7 +24,8 @@ QCoro::Task<QStringList> BarcodeService::detect(QImage image) const {
     QStringList payloads;
     QSet<QString> seen;
     for (const DetectedBarcode& code : codes) {
-        if (code.payload && !seen.contains(*code.payload)) {
+        // An empty payload has nothing to copy: it would only wipe the clipboard.
+        if (code.payload && !code.payload->isEmpty() && !seen.contains(*code.payload)) {
             seen.insert(*code.payload);
             payloads.append(*code.payload);
         }

@@ -59,9 +59,9 @@ TEST(BarcodeService, SkipsCodesWithoutTextAndKeepsEachPayloadOnce) {
                       code(u"https://example.com"_s, 0.1, 0.2), code(u""_s, 0.0, 0.0),
                       code(u"HTTPS://example.com"_s, 0.5, 0.5)};
     EXPECT_EQ(detect(detector),
-              (QStringList{u"HTTPS://example.com"_s, u"https://example.com"_s, u""_s}));
+              (QStringList{u"HTTPS://example.com"_s, u"https://example.com"_s}));
 
-    detector.codes = {code(std::nullopt, 0.5, 0.5)};
+    detector.codes = {code(std::nullopt, 0.5, 0.5), code(u""_s, 0.1, 0.1)};
     EXPECT_TRUE(detect(detector).isEmpty());
     detector.codes = {};
     EXPECT_TRUE(detect(detector).isEmpty());
