@@ -34,10 +34,7 @@ X11ReadResult X11Clipboard::read() {
         return {};
     // Ask the server rather than trust our flag: a SelectionClear may still
     // be unread in the socket.
-    xcb_connection_t* c = connection_.xcb();
-    XcbReply<xcb_get_selection_owner_reply_t> reply(
-        xcb_get_selection_owner_reply(c, xcb_get_selection_owner(c, clipboardAtom_), nullptr));
-    const xcb_window_t owner = reply ? reply->owner : XCB_NONE;
+    const xcb_window_t owner = connection_.selectionOwner(clipboardAtom_);
     X11ReadResult result;
     if (owner == connection_.window())
         result.item = owner_->offers();
@@ -55,6 +52,31 @@ bool X11Clipboard::own(const PasteboardItem& offers) {
     const bool owned = owner_->own(offers);
     processEvents();
     return owned;
+}
+
+bool X11Clipboard::handOverToClipboardManager(int timeoutMs) {
+    if (!connection_.isValid() ||
+        connection_.selectionOwner(clipboardAtom_) != connection_.window())
+        return false;
+    const QList<xcb_atom_t> atoms = connection_.atoms({"CLIPBOARD_MANAGER", "SAVE_TARGETS"});
+    if (connection_.selectionOwner(atoms[0]) == XCB_NONE)
+        return false;
+    // No property: the manager saves every target. It reads them from us
+    // before it answers, so waiting here must keep serving requests.
+    const xcb_window_t window = connection_.window();
+    xcb_convert_selection(connection_.xcb(), window, atoms[0], atoms[1], XCB_NONE,
+                          XCB_CURRENT_TIME);
+    const XcbEvent answer = connection_.waitForEvent(
+        [&](const xcb_generic_event_t& e) {
+            if (eventType(e) != XCB_SELECTION_NOTIFY)
+                return false;
+            const auto& notify = reinterpret_cast<const xcb_selection_notify_event_t&>(e);
+            return notify.requestor == window && notify.selection == atoms[0] &&
+                   notify.target == atoms[1];
+        },
+        QDeadlineTimer(timeoutMs));
+    processEvents();
+    return answer != nullptr;
 }
 
 void X11Clipboard::processEvents() {

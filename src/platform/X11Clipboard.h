@@ -31,6 +31,9 @@ public:
     // clipboard that still has an owner, so clipboard managers do not put
     // their older copy back).
     bool own(const PasteboardItem& offers);
+    // Asks a running clipboard manager to keep a copy of what we own, so that
+    // it outlives us; true once the manager says it is done.
+    bool handOverToClipboardManager(int timeoutMs);
 
 private:
     void dispatch(const xcb_generic_event_t& event);

@@ -105,6 +105,14 @@ QList<QByteArray> X11Connection::atomNames(const QList<xcb_atom_t>& atoms) {
     return result;
 }
 
+xcb_window_t X11Connection::selectionOwner(xcb_atom_t selection) {
+    if (!isValid())
+        return XCB_NONE;
+    XcbReply<xcb_get_selection_owner_reply_t> reply(xcb_get_selection_owner_reply(
+        connection_, xcb_get_selection_owner(connection_, selection), nullptr));
+    return reply ? reply->owner : XCB_NONE;
+}
+
 void X11Connection::dispatch(const xcb_generic_event_t& event) {
     if (dispatcher_)
         dispatcher_(event);

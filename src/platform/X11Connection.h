@@ -48,6 +48,9 @@ public:
     // an atom the server does not know.
     QList<QByteArray> atomNames(const QList<xcb_atom_t>& atoms);
 
+    // Who owns the selection now, asked of the server.
+    xcb_window_t selectionOwner(xcb_atom_t selection);
+
     // Handles every event waiting on the socket or already queued by xcb.
     void dispatchPending();
     // The first event for which `wanted` holds, dispatching the others, or

@@ -65,6 +65,10 @@ X11Pasteboard::X11Pasteboard(const Log& log, X11ReadLimits limits)
 }
 
 X11Pasteboard::~X11Pasteboard() {
+    // What we own would vanish with our connection. A local manager copies
+    // even a large image well within the wait.
+    if (connected_)
+        onClipboardThread([](X11Clipboard& c) { c.handOverToClipboardManager(2000); });
     thread_.quit();
     thread_.wait();
 }

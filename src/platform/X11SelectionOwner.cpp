@@ -59,7 +59,7 @@ bool X11SelectionOwner::own(const PasteboardItem& offers) {
     // ordered against our ownership, and TIMESTAMP has an answer.
     const xcb_timestamp_t time = connection_.serverTime(QDeadlineTimer(500));
     xcb_set_selection_owner(connection_.xcb(), connection_.window(), selection_, time);
-    owning_ = currentOwner() == connection_.window();
+    owning_ = connection_.selectionOwner(selection_) == connection_.window();
     ownedSince_ = time;
     if (!owning_)
         offers_.clear();
@@ -73,18 +73,11 @@ PasteboardItem X11SelectionOwner::offers() const {
     return item;
 }
 
-xcb_window_t X11SelectionOwner::currentOwner() const {
-    xcb_connection_t* c = connection_.xcb();
-    XcbReply<xcb_get_selection_owner_reply_t> reply(
-        xcb_get_selection_owner_reply(c, xcb_get_selection_owner(c, selection_), nullptr));
-    return reply ? reply->owner : XCB_NONE;
-}
-
 void X11SelectionOwner::handleSelectionClear(const xcb_selection_clear_event_t& clear) {
     if (clear.owner != connection_.window() || clear.selection != selection_ || !owning_)
         return;
     // A clear from before we took the selection again is stale.
-    if (currentOwner() == connection_.window())
+    if (connection_.selectionOwner(selection_) == connection_.window())
         return;
     owning_ = false;
     offers_.clear();

@@ -51,7 +51,6 @@ private:
     void sendNextPiece(qsizetype index);
     void removeTransfer(qsizetype index);
     void notify(const xcb_selection_request_event_t& request, xcb_atom_t property);
-    xcb_window_t currentOwner() const;
 
     X11Connection& connection_;
     xcb_atom_t selection_;

@@ -41,12 +41,15 @@ TestOwner::TestOwner(QList<Target> targets, Mode mode, QList<xcb_atom_t> extraTa
     clipboard_ = intern(c_, "CLIPBOARD");
     targetsAtom_ = intern(c_, "TARGETS");
     incr_ = intern(c_, "INCR");
+    saveTargets_ = intern(c_, "SAVE_TARGETS");
     for (const Target& t : targets_) {
         targetAtoms_.append(intern(c_, t.name));
         typeAtoms_.append(intern(c_, t.type.isEmpty() ? t.name : t.type));
     }
-    xcb_set_selection_owner(c_, window_, clipboard_, XCB_CURRENT_TIME);
-    owns_ = currentOwner(c_, clipboard_) == window_;
+    const xcb_atom_t selection =
+        mode_ == Mode::ClipboardManager ? intern(c_, "CLIPBOARD_MANAGER") : clipboard_;
+    xcb_set_selection_owner(c_, window_, selection, XCB_CURRENT_TIME);
+    owns_ = currentOwner(c_, selection) == window_;
     thread_ = std::thread([this] { serve(); });
 }
 
@@ -62,6 +65,39 @@ void TestOwner::clearSelection() {
     xcb_set_selection_owner(c, XCB_NONE, intern(c, "CLIPBOARD"), XCB_CURRENT_TIME);
     currentOwner(c, XCB_NONE); // a round trip: the change is done when this returns
     xcb_disconnect(c);
+}
+
+QByteArray TestOwner::saved() const {
+    std::lock_guard lock(mutex_);
+    return saved_;
+}
+
+QByteArray TestOwner::readClipboardText() {
+    const xcb_atom_t property = intern(c_, "SAVED");
+    xcb_convert_selection(c_, window_, clipboard_, intern(c_, "UTF8_STRING"), property,
+                          XCB_CURRENT_TIME);
+    xcb_flush(c_);
+    while (!stop_) {
+        xcb_generic_event_t* event = xcb_poll_for_event(c_);
+        if (!event) {
+            pollfd fd{xcb_get_file_descriptor(c_), POLLIN, 0};
+            poll(&fd, 1, 20);
+            continue;
+        }
+        const bool answered = (event->response_type & 0x7f) == XCB_SELECTION_NOTIFY;
+        std::free(event);
+        if (answered)
+            break;
+    }
+    xcb_get_property_reply_t* reply = xcb_get_property_reply(
+        c_, xcb_get_property(c_, 1, window_, property, XCB_GET_PROPERTY_TYPE_ANY, 0, 1 << 16),
+        nullptr);
+    QByteArray text;
+    if (reply)
+        text = QByteArray(static_cast<const char*>(xcb_get_property_value(reply)),
+                          xcb_get_property_value_length(reply));
+    std::free(reply);
+    return text;
 }
 
 void TestOwner::serve() {
@@ -87,7 +123,11 @@ void TestOwner::serve() {
 
 void TestOwner::answer(const xcb_selection_request_event_t& request) {
     xcb_atom_t property = request.property;
-    if (request.target == targetsAtom_) {
+    if (mode_ == Mode::ClipboardManager) {
+        const QByteArray text = request.target == saveTargets_ ? readClipboardText() : QByteArray();
+        std::lock_guard lock(mutex_);
+        saved_ = text;
+    } else if (request.target == targetsAtom_) {
         if (mode_ == Mode::MalformedTargets) {
             xcb_change_property(c_, XCB_PROP_MODE_REPLACE, request.requestor, property,
                                 XCB_ATOM_ATOM, 8, 5, "junk!");

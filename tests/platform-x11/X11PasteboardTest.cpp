@@ -249,6 +249,16 @@ TEST_F(X11PasteboardTest, AnotherProgramTakingTheClipboardReplacesOurs) {
     EXPECT_EQ(text->data, QByteArray("theirs"));
 }
 
+TEST_F(X11PasteboardTest, AClipboardManagerKeepsOurTextWhenWeGo) {
+    TestOwner manager({}, TestOwner::Mode::ClipboardManager);
+    ASSERT_TRUE(manager.owns());
+    {
+        X11Pasteboard pasteboard(log);
+        pasteboard.setString(u"outlives us"_s);
+    }
+    EXPECT_EQ(manager.saved(), QByteArray("outlives us"));
+}
+
 // Asks for several targets in one MULTIPLE request, as some toolkits do.
 QList<std::optional<QByteArray>> requestMultiple(const QList<QByteArray>& targets) {
     xcb_connection_t* c = xcb_connect(nullptr, nullptr);
