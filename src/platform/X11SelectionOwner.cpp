@@ -99,6 +99,11 @@ void X11SelectionOwner::handleSelectionRequest(const xcb_selection_request_event
 
 bool X11SelectionOwner::convert(xcb_window_t requestor, xcb_atom_t target, xcb_atom_t property) {
     xcb_connection_t* c = connection_.xcb();
+    // A requestor that reuses a property gave up on the transfer that used it;
+    // its deleting the new answer must not fetch a piece of the old one.
+    for (qsizetype i = transfers_.size() - 1; i >= 0; --i)
+        if (transfers_[i].requestor == requestor && transfers_[i].property == property)
+            removeTransfer(i);
     if (target == targetsAtom_) {
         QList<xcb_atom_t> targets{targetsAtom_, timestampAtom_, multipleAtom_};
         for (const Offer& offer : offers_)
@@ -152,9 +157,6 @@ bool X11SelectionOwner::convertMultiple(xcb_window_t requestor, xcb_atom_t prope
 bool X11SelectionOwner::startTransfer(xcb_window_t requestor, xcb_atom_t property,
                                       const Offer& offer) {
     xcb_connection_t* c = connection_.xcb();
-    for (qsizetype i = transfers_.size() - 1; i >= 0; --i)
-        if (transfers_[i].requestor == requestor && transfers_[i].property == property)
-            removeTransfer(i); // the requestor reuses the property: it gave up on the old one
     if (transfers_.size() >= maxTransfers)
         return false;
     // The requestor deleting the property is the signal for each next piece.
