@@ -142,13 +142,6 @@ bool HotKeyCenter::handleMenuKeyEvent(EventType type, const Shortcut& event, boo
     return true;
 }
 
-bool HotKeyCenter::matchesHotKey(const Shortcut& event) const {
-    for (const auto& [id, hotKey] : hotKeys_)
-        if (hotKey->matches(event))
-            return true;
-    return false;
-}
-
 HotKey* HotKeyCenter::liveHotKey(qint64 id) const {
     const auto it = hotKeys_.find(id);
     return it == hotKeys_.end() ? nullptr : it->second;

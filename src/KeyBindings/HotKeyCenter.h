@@ -39,8 +39,6 @@ public:
     // with the key code and modifiers of the event. True when it belonged to a
     // hot key and was handled (the menu must not see it). Auto-repeats pass.
     bool handleMenuKeyEvent(EventType type, const Shortcut& event, bool isAutoRepeat);
-    // Whether a live hot key has the key code and modifiers of the event.
-    bool matchesHotKey(const Shortcut& event) const;
 
 private:
     friend class HotKey;
