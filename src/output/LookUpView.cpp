@@ -1,5 +1,6 @@
 #include "output/LookUpView.h"
 
+#include <QKeyEvent>
 #include <QPalette>
 #include <QTextBrowser>
 #include <QVBoxLayout>
@@ -8,6 +9,18 @@ namespace {
 
 QString escaped(const QString& text) {
     return text.toHtmlEscaped();
+}
+
+// Halfway between text and background: readable, clearly secondary, on any
+// palette (the placeholder colour carries its softness in alpha, which HTML
+// colours here would drop).
+QString secondaryColor(const QPalette& palette) {
+    const QColor text = palette.color(QPalette::Text);
+    const QColor base = palette.color(QPalette::Base);
+    return QColor((text.red() * 55 + base.red() * 45) / 100,
+                  (text.green() * 55 + base.green() * 45) / 100,
+                  (text.blue() * 55 + base.blue() * 45) / 100)
+        .name();
 }
 
 } // namespace
@@ -26,7 +39,7 @@ LookUpView::LookUpView(QWidget* parent)
 
 void LookUpView::setContent(const QString& term, const std::vector<DictionaryEntry>& entries,
                             const QString& note) {
-    const QString secondary = palette().color(QPalette::PlaceholderText).name();
+    const QString secondary = secondaryColor(browser_->palette());
     QString html = u"<h2 style='margin-bottom:4px'>" + escaped(term) + u"</h2>";
     if (!note.isEmpty())
         html += u"<p style='color:" + secondary + u"'>" + escaped(note) + u"</p>";
@@ -46,6 +59,14 @@ void LookUpView::setContent(const QString& term, const std::vector<DictionaryEnt
         html += u"</ol>";
     }
     browser_->setHtml(html);
+}
+
+void LookUpView::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        window()->close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 QString LookUpView::plainText() const {

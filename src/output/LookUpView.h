@@ -17,6 +17,9 @@ public:
                     const QString& note);
     QString plainText() const;
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     QTextBrowser* browser_;
 };

@@ -8,7 +8,6 @@
 
 #include <QGuiApplication>
 #include <QScreen>
-#include <QShortcut>
 #include <QVBoxLayout>
 #include <QWidget>
 
@@ -65,8 +64,6 @@ void LookUpWindow::show(const QString& term) {
     auto* layout = new QVBoxLayout(window);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(view);
-    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), window);
-    connect(escape, &QShortcut::activated, window, &QWidget::close);
 
     const LookUpResult result = lookUpTerm(dictionary_, term);
     view->setContent(term, result.entries, result.note);

@@ -74,3 +74,7 @@ QCoro::Task<QString> TranslationService::translate(QString text) {
             "TranslationService", "This text cannot be translated into your language."));
     co_return co_await translator_.translate(text, *pair);
 }
+
+QCoro::Task<QString> TranslationService::translate(QString text, TranslationPair pair) {
+    co_return co_await translator_.translate(text, pair);
+}

@@ -36,6 +36,7 @@ public:
     QCoro::Task<std::optional<TranslationPair>> availablePair(QString text);
     // Throws Error when the text cannot be translated.
     QCoro::Task<QString> translate(QString text);
+    QCoro::Task<QString> translate(QString text, TranslationPair pair);
 
 private:
     Translator& translator_;

@@ -12,7 +12,8 @@ public:
         ++pairQueries;
         if (fails)
             throw Error(QStringLiteral("translator missing"));
-        co_return pairs;
+        // A copy: QCoro 0.8 moves from a non-const lvalue given to co_return.
+        co_return std::vector<TranslationPair>(pairs);
     }
     QCoro::Task<QString> translate(QString text, TranslationPair pair) override {
         translated.append(text);
