@@ -35,6 +35,8 @@ TranslationPopover::TranslationPopover(TranslationService& translation, QWidget*
     , replaceButton_(new QPushButton(tr("Replace"), this)) {
     setAttribute(Qt::WA_DeleteOnClose);
     setAccessibleName(tr("Translation"));
+    heading_->setTextFormat(Qt::RichText);
+    heading_->setWordWrap(true);
     result_->setReadOnly(true);
     result_->setAccessibleName(tr("Translation"));
     replaceButton_->setDefault(true);
@@ -53,7 +55,7 @@ TranslationPopover::TranslationPopover(TranslationService& translation, QWidget*
     layout->addWidget(heading_);
     layout->addWidget(result_, 1);
     layout->addLayout(buttons);
-    resize(380, 230);
+    resize(380, 210);
 }
 
 void TranslationPopover::present(const QString& text) {
@@ -75,7 +77,7 @@ QCoro::Task<void> TranslationPopover::translate(QString text) {
     }
     const QString direction =
         tr("%1 → %2").arg(languageName(pair->source), languageName(pair->target));
-    heading_->setText(direction);
+    heading_->setText(u"<b>" + direction.toHtmlEscaped() + u"</b>");
     try {
         QString translated = co_await translationService_.translate(text, *pair);
         if (!self)
@@ -86,7 +88,8 @@ QCoro::Task<void> TranslationPopover::translate(QString text) {
     } catch (const std::exception& error) {
         if (!self)
             co_return;
-        heading_->setText(direction + u"  —  " + tr("Translation failed"));
+        heading_->setText(u"<b>" + direction.toHtmlEscaped() + u"</b>  —  " +
+                          tr("Translation failed").toHtmlEscaped());
         result_->setPlainText(QString::fromUtf8(error.what()));
     }
 }
@@ -96,25 +99,38 @@ void TranslationPopover::placeBelowAnchor() {
         return;
     const QRect bounds(anchor_->mapToGlobal(QPoint(0, 0)), anchor_->size());
     QPoint topLeft(bounds.center().x() - width() / 2, bounds.bottom() + 1);
+    arrowOnTop_ = true;
     if (const QScreen* screen = anchor_->screen()) {
         const QRect available = screen->availableGeometry();
         topLeft.setX(qBound(available.left(), topLeft.x(), available.right() - width()));
-        // Without room below, the popover overlaps the bottom of the window.
-        topLeft.setY(qMin(topLeft.y(), available.bottom() - height()));
+        if (topLeft.y() + height() > available.bottom()) {
+            // No room below: above the window, pointing down at it; failing
+            // that, over the top of the text, leaving the buttons in view.
+            if (bounds.top() - height() >= available.top()) {
+                topLeft.setY(bounds.top() - height());
+                arrowOnTop_ = false;
+            } else {
+                topLeft.setY(qMax(available.top(), bounds.top() + arrowHeight));
+            }
+        }
     }
     arrowX_ = qBound(radius + arrowHalfWidth, bounds.center().x() - topLeft.x(),
                      width() - radius - arrowHalfWidth);
     move(topLeft);
+    layout()->setContentsMargins(14, 12 + (arrowOnTop_ ? arrowHeight : 0), 14,
+                                 12 + (arrowOnTop_ ? 0 : arrowHeight));
     setMask(QRegion(outline().toFillPolygon().toPolygon()));
 }
 
 QPainterPath TranslationPopover::outline() const {
     QPainterPath body;
-    body.addRoundedRect(QRectF(0, arrowHeight, width(), height() - arrowHeight), radius, radius);
+    const qreal top = arrowOnTop_ ? arrowHeight : 0;
+    body.addRoundedRect(QRectF(0, top, width(), height() - arrowHeight), radius, radius);
     QPainterPath arrow;
-    arrow.moveTo(arrowX_ - arrowHalfWidth, arrowHeight + 1);
-    arrow.lineTo(arrowX_, 0);
-    arrow.lineTo(arrowX_ + arrowHalfWidth, arrowHeight + 1);
+    const qreal base = arrowOnTop_ ? arrowHeight + 1 : height() - arrowHeight - 1;
+    arrow.moveTo(arrowX_ - arrowHalfWidth, base);
+    arrow.lineTo(arrowX_, arrowOnTop_ ? 0 : height());
+    arrow.lineTo(arrowX_ + arrowHalfWidth, base);
     arrow.closeSubpath();
     return body.united(arrow);
 }

@@ -11,7 +11,8 @@ class QPushButton;
 class TranslationService;
 
 // The translation of the result window's text, in a popover that hangs below
-// the window with its arrow on its top edge. "Replace" hands the translation
+// the window with its arrow on its top edge (above it, or over its text, when
+// the screen has no room below). "Replace" hands the translation
 // back; clicking elsewhere or Escape dismisses it.
 class TranslationPopover : public QFrame {
     Q_OBJECT
@@ -42,4 +43,5 @@ private:
     QPushButton* replaceButton_;
     QString translation_;
     int arrowX_ = 0;
+    bool arrowOnTop_ = true;
 };

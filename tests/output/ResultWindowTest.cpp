@@ -19,6 +19,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QStyle>
 #include <QStyleFactory>
 #include <QTemporaryDir>
@@ -244,6 +245,12 @@ TEST_F(ResultWindowTest, Screenshots) {
         ASSERT_TRUE(TestAsync::waitUntil([&] { return replace->isEnabled(); }));
         view()->translationPopover()->grab().save(
             QStringLiteral("%1/translation-%2.png").arg(folder, name));
+        if (QGuiApplication::platformName() == u"xcb") { // the real windows, under Xvfb
+            // Let the window manager place and paint them.
+            TestAsync::waitUntil([] { return false; }, std::chrono::milliseconds(500));
+            QGuiApplication::primaryScreen()->grabWindow(0).save(
+                QStringLiteral("%1/screen-%2.png").arg(folder, name));
+        }
         view()->translationPopover()->close();
         view()->editor()->setPlainText(QStringLiteral("lighthouse"));
         checksExpected = detected.size() + 1;
