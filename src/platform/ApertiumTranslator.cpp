@@ -5,7 +5,9 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QProcess>
+#include <QStandardPaths>
 
 #include <qcoro/qcoroprocess.h>
 
@@ -49,14 +51,22 @@ QCoro::Task<QString> ApertiumTranslator::translate(QString text, TranslationPair
     if (modeName.isEmpty())
         throw Error(tr("No translation between these languages is installed."));
 
+    // Looked up first: QCoro's start() leaves a waiting coroutine behind when
+    // the program cannot be started at all.
+    const QString executable =
+        QDir::isAbsolutePath(program_) ? program_ : QStandardPaths::findExecutable(program_);
+    if (executable.isEmpty() || !QFileInfo(executable).isExecutable())
+        throw Error(tr("The translator (Apertium) is not installed."));
+
     QProcess process;
     // -u: unknown words come out as they went in, without Apertium's "*" mark.
     const QStringList arguments{QStringLiteral("-u"), modeName};
-    if (!co_await qCoro(process).start(program_, arguments))
-        throw Error(tr("The translator could not be started."));
+    process.start(executable, arguments);
     process.write(text.toUtf8());
     process.closeWriteChannel();
     const bool finished = co_await qCoro(process).waitForFinished(timeout_);
+    if (process.error() == QProcess::FailedToStart)
+        throw Error(tr("The translator could not be started."));
     if (!finished) {
         process.kill();
         process.waitForFinished(1000);

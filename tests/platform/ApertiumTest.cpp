@@ -61,6 +61,9 @@ TEST(ApertiumTranslator, ReportsMissingPairsAndPrograms) {
     EXPECT_THROW(TestAsync::run(missingProgram.translate(
                      QStringLiteral("x"), {QStringLiteral("de"), QStringLiteral("en")})),
                  std::exception);
+    // A translator that fails is an error, never an empty translation.
+    ApertiumTranslator failing({dir.path()}, QStringLiteral("false"));
+    EXPECT_THROW(TestAsync::run(failing.translate(QStringLiteral("x"), english)), std::exception);
 }
 
 } // namespace
