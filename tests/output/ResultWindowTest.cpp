@@ -26,6 +26,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include "support/FakeDesktop.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -55,7 +57,9 @@ protected:
     UserDefaults defaults{dir.path() + u"/settings.conf"};
     FakeUrlOpener opener;
     EmptyDictionary dictionary;
-    DockIconService dockIcon;
+    FakeFocus focus;
+    RecordingLogSink activationLog;
+    DockIconService dockIcon{focus, activationLog};
     LookUpWindow lookUpWindow{dictionary, dockIcon};
     SearchService search{defaults, opener, lookUpWindow};
     FakeSpeechSynthesizer synthesizer;

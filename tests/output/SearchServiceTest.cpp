@@ -12,6 +12,8 @@
 #include <QTemporaryDir>
 #include <QWidget>
 
+#include "support/FakeDesktop.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -38,7 +40,9 @@ protected:
     UserDefaults defaults{dir.path() + u"/settings.conf"};
     FakeUrlOpener opener;
     FakeDictionary dictionary;
-    DockIconService dockIcon;
+    FakeFocus focus;
+    RecordingLogSink activationLog;
+    DockIconService dockIcon{focus, activationLog};
     LookUpWindow lookUpWindow{dictionary, dockIcon};
     SearchService service{defaults, opener, lookUpWindow};
 };
@@ -120,7 +124,9 @@ TEST(WordNetDictionary, FindsBaseFormsPhrasesAndNothingForUnknownWords) {
 
 TEST(LookUpWindow, ShowsWordNetDefinitionsOrSaysThereAreNone) {
     WordNetDictionary dictionary;
-    DockIconService dockIcon;
+    FakeFocus focus;
+    RecordingLogSink activationLog;
+    DockIconService dockIcon{focus, activationLog};
     LookUpWindow window(dictionary, dockIcon);
     window.show(QStringLiteral("lighthouse"));
     ASSERT_NE(window.window(), nullptr);
