@@ -60,8 +60,8 @@ ToastView::ToastView(const QString& message, const std::optional<QString>& detai
 
     auto* symbol = new QLabel;
     const int symbolSize = 22;
-    symbol->setPixmap(
-        SymbolIcons::icon(QStringLiteral("text.viewfinder")).pixmap(symbolSize, symbolSize));
+    symbol->setPixmap(SymbolIcons::pixmap(QStringLiteral("text.viewfinder"),
+                                          palette().color(QPalette::Highlight), symbolSize));
     symbol->setAccessibleName(QString());
     row->addWidget(symbol, 0, Qt::AlignVCenter);
 

@@ -1,5 +1,8 @@
 #include "platform/SymbolIcons.h"
 
+#include <QPainter>
+#include <QSvgRenderer>
+
 #include "platform/SymbolIconEngine.h"
 
 #include <QFile>
@@ -81,6 +84,22 @@ QByteArray svg(const QString& symbolName, const QColor& color) {
         return {};
     const QByteArray data = ownSvg(symbolName);
     return data.isEmpty() ? data : SymbolIconEngine(data).svgIn(color);
+}
+
+void paint(QPainter* painter, const QRectF& target, const QString& symbolName,
+           const QColor& color) {
+    QSvgRenderer renderer(svg(symbolName, color));
+    if (renderer.isValid())
+        renderer.render(painter, target);
+}
+
+QPixmap pixmap(const QString& symbolName, const QColor& color, int size, qreal devicePixelRatio) {
+    QPixmap image(QSize(size, size) * devicePixelRatio);
+    image.setDevicePixelRatio(devicePixelRatio);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    paint(&painter, QRectF(0, 0, size, size), symbolName, color);
+    return image;
 }
 
 QString themeName(const QString& symbolName) {

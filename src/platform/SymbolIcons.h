@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QIcon>
+#include <QPixmap>
+
+class QPainter;
 #include <QStringList>
 
 // The icons the windows name by platform symbol ("speaker.wave.2",
@@ -17,5 +20,9 @@ QByteArray svg(const QString& symbolName, const QColor& color);
 // The freedesktop icon name tried first; empty where no standard name fits.
 QString themeName(const QString& symbolName);
 QStringList symbolNames();
+// Our drawing in one fixed colour (a white symbol on a coloured tile, a green tick).
+void paint(QPainter* painter, const QRectF& target, const QString& symbolName, const QColor& color);
+QPixmap pixmap(const QString& symbolName, const QColor& color, int size,
+               qreal devicePixelRatio = 2);
 
 } // namespace SymbolIcons

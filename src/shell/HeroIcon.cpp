@@ -34,7 +34,7 @@ void HeroIcon::paintEvent(QPaintEvent*) {
     p.fillPath(square, gradient);
     const int symbol = 40;
     const QRect target((width() - symbol) / 2, (height() - symbol) / 2, symbol, symbol);
-    SymbolIcons::icon(systemName_).paint(&p, target);
+    SymbolIcons::paint(&p, target, systemName_, Qt::white);
 }
 
 StepIndicator::StepIndicator(int current, int count, QWidget* parent)
