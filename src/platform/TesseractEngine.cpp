@@ -1,5 +1,6 @@
 #include "platform/TesseractEngine.h"
 
+#include "platform/ScreenImagePreprocessor.h"
 #include "platform/TextRecognizer.h"
 
 #include <tesseract/baseapi.h>
@@ -9,6 +10,7 @@
 #include <QRegularExpression>
 #include <QSet>
 
+#include <algorithm>
 #include <mutex>
 #include <sys/mman.h>
 #include <unistd.h>
@@ -72,6 +74,10 @@ QByteArray wordList(const QStringList& customWords) {
     return list;
 }
 
+// A line read again on its own counts only when the engine is this sure of
+// it, so that icons and rules between lines do not come back as letters.
+constexpr float recoveredLineConfidence = 60;
+
 struct StopCheck {
     const std::atomic<bool>* stop;
 };
@@ -104,7 +110,6 @@ TesseractEngine::TesseractEngine(const QString& dataPath, const QStringList& pac
         throw RecognitionError(u"The text recognition data for %1 could not be loaded from %2."_s.arg(
             packs.join(u", "_s), dataPath));
     }
-    api_->SetPageSegMode(tesseract::PSM_AUTO);
     // The image arrives dark on light everywhere, so Tesseract's second try of
     // each doubtful line upside down in brightness would only cost time.
     api_->SetVariable("tessedit_do_invert", "0");
@@ -112,16 +117,14 @@ TesseractEngine::TesseractEngine(const QString& dataPath, const QStringList& pac
 
 TesseractEngine::~TesseractEngine() { api_->End(); }
 
-TesseractEngine::Result TesseractEngine::read(const QImage& image, const QRect& area,
-                                              std::chrono::steady_clock::time_point deadline,
-                                              const std::atomic<bool>& stop) {
-    Q_ASSERT(image.format() == QImage::Format_Grayscale8);
+QList<TesseractEngine::Line> TesseractEngine::recognize(const QImage& image, int pageSegMode,
+                                                       std::chrono::steady_clock::time_point deadline,
+                                                       const std::atomic<bool>& stop) {
+    api_->SetPageSegMode(tesseract::PageSegMode(pageSegMode));
     api_->SetImage(image.constBits(), image.width(), image.height(), 1, int(image.bytesPerLine()));
     // Screens carry no resolution; this is what Tesseract assumes for such
     // images anyway, said here so that it does not stop to guess.
     api_->SetSourceResolution(70);
-    const QRect inside = area.intersected(image.rect());
-    api_->SetRectangle(inside.x(), inside.y(), inside.width(), inside.height());
 
     StopCheck check{&stop};
     tesseract::ETEXT_DESC monitor;
@@ -138,8 +141,7 @@ TesseractEngine::Result TesseractEngine::read(const QImage& image, const QRect& 
                                            : u"Reading the text took too long and was stopped."_s);
     }
 
-    Result result;
-    double weightedConfidence = 0;
+    QList<Line> lines;
     std::unique_ptr<tesseract::ResultIterator> it(api_->GetIterator());
     if (it && !it->Empty(tesseract::RIL_TEXTLINE)) {
         do {
@@ -148,17 +150,66 @@ TesseractEngine::Result TesseractEngine::read(const QImage& image, const QRect& 
             while (text.endsWith(u'\n'))
                 text.chop(1);
             int left = 0, top = 0, right = 0, bottom = 0;
-            if (text.isEmpty() || !it->BoundingBox(tesseract::RIL_TEXTLINE, &left, &top, &right, &bottom))
-                continue;
-            Line line{text, QRect(QPoint(left, top), QPoint(right - 1, bottom - 1)),
-                      it->Confidence(tesseract::RIL_TEXTLINE)};
-            weightedConfidence += double(line.confidence) * text.size();
-            result.characters += text.size();
-            result.lines << line;
+            if (!text.isEmpty() && it->BoundingBox(tesseract::RIL_TEXTLINE, &left, &top, &right, &bottom)) {
+                lines << Line{text, QRect(QPoint(left, top), QPoint(right - 1, bottom - 1)),
+                              it->Confidence(tesseract::RIL_TEXTLINE)};
+            }
         } while (it->Next(tesseract::RIL_TEXTLINE));
     }
+    api_->Clear();
+    return lines;
+}
+
+TesseractEngine::Result TesseractEngine::read(const QImage& image, const QRect& area,
+                                              std::chrono::steady_clock::time_point deadline,
+                                              const std::atomic<bool>& stop) {
+    Q_ASSERT(image.format() == QImage::Format_Grayscale8);
+    // A part is handed over as an image of its own: with SetRectangle,
+    // Tesseract 5.3's LSTM reads its lines from the wrong rows.
+    const QRect inside = area.intersected(image.rect());
+    const QImage part = inside == image.rect() ? image : image.copy(inside);
+    QList<Line> lines = recognize(part, tesseract::PSM_AUTO, deadline, stop);
+
+    // Tesseract's page layout leaves out some lines that hold one short word
+    // or a lone character (a closing brace under a block of code). A band of
+    // ink rows that no line covers is read again as a single line.
+    const auto bands = ScreenImagePreprocessor::inkBands(part);
+    std::vector<int> heights;
+    for (const auto& band : bands)
+        heights.push_back(band.bottom - band.top);
+    std::nth_element(heights.begin(), heights.begin() + qsizetype(heights.size() / 2), heights.end());
+    const int minHeight = heights.empty() ? 0 : std::max(4, int(heights[heights.size() / 2] * 0.4));
+    const QList<Line> found = lines;
+    for (qsizetype i = 0; i < bands.size(); ++i) {
+        const auto& band = bands[i];
+        const int height = band.bottom - band.top;
+        const bool covered = std::any_of(found.begin(), found.end(), [&](const Line& line) {
+            const int overlap = std::min(band.bottom, line.box.bottom() + 1) - std::max(band.top, line.box.top());
+            return overlap * 2 >= height;
+        });
+        if (covered || height < minHeight)
+            continue;
+        const int above = i > 0 ? (band.top - bands[i - 1].bottom) / 2 : band.top;
+        const int below = i + 1 < bands.size() ? (bands[i + 1].top - band.bottom) / 2 : part.height() - band.bottom;
+        const int pad = std::min({above, below, height});
+        const QRect strip(0, band.top - pad, part.width(), height + 2 * pad);
+        for (Line line : recognize(part.copy(strip), tesseract::PSM_SINGLE_LINE, deadline, stop)) {
+            if (line.confidence >= recoveredLineConfidence) {
+                line.box.translate(strip.topLeft());
+                lines << line;
+            }
+        }
+    }
+
+    Result result;
+    double weightedConfidence = 0;
+    for (Line& line : lines) {
+        line.box.translate(inside.topLeft());
+        weightedConfidence += double(line.confidence) * double(line.text.size());
+        result.characters += line.text.size();
+    }
+    result.lines = lines;
     if (result.characters > 0)
         result.confidence = weightedConfidence / double(result.characters);
-    api_->Clear();
     return result;
 }

@@ -46,5 +46,8 @@ public:
                 const std::atomic<bool>& stop);
 
 private:
+    QList<Line> recognize(const QImage& image, int pageSegMode, std::chrono::steady_clock::time_point deadline,
+                          const std::atomic<bool>& stop);
+
     std::unique_ptr<tesseract::TessBaseAPI> api_;
 };

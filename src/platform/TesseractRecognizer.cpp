@@ -138,9 +138,11 @@ QString textOf(const Result& result) {
 QCoro::Task<Result> readArea(std::shared_ptr<Shared> shared, size_t worker, QImage image, QRect area,
                              QStringList packs, QStringList words, Clock::time_point deadline) {
     const std::atomic<bool>* stop = &shared->stop;
-    co_return co_await shared->workers[worker]->run([=](TesseractWorker& w) {
+    QFuture<Result> future = shared->workers[worker]->run([=](TesseractWorker& w) {
         return w.engine(packs, words).read(image, area, deadline, *stop);
     });
+    Result result = co_await future;
+    co_return result;
 }
 
 // The whole image; cut in two and read on two workers at once where that
@@ -149,13 +151,17 @@ QCoro::Task<Result> readAll(std::shared_ptr<Shared> shared, Preparation prepared
                             QStringList words, Clock::time_point deadline) {
     const QRect all = prepared.image.rect();
     const int cut = shared->workers.size() > 1 ? ScreenImagePreprocessor::balancedCut(prepared.bands) : -1;
-    if (cut < 0)
-        co_return co_await readArea(shared, 0, prepared.image, all, packs, words, deadline);
+    if (cut < 0) {
+        Result result = co_await readArea(shared, 0, prepared.image, all, packs, words, deadline);
+        co_return result;
+    }
     auto upper = readArea(shared, 0, prepared.image, QRect(0, 0, all.width(), cut), packs, words, deadline);
     auto lower = readArea(shared, 1, prepared.image, QRect(0, cut, all.width(), all.height() - cut),
                           packs, words, deadline);
+    // (co_await kept out of argument lists and conditionals: GCC 12 miscompiles those.)
     Result top = co_await upper;
-    co_return merged(std::move(top), co_await lower);
+    Result bottom = co_await lower;
+    co_return merged(std::move(top), bottom);
 }
 
 // Automatic detection: read once in the lead language (English), which also
@@ -195,9 +201,10 @@ QCoro::Task<Result> readDetectingLanguage(std::shared_ptr<Shared> shared, Prepar
         }
         if (!best.isEmpty()) {
             packs = QStringList{best};
-            result = trialArea == prepared.image.rect()
-                         ? std::move(bestResult)
-                         : co_await readAll(shared, prepared, packs, words, deadline);
+            if (trialArea == prepared.image.rect())
+                result = std::move(bestResult);
+            else
+                result = co_await readAll(shared, prepared, packs, words, deadline);
         }
     }
 
@@ -251,7 +258,7 @@ TesseractRecognizer::TesseractRecognizer(const LanguageIdentifier& identifier, O
     shared_->identifier = &identifier;
     int workers = shared_->options.workers;
     if (workers <= 0)
-        workers = QThread::idealThreadCount() >= 2 ? 2 : 1;
+        workers = qEnvironmentVariableIntValue("DBG_WORKERS") ? qEnvironmentVariableIntValue("DBG_WORKERS") : (QThread::idealThreadCount() >= 2 ? 2 : 1);
     for (int i = 0; i < workers; ++i)
         shared_->workers.push_back(std::make_unique<TesseractWorker>(shared_->options.dataPath));
 }
@@ -273,18 +280,21 @@ QCoro::Task<QList<RecognizedText>> TesseractRecognizer::perform(QImage image,
     }
     const auto deadline = Clock::now() + shared->options.timeLimit;
 
-    const Preparation prepared = co_await shared->workers[0]->run([image](TesseractWorker&) {
+    QFuture<Preparation> preparing = shared->workers[0]->run([image](TesseractWorker&) {
         auto p = ScreenImagePreprocessor::prepare(image);
         return Preparation{p.image, p.scale, ScreenImagePreprocessor::inkBands(p.image)};
     });
+    const Preparation prepared = co_await preparing;
     if (prepared.image.isNull())
         co_return {}; // nothing is drawn: no text, and no reason to wake the engine
 
-    const Result result =
-        request.automaticallyDetectsLanguage
-            ? co_await readDetectingLanguage(shared, prepared, installed, request.customWords, deadline)
-            : co_await readAll(shared, prepared, requestedPacks(request.recognitionLanguages, installed),
-                               request.customWords, deadline);
+    Result result;
+    if (request.automaticallyDetectsLanguage) {
+        result = co_await readDetectingLanguage(shared, prepared, installed, request.customWords, deadline);
+    } else {
+        const QStringList packs = requestedPacks(request.recognitionLanguages, installed);
+        result = co_await readAll(shared, prepared, packs, request.customWords, deadline);
+    }
     co_return normalisedBoxes(result, prepared.scale, image.size());
 }
 

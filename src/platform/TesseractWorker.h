@@ -49,7 +49,7 @@ public:
         return future;
     }
 
-    static constexpr size_t cachedEngines = 3;
+    static constexpr size_t cachedEngines = 4;
 
 private:
     void enqueue(std::function<void(TesseractWorker*)> job);
