@@ -17,9 +17,15 @@ namespace LogArgs {
 LogArg make(bool value) {
     return LogArg{value ? QStringLiteral("1") : QStringLiteral("0"), true, value};
 }
-LogArg make(const QString& value) { return LogArg{value}; }
-LogArg make(const char* value) { return LogArg{QString::fromUtf8(value)}; }
-LogArg make(double value) { return LogArg{QString::number(value, 'g', 15)}; }
+LogArg make(const QString& value) {
+    return LogArg{value};
+}
+LogArg make(const char* value) {
+    return LogArg{QString::fromUtf8(value)};
+}
+LogArg make(double value) {
+    return LogArg{QString::number(value, 'g', 15)};
+}
 LogArg make(const QRectF& r) {
     // Written the way the platform prints a rectangle: origin, then size.
     auto n = [](double v) { return QString::number(v, 'f', 1); };
@@ -78,7 +84,9 @@ QString formatLogMessage(const QString& format, const std::vector<LogArg>& args,
     return out;
 }
 
-Log::Log(LogSink& sink, QString category) : sink_(sink), category_(std::move(category)) {}
+Log::Log(LogSink& sink, QString category)
+    : sink_(sink)
+    , category_(std::move(category)) {}
 
 void Log::write(LogLevel level, const char* format, std::vector<LogArg> args) const {
     const QString fmt = QString::fromUtf8(format);
@@ -109,8 +117,8 @@ const QLoggingCategory& SystemLogSink::qtCategory(const QString& name) {
 
 void SystemLogSink::write(const LogRecord& record) {
     const QLoggingCategory& category = qtCategory(record.category);
-    const bool enabled = record.level == LogLevel::Error ? category.isCriticalEnabled()
-                                                         : category.isInfoEnabled();
+    const bool enabled =
+        record.level == LogLevel::Error ? category.isCriticalEnabled() : category.isInfoEnabled();
     if (!enabled)
         return;
     const QByteArray text = (revealPrivate_ ? record.revealed : record.message).toUtf8();

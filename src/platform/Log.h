@@ -44,14 +44,14 @@ LogArg make(const char* value);
 LogArg make(const QRectF& value);
 LogArg make(double value);
 template <typename T>
-    requires std::is_integral_v<T>
-LogArg make(T value) {
+requires std::is_integral_v<T> LogArg make(T value) {
     return LogArg{QString::number(value)};
 }
 } // namespace LogArgs
 
 // Fills a format string: %d %u %ld %lld %s %@ and %{public}s, %{bool}d and so on.
-QString formatLogMessage(const QString& format, const std::vector<LogArg>& args, bool revealPrivate);
+QString formatLogMessage(const QString& format, const std::vector<LogArg>& args,
+                         bool revealPrivate);
 
 class Log {
 public:

@@ -3,11 +3,13 @@
 #include "BuildInfo.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 
 UserDefaults::UserDefaults(const QString& filePath, QObject* parent)
-    : QObject(parent), settings_(std::make_unique<QSettings>(filePath, QSettings::IniFormat)) {
+    : QObject(parent)
+    , settings_(std::make_unique<QSettings>(filePath, QSettings::IniFormat)) {
     settings_->setFallbacksEnabled(false);
 }
 
@@ -24,9 +26,13 @@ void UserDefaults::registerDefaults(const QVariantMap& defaults) {
         registered_.insert(it.key(), it.value());
 }
 
-QVariant UserDefaults::storedObject(const QString& key) const { return settings_->value(key); }
+QVariant UserDefaults::storedObject(const QString& key) const {
+    return settings_->value(key);
+}
 
-bool UserDefaults::hasStoredValue(const QString& key) const { return settings_->contains(key); }
+bool UserDefaults::hasStoredValue(const QString& key) const {
+    return settings_->contains(key);
+}
 
 QVariant UserDefaults::object(const QString& key) const {
     if (settings_->contains(key))
@@ -52,7 +58,20 @@ QString UserDefaults::string(const QString& key) const {
     return UserDefaultsValue::toString(registered_.value(key)).value_or(QString());
 }
 
+void UserDefaults::preserveDamagedFile() {
+    if (preserved_ || settings_->status() != QSettings::FormatError)
+        return;
+    preserved_ = true;
+    const QString path = settings_->fileName();
+    QString copy = path + QStringLiteral(".damaged");
+    for (int n = 1; QFileInfo::exists(copy); ++n)
+        copy = path + QStringLiteral(".damaged-%1").arg(n);
+    if (QFile::copy(path, copy))
+        Q_EMIT damagedFilePreserved(copy);
+}
+
 void UserDefaults::setValue(const QString& key, const QVariant& value) {
+    preserveDamagedFile();
     settings_->setValue(key, value);
     settings_->sync();
     Q_EMIT changed(key);
@@ -61,14 +80,19 @@ void UserDefaults::setValue(const QString& key, const QVariant& value) {
 void UserDefaults::remove(const QString& key) {
     if (!settings_->contains(key))
         return;
+    preserveDamagedFile();
     settings_->remove(key);
     settings_->sync();
     Q_EMIT changed(key);
 }
 
-QString UserDefaults::filePath() const { return settings_->fileName(); }
+QString UserDefaults::filePath() const {
+    return settings_->fileName();
+}
 
-bool UserDefaults::isReadable() const { return settings_->status() == QSettings::NoError; }
+bool UserDefaults::isReadable() const {
+    return settings_->status() == QSettings::NoError;
+}
 
 namespace UserDefaultsValue {
 

@@ -41,10 +41,16 @@ public:
 
 Q_SIGNALS:
     void changed(const QString& key);
+    // The file could not be parsed; before the first write replaced it, it
+    // was copied aside so nothing the user wrote by hand is lost.
+    void damagedFilePreserved(const QString& copyPath);
 
 private:
+    void preserveDamagedFile();
+
     std::unique_ptr<QSettings> settings_;
     QVariantMap registered_;
+    bool preserved_ = false;
 };
 
 namespace UserDefaultsValue {

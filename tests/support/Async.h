@@ -33,11 +33,15 @@ T run(QCoro::Task<T> task, std::chrono::milliseconds timeout = std::chrono::seco
     std::optional<T> result;
     std::exception_ptr error;
     bool done = false;
-    task.then([&](T value) { result.emplace(std::move(value)); done = true; },
-              [&](const std::exception& e) {
-                  error = std::make_exception_ptr(std::runtime_error(e.what()));
-                  done = true;
-              });
+    task.then(
+        [&](T value) {
+            result.emplace(std::move(value));
+            done = true;
+        },
+        [&](const std::exception& e) {
+            error = std::make_exception_ptr(std::runtime_error(e.what()));
+            done = true;
+        });
     if (!waitUntil([&] { return done; }, timeout))
         throw std::runtime_error("task did not finish in time");
     if (error)
@@ -45,7 +49,8 @@ T run(QCoro::Task<T> task, std::chrono::milliseconds timeout = std::chrono::seco
     return std::move(*result);
 }
 
-inline void run(QCoro::Task<void> task, std::chrono::milliseconds timeout = std::chrono::seconds(30)) {
+inline void run(QCoro::Task<void> task,
+                std::chrono::milliseconds timeout = std::chrono::seconds(30)) {
     std::exception_ptr error;
     bool done = false;
     task.then([&]() { done = true; },

@@ -1,0 +1,180 @@
+#include "KeyBindings/KeyBindings.h"
+
+#include "KeyBindings/HotKey.h"
+#include "platform/NotificationCenter.h"
+#include "platform/UserDefaults.h"
+
+namespace {
+
+// The settings file has no Boolean type: false written there reads back as the
+// string "false". A JSON shortcut always starts with "{", so the two never mix.
+bool isFalse(const QVariant& value) {
+    if (value.typeId() == QMetaType::Bool)
+        return !value.toBool();
+    return value.typeId() == QMetaType::QString && value.toString() == u"false";
+}
+
+} // namespace
+
+KeyBindings::KeyBindings(UserDefaults& defaults, NotificationCenter& notifications,
+                         HotKeyGrabber& grabber, const KeyboardLayout& layout)
+    : defaults_(defaults)
+    , notifications_(notifications)
+    , layout_(layout)
+    , center_(grabber) {}
+
+KeyBindings::~KeyBindings() = default;
+
+KeyBindings::Name KeyBindings::createName(const QString& rawValue,
+                                          std::optional<Shortcut> initialShortcut) {
+    Name name{rawValue, initialShortcut};
+    if (initialShortcut && !defaults_.hasStoredValue(storageKey(name)))
+        defaults_.setValue(storageKey(name), initialShortcut->toJson());
+    return name;
+}
+
+std::optional<Shortcut> KeyBindings::readShortcut(const Name& name) const {
+    const QVariant value = defaults_.object(storageKey(name));
+    if (!value.isValid() || isFalse(value))
+        return std::nullopt;
+    const std::optional<QString> json = UserDefaultsValue::toString(value);
+    if (!json)
+        return std::nullopt;
+    return Shortcut::fromJson(*json);
+}
+
+bool KeyBindings::isStoredFalse(const Name& name) const {
+    return defaults_.hasStoredValue(storageKey(name)) &&
+           isFalse(defaults_.storedObject(storageKey(name)));
+}
+
+void KeyBindings::writeShortcut(const Name& name, std::optional<Shortcut> shortcut) {
+    const QString key = storageKey(name);
+    if (shortcut) {
+        const QString json = shortcut->toJson();
+        unregisterOldShortcut(name);
+        defaults_.setValue(key, json);
+    } else if (name.initialShortcut) {
+        // False rather than nothing, so the default does not come back.
+        if (isStoredFalse(name))
+            return;
+        unregisterOldShortcut(name);
+        defaults_.setValue(key, false);
+    } else {
+        if (!defaults_.hasStoredValue(key))
+            return;
+        unregisterOldShortcut(name);
+        defaults_.remove(key);
+    }
+    registerIfNeeded(name);
+    announce(name);
+}
+
+void KeyBindings::addKeyDownHandler(const Name& name, Action action) {
+    addHandler(keyDownHandlers_, name, std::move(action));
+}
+
+void KeyBindings::addKeyUpHandler(const Name& name, Action action) {
+    addHandler(keyUpHandlers_, name, std::move(action));
+}
+
+void KeyBindings::addHandler(HandlerTable& table, const Name& name, Action action) {
+    if (std::vector<Action>* list = actions(table, name))
+        list->push_back(std::move(action));
+    else
+        table.emplace_back(name, std::vector<Action>{std::move(action)});
+    registerIfNeeded(name);
+}
+
+std::vector<KeyBindings::Action>* KeyBindings::actions(HandlerTable& table, const Name& name) {
+    for (auto& [n, list] : table)
+        if (n == name)
+            return &list;
+    return nullptr;
+}
+
+bool KeyBindings::hasHandlers(const Name& name) const {
+    for (const HandlerTable* table : {&keyDownHandlers_, &keyUpHandlers_})
+        for (const auto& [n, list] : *table)
+            if (n == name && !list.empty())
+                return true;
+    return false;
+}
+
+void KeyBindings::setPaused(bool paused) {
+    isPaused_ = paused;
+    center_.setEnabled(!paused);
+}
+
+void KeyBindings::recorderDidStart(const QObject* recorder) {
+    activeRecorder_ = recorder;
+    setPaused(true);
+    notifications_.post(recorderActiveStatusDidChangeNotification(), {},
+                        {{QStringLiteral("isActive"), true}});
+}
+
+void KeyBindings::recorderDidEnd(const QObject* recorder) {
+    if (recorder == nullptr || activeRecorder_ != recorder)
+        return;
+    activeRecorder_ = nullptr;
+    setPaused(false);
+    notifications_.post(recorderActiveStatusDidChangeNotification(), {},
+                        {{QStringLiteral("isActive"), false}});
+}
+
+QString KeyBindings::description(const Shortcut& shortcut) const {
+    return shortcut.description(layout_);
+}
+
+void KeyBindings::registerShortcut(const Shortcut& shortcut) {
+    if (registry_.contains(shortcut))
+        return;
+    auto hotKey = std::make_unique<HotKey>(
+        center_, shortcut, [this, shortcut] { dispatch(EventType::keyDown, shortcut); },
+        [this, shortcut] { dispatch(EventType::keyUp, shortcut); });
+    // Refused by the desktop: the name stays silent, and nothing is said.
+    if (!center_.registerHotKey(*hotKey))
+        return;
+    hotKey->onRegistrationFailed = [this, shortcut, raw = hotKey.get()] {
+        const auto it = registry_.find(shortcut);
+        if (it != registry_.end() && it->second.get() == raw)
+            registry_.erase(it);
+    };
+    registry_.emplace(shortcut, std::move(hotKey));
+}
+
+void KeyBindings::unregisterOldShortcut(const Name& name) {
+    const std::optional<Shortcut> old = readShortcut(name);
+    if (!old)
+        return;
+    // Another name may share the shortcut; its hot key stays then.
+    for (const HandlerTable* table : {&keyDownHandlers_, &keyUpHandlers_})
+        for (const auto& [other, list] : *table)
+            if (!(other == name) && hasHandlers(other) && readShortcut(other) == old)
+                return;
+    registry_.erase(*old);
+}
+
+void KeyBindings::registerIfNeeded(const Name& name) {
+    if (!hasHandlers(name))
+        return;
+    if (const std::optional<Shortcut> shortcut = readShortcut(name))
+        registerShortcut(*shortcut);
+}
+
+void KeyBindings::announce(const Name& name) {
+    notifications_.post(shortcutByNameDidChangeNotification(), {},
+                        {{QStringLiteral("name"), name.rawValue}});
+}
+
+void KeyBindings::dispatch(EventType type, const Shortcut& shortcut) {
+    if (isPaused_)
+        return;
+    // Collected first: an action may add handlers or rewrite shortcuts.
+    std::vector<Action> due;
+    for (const auto& [name, list] : type == EventType::keyDown ? keyDownHandlers_ : keyUpHandlers_)
+        if (readShortcut(name) == shortcut)
+            due.insert(due.end(), list.begin(), list.end());
+    for (const Action& action : due)
+        action();
+}

@@ -1,0 +1,109 @@
+#pragma once
+
+#include "KeyBindings/EventType.h"
+#include "KeyBindings/HotKeyCenter.h"
+#include "KeyBindings/Shortcut.h"
+
+#include <QString>
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <unordered_map>
+#include <utility>
+#include <vector>
+
+class HotKey;
+class HotKeyGrabber;
+class KeyboardLayout;
+class NotificationCenter;
+class QObject;
+class UserDefaults;
+
+// The keyboard-shortcut module: named shortcuts, their storage in the user
+// defaults under "KeyBindings_<name>", the handlers that run when a named
+// shortcut is pressed or released anywhere on the desktop, and the pause while
+// a recorder records. The application owns one and hands it to whoever needs it.
+class KeyBindings {
+public:
+    // A named shortcut slot with an optional default. The name is its identity.
+    struct Name {
+        QString rawValue;
+        std::optional<Shortcut> initialShortcut;
+
+        bool operator==(const Name& other) const { return rawValue == other.rawValue; }
+    };
+    using Action = std::function<void()>;
+
+    static QString shortcutByNameDidChangeNotification() {
+        return QStringLiteral("KeyBindings_shortcutByNameDidChange");
+    }
+    static QString recorderActiveStatusDidChangeNotification() {
+        return QStringLiteral("KeyBindings_recorderActiveStatusDidChange");
+    }
+    static QString storageKey(const Name& name) { return u"KeyBindings_" + name.rawValue; }
+
+    KeyBindings(UserDefaults& defaults, NotificationCenter& notifications, HotKeyGrabber& grabber,
+                const KeyboardLayout& layout);
+    ~KeyBindings();
+    KeyBindings(const KeyBindings&) = delete;
+    KeyBindings& operator=(const KeyBindings&) = delete;
+
+    // Declares a name. A default goes into the store only when the store holds
+    // nothing at all under the name, so a shortcut the user removed stays removed.
+    Name createName(const QString& rawValue, std::optional<Shortcut> initialShortcut = {});
+
+    // The stored shortcut: a JSON string gives it; false, anything
+    // unreadable, or nothing gives none.
+    std::optional<Shortcut> readShortcut(const Name& name) const;
+    // Stores the shortcut (or its absence), moves the hot key and announces the
+    // change. Clearing a name that has a default stores false.
+    void writeShortcut(const Name& name, std::optional<Shortcut> shortcut);
+
+    void addKeyDownHandler(const Name& name, Action action);
+    void addKeyUpHandler(const Name& name, Action action);
+
+    // While paused no handler runs and no combination is grabbed.
+    bool isPaused() const { return isPaused_; }
+    void setPaused(bool paused);
+
+    // Bookkeeping of the one recorder that may record at a time: starting
+    // pauses the shortcuts and announces it; ending does the reverse, and only
+    // for the recorder that started.
+    bool isRecorderActive() const { return activeRecorder_ != nullptr; }
+    void recorderDidStart(const QObject* recorder);
+    void recorderDidEnd(const QObject* recorder);
+
+    QString description(const Shortcut& shortcut) const;
+
+    // Whether a hot key currently holds the shortcut.
+    bool isRegistered(const Shortcut& shortcut) const { return registry_.contains(shortcut); }
+
+    HotKeyCenter& hotKeyCenter() { return center_; }
+    NotificationCenter& notificationCenter() const { return notifications_; }
+    const KeyboardLayout& keyboardLayout() const { return layout_; }
+
+private:
+    using HandlerTable = std::vector<std::pair<Name, std::vector<Action>>>;
+
+    static std::vector<Action>* actions(HandlerTable& table, const Name& name);
+    bool hasHandlers(const Name& name) const;
+    bool isStoredFalse(const Name& name) const;
+    void addHandler(HandlerTable& table, const Name& name, Action action);
+    void registerShortcut(const Shortcut& shortcut);
+    void unregisterOldShortcut(const Name& name);
+    void registerIfNeeded(const Name& name);
+    void announce(const Name& name);
+    void dispatch(EventType type, const Shortcut& shortcut);
+
+    UserDefaults& defaults_;
+    NotificationCenter& notifications_;
+    const KeyboardLayout& layout_;
+    HotKeyCenter center_;
+    HandlerTable keyDownHandlers_;
+    HandlerTable keyUpHandlers_;
+    // Declared after the center: hot keys leave the center when destroyed.
+    std::unordered_map<Shortcut, std::unique_ptr<HotKey>> registry_;
+    bool isPaused_ = false;
+    const QObject* activeRecorder_ = nullptr;
+};

@@ -1,0 +1,52 @@
+#include "capture/CaptureService.h"
+
+#include "capture/ScreenFrames.h"
+#include "platform/Geometry.h"
+#include "platform/Screens.h"
+
+#include <algorithm>
+
+CaptureService::CaptureError::CaptureError(Code code)
+    : Error(QStringLiteral("The operation couldn\u2019t be completed. "
+                           "(Inkharbor.CaptureService.CaptureError error %1.)")
+                .arg(int(code)))
+    , code_(code) {}
+
+CaptureService::CaptureService(Screens& screens, ScreenCapturePermission& permission,
+                               ScreenFrames& frames)
+    : screens_(screens)
+    , permission_(permission)
+    , frames_(frames) {}
+
+QCoro::Task<QImage> CaptureService::capture(ScreenSelection selection) const {
+    if (!permission_.preflight())
+        throw CaptureError(CaptureError::permissionDenied);
+    // The display list is read anew: a display unplugged since the drag is gone.
+    const QList<DisplayInfo> displays = screens_.displays();
+    auto display = std::find_if(displays.begin(), displays.end(),
+                                [&](const DisplayInfo& d) { return d.id == selection.displayID; });
+    if (display == displays.end()) {
+        frames_.clear();
+        throw CaptureError(CaptureError::displayNotFound);
+    }
+    QImage frame = frames_.frame(selection.displayID);
+    if (frame.isNull())
+        frame = screens_.grab(selection.displayID);
+    frames_.clear();
+    if (frame.isNull())
+        throw Error(QStringLiteral("The screen could not be read."));
+
+    // The frame may come at another density than the display reports (a
+    // display whose scale changed since): measure it rather than trust it.
+    const double scale = display->geometry.width() > 0
+                             ? double(frame.width()) / display->geometry.width()
+                             : display->scale;
+    const QRect source = Geometry::pixelRect(selection.rect, scale);
+    QImage image = frame.copy(source); // areas outside the frame come out black
+    image.setDevicePixelRatio(1);
+    co_return image;
+}
+
+void CaptureService::openScreenRecordingSettings() const {
+    permission_.openSettings();
+}

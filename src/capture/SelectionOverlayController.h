@@ -1,0 +1,63 @@
+#pragma once
+
+#include "capture/ScreenSelection.h"
+
+#include <QObject>
+#include <QPointer>
+
+#include <coroutine>
+#include <optional>
+#include <vector>
+
+#include <qcoro/qcorotask.h>
+
+class OverlayWindow;
+class ScreenFrames;
+class Screens;
+class WindowFocus;
+
+// Lets the user drag a rectangle over any display. One overlay window per
+// display shows that display frozen and dimmed; a mouse-up on any of them,
+// or Escape, ends the overlay on all.
+class SelectionOverlayController : public QObject {
+    Q_OBJECT
+public:
+    SelectionOverlayController(Screens& screens, ScreenFrames& frames, WindowFocus& focus,
+                               QObject* parent = nullptr);
+    ~SelectionOverlayController() override;
+
+    // The selection, or none after Escape, a click or a tiny drag. While an
+    // overlay is already shown, a second call yields none at once.
+    QCoro::Task<std::optional<ScreenSelection>> select();
+    // Ends the overlay and resumes the waiting select with the selection.
+    void finish(std::optional<ScreenSelection> selection);
+
+    bool isShown() const { return continuation_ != nullptr; }
+    const std::vector<QPointer<OverlayWindow>>& windows() const { return windows_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    struct Awaiter {
+        SelectionOverlayController* controller;
+        bool await_ready() const noexcept { return false; }
+        void await_suspend(std::coroutine_handle<> handle) noexcept {
+            controller->continuation_ = handle;
+        }
+        std::optional<ScreenSelection> await_resume() noexcept {
+            return std::exchange(controller->result_, std::nullopt);
+        }
+    };
+
+    void present();
+
+    Screens& screens_;
+    ScreenFrames& frames_;
+    WindowFocus& focus_;
+    std::vector<QPointer<OverlayWindow>> windows_;
+    std::coroutine_handle<> continuation_;
+    std::optional<ScreenSelection> result_;
+    bool keyMonitor_ = false;
+    std::optional<quint64> previousWindow_;
+};

@@ -1,0 +1,88 @@
+#include "output/ToastWindow.h"
+
+#include "output/ToastView.h"
+#include "platform/Screens.h"
+
+#include <QAccessible>
+#include <QVBoxLayout>
+
+ToastWindow::ToastWindow(Screens& screens, QObject* parent)
+    : QObject(parent)
+    , screens_(screens) {
+    hideTimer_.setSingleShot(true);
+    connect(&hideTimer_, &QTimer::timeout, this, &ToastWindow::hide);
+}
+
+ToastWindow::~ToastWindow() {
+    delete panel_.data();
+}
+
+QWidget* ToastWindow::panel() const {
+    return panel_.data();
+}
+
+ToastView* ToastWindow::view() const {
+    return panel_ ? panel_->findChild<ToastView*>() : nullptr;
+}
+
+void ToastWindow::show(const QString& message, const std::optional<QString>& detail,
+                       const QList<Action>& actions) {
+    hide();
+
+    QList<ToastView::Button> buttons;
+    QPointer<ToastWindow> self(this);
+    for (const Action& action : actions) {
+        buttons.append({action.title, [self, handler = action.handler] {
+                            // The toast goes first, whatever the action then does.
+                            if (self)
+                                self->hide();
+                            if (handler)
+                                handler();
+                        }});
+    }
+
+    auto* panel =
+        new QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
+                                 Qt::WindowDoesNotAcceptFocus | Qt::BypassWindowManagerHint);
+    panel->setAttribute(Qt::WA_ShowWithoutActivating);
+    panel->setAttribute(Qt::WA_TranslucentBackground);
+    panel->setObjectName(QStringLiteral("toast"));
+    panel->setAccessibleName(message);
+    auto* layout = new QVBoxLayout(panel);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* view = new ToastView(message, detail, buttons);
+    layout->addWidget(view);
+    panel->adjustSize();
+    panel->move(originFor(panel->size()));
+    panel->show();
+    panel_ = panel;
+
+    QAccessibleEvent alert(panel, QAccessible::Alert);
+    QAccessible::updateAccessibility(&alert);
+
+    hideTimer_.start(displayMilliseconds(!actions.isEmpty()));
+}
+
+void ToastWindow::hide() {
+    hideTimer_.stop();
+    if (panel_) {
+        panel_->hide();
+        panel_->deleteLater(); // an action button may be mid-click
+        panel_.clear();
+    }
+}
+
+QPoint ToastWindow::originFor(const QSize& size) const {
+    const QList<DisplayInfo> displays = screens_.displays();
+    if (displays.isEmpty())
+        return QPoint(-size.width() / 2, 80);
+    const QPoint pointer = screens_.pointerPosition();
+    const DisplayInfo* target = &displays.front();
+    for (const DisplayInfo& d : displays)
+        if (d.geometry.contains(pointer)) {
+            target = &d;
+            break;
+        }
+    const QRect area = target->availableGeometry;
+    return QPoint(area.center().x() + 1 - size.width() / 2, area.bottom() + 1 - 80 - size.height());
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+// The program on the session bus: it owns the application id and answers
+// org.freedesktop.Application, so a second launch can hand over to the
+// running one and a desktop without global key grabs can bind shortcuts to
+// its actions.
+class ApplicationBus : public QObject {
+    Q_OBJECT
+public:
+    enum class Claim { owned, anotherInstanceRuns, noBus };
+
+    explicit ApplicationBus(QObject* parent = nullptr);
+
+    // Takes the application id and exports the interface.
+    Claim claim();
+    // Asks the instance that owns the id to re-open; false when that fails.
+    bool activateRunningInstance();
+
+    static QString serviceName();
+    static QString objectPath();
+
+Q_SIGNALS:
+    void activateRequested();
+    void actionRequested(const QString& name);
+    void openRequested(const QStringList& uris);
+};

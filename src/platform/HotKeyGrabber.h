@@ -1,0 +1,25 @@
+#pragma once
+
+#include "KeyBindings/Shortcut.h"
+
+#include <functional>
+
+// System-wide key combinations: whatever program is in front, a grabbed
+// combination's press and release come to us instead.
+class HotKeyGrabber {
+public:
+    enum class Event { pressed, released };
+    using Handler = std::function<void(qint64 hotKeyId, Event event)>;
+
+    virtual ~HotKeyGrabber() = default;
+
+    // False when the desktop refuses the combination (another program holds
+    // it, or the keyboard cannot produce it); nothing is grabbed then.
+    virtual bool grab(qint64 hotKeyId, const Shortcut& shortcut) = 0;
+    virtual void ungrab(qint64 hotKeyId) = 0;
+
+    // Receives one `pressed` per press (a held key's repeats are not reported)
+    // and one `released` when that key comes up, whatever order the user lets
+    // go of the modifiers and the key in.
+    virtual void setHandler(Handler handler) = 0;
+};

@@ -1,0 +1,186 @@
+#include "shell/OnboardingView.h"
+
+#include "platform/NotificationCenter.h"
+#include "platform/Screens.h"
+#include "platform/UserDefaults.h"
+#include "settings/AppSettings.h"
+#include "shell/HeroIcon.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLocale>
+#include <QPainter>
+#include <QPushButton>
+#include <QShortcut>
+#include <QVBoxLayout>
+
+namespace {
+const QString captureCopied = QStringLiteral("InkharborCaptureCopied");
+}
+
+OnboardingView::OnboardingView(OnboardingEnvironment environment, OnboardingStep step,
+                               std::function<void()> onFinish, QWidget* parent)
+    : QWidget(parent)
+    , environment_(std::move(environment))
+    , step_(step)
+    , onFinish_(std::move(onFinish))
+    , hasPermission_(environment_.permission.preflight())
+    , languages_(RecognitionLanguages::languageList(environment_.supportedLanguages(), QLocale())) {
+    auto* root = new QVBoxLayout(this);
+    root->setContentsMargins(24, 24, 24, 24);
+    root->setSpacing(20);
+    pageHolder_ = new QVBoxLayout;
+    root->addLayout(pageHolder_, 1);
+
+    auto* nav = new QHBoxLayout;
+    back_ = new QPushButton(tr("Back"));
+    primary_ = new QPushButton;
+    primary_->setDefault(true);
+    primary_->setAutoDefault(true);
+    for (QPushButton* b : {back_, primary_})
+        b->setMinimumSize(96, 32);
+    indicatorHolder_ = new QWidget;
+    new QHBoxLayout(indicatorHolder_);
+    indicatorHolder_->layout()->setContentsMargins(0, 0, 0, 0);
+    nav->addWidget(back_);
+    nav->addStretch();
+    nav->addWidget(indicatorHolder_);
+    nav->addStretch();
+    nav->addWidget(primary_);
+    root->addLayout(nav);
+
+    connect(back_, &QPushButton::clicked, this,
+            [this] { setStep(OnboardingStep(std::max(0, int(step_) - 1))); });
+    connect(primary_, &QPushButton::clicked, this, [this] {
+        if (step_ == OnboardingStep::tryIt) {
+            environment_.defaults.setValue(SettingsKey::hasCompletedOnboarding, true);
+            if (onFinish_)
+                onFinish_();
+        } else {
+            setStep(OnboardingStep(int(step_) + 1));
+        }
+    });
+
+    // Return and Enter act as the primary button wherever the focus is.
+    for (int key : {int(Qt::Key_Return), int(Qt::Key_Enter)})
+        connect(new QShortcut(QKeySequence(key), this), &QShortcut::activated, primary_,
+                &QPushButton::click);
+
+    permissionPolling_.setInterval(1000);
+    connect(&permissionPolling_, &QTimer::timeout, this, &OnboardingView::pollPermission);
+
+    environment_.notifications.addObserver(captureCopied, this, [this](const Notification& n) {
+        copiedText_ = n.object.typeId() == QMetaType::QString
+                          ? std::optional<QString>(n.object.toString())
+                          : std::nullopt;
+        if (step_ == OnboardingStep::tryIt)
+            rebuild();
+    });
+    rebuild();
+}
+
+void OnboardingView::setStep(OnboardingStep step) {
+    step_ = step;
+    rebuild();
+}
+
+void OnboardingView::pollPermission() {
+    const bool granted = environment_.permission.preflight();
+    if (granted == hasPermission_)
+        return;
+    hasPermission_ = granted;
+    rebuild();
+}
+
+void OnboardingView::setPointedFlag(std::optional<QString> flag) {
+    pointedFlag_ = std::move(flag);
+    if (!pointedNames_)
+        return;
+    QStringList names;
+    for (const RecognitionLanguage& l : languages_)
+        if (pointedFlag_ && l.flag == *pointedFlag_)
+            names.append(l.name);
+    pointedNames_->setText(names.isEmpty() ? tr("Point at a flag to see the language.")
+                                           : QLocale().createSeparatedList(names));
+    pointedNames_->setForegroundRole(names.isEmpty() ? QPalette::PlaceholderText
+                                                     : QPalette::WindowText);
+    QFont f = pointedNames_->font();
+    f.setBold(!names.isEmpty());
+    pointedNames_->setFont(f);
+}
+
+void OnboardingView::rebuild() {
+    if (page_)
+        page_->deleteLater();
+    switch (step_) {
+    case OnboardingStep::welcome:
+        page_ = welcomePage();
+        break;
+    case OnboardingStep::permission:
+        page_ = permissionPage();
+        break;
+    case OnboardingStep::tryIt:
+        page_ = tryItPage();
+        break;
+    }
+    pageHolder_->addWidget(page_);
+    page_->show();
+
+    // The polling runs only while the permission page is shown.
+    if (step_ == OnboardingStep::permission) {
+        if (!permissionPolling_.isActive()) {
+            pollPermission();
+            permissionPolling_.start();
+        }
+    } else {
+        permissionPolling_.stop();
+    }
+
+    back_->setVisible(step_ != OnboardingStep::welcome);
+    primary_->setText(step_ == OnboardingStep::tryIt ? tr("Done") : tr("Continue"));
+    QLayoutItem* old = indicatorHolder_->layout()->takeAt(0);
+    if (old) {
+        delete old->widget();
+        delete old;
+    }
+    indicatorHolder_->layout()->addWidget(new StepIndicator(int(step_), OnboardingSteps::count));
+    update();
+}
+
+void OnboardingView::paintEvent(QPaintEvent*) {
+    // The step's first colour fades from the top to nothing at the centre.
+    QPainter p(this);
+    QColor tint = OnboardingSteps::colors(step_, hasPermission_).first();
+    QLinearGradient gradient(0, 0, 0, height() / 2.0);
+    tint.setAlphaF(0.14f);
+    gradient.setColorAt(0, tint);
+    tint.setAlphaF(0);
+    gradient.setColorAt(1, tint);
+    p.fillRect(rect(), palette().color(QPalette::Window));
+    p.fillRect(rect(), gradient);
+}
+
+QWidget* OnboardingView::pageFrame(const QString& symbol, const QString& title, int titleSize,
+                                   const QString& body, QVBoxLayout*& content) {
+    auto* page = new QWidget;
+    content = new QVBoxLayout(page);
+    content->setContentsMargins(0, 0, 0, 0);
+    content->setSpacing(14);
+    auto* hero = new HeroIcon(symbol, OnboardingSteps::colors(step_, hasPermission_));
+    content->addWidget(hero, 0, Qt::AlignHCenter);
+    auto* heading = new QLabel(title);
+    QFont f = heading->font();
+    f.setPixelSize(titleSize);
+    f.setBold(true);
+    heading->setFont(f);
+    heading->setWordWrap(true);
+    heading->setAlignment(Qt::AlignHCenter);
+    content->addWidget(heading);
+    auto* text = new QLabel(body);
+    text->setWordWrap(true);
+    text->setAlignment(Qt::AlignHCenter);
+    if (step_ != OnboardingStep::tryIt) // the try-it sentence is an instruction, not an aside
+        text->setForegroundRole(QPalette::PlaceholderText);
+    content->addWidget(text);
+    return page;
+}

@@ -1,0 +1,78 @@
+#pragma once
+
+#include "recognition/RecognitionLanguage.h"
+#include "shell/OnboardingStep.h"
+
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
+
+#include <functional>
+#include <optional>
+
+class NotificationCenter;
+class QLabel;
+class QPushButton;
+class QVBoxLayout;
+class ScreenCapturePermission;
+class UserDefaults;
+
+// What the onboarding reads and asks of the rest of the program.
+struct OnboardingEnvironment {
+    UserDefaults& defaults;
+    NotificationCenter& notifications;
+    ScreenCapturePermission& permission;
+    std::function<QStringList()> supportedLanguages;
+    // The text form of the capture shortcut, or none when there is none.
+    std::function<std::optional<QString>()> captureShortcutText;
+    std::function<void()> openScreenRecordingSettings;
+    std::function<void()> relaunch;
+};
+
+// The three steps: welcome with the languages read, the screen permission,
+// and a first capture to try.
+class OnboardingView : public QWidget {
+    Q_OBJECT
+public:
+    OnboardingView(OnboardingEnvironment environment, OnboardingStep step,
+                   std::function<void()> onFinish, QWidget* parent = nullptr);
+
+    OnboardingStep step() const { return step_; }
+    void setStep(OnboardingStep step);
+    bool hasPermission() const { return hasPermission_; }
+    std::optional<QString> copiedText() const { return copiedText_; }
+    const QList<RecognitionLanguage>& languages() const { return languages_; }
+    std::optional<QString> pointedFlag() const { return pointedFlag_; }
+    void setPointedFlag(std::optional<QString> flag);
+
+    QPushButton* primaryButton() const { return primary_; }
+    QPushButton* backButton() const { return back_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void rebuild();
+    void pollPermission();
+    QWidget* welcomePage();
+    QWidget* permissionPage();
+    QWidget* tryItPage();
+    QWidget* pageFrame(const QString& symbol, const QString& title, int titleSize,
+                       const QString& body, QVBoxLayout*& content);
+
+    OnboardingEnvironment environment_;
+    OnboardingStep step_;
+    std::function<void()> onFinish_;
+    bool hasPermission_;
+    std::optional<QString> copiedText_;
+    QList<RecognitionLanguage> languages_;
+    std::optional<QString> pointedFlag_;
+    QTimer permissionPolling_;
+
+    QVBoxLayout* pageHolder_ = nullptr;
+    QPointer<QWidget> page_;
+    QPointer<QLabel> pointedNames_;
+    QWidget* indicatorHolder_ = nullptr;
+    QPushButton* back_ = nullptr;
+    QPushButton* primary_ = nullptr;
+};

@@ -1,0 +1,203 @@
+#include "KeyBindings/HeldKeys.h"
+#include "KeyBindings/HotKey.h"
+#include "KeyBindings/KeyBindings.h"
+#include "KeyBindingsFakes.h"
+#include "platform/NotificationCenter.h"
+#include "platform/UsKeyboardLayout.h"
+#include "platform/UserDefaults.h"
+
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+using Event = HotKeyGrabber::Event;
+using Mode = HotKeyCenter::Mode;
+
+namespace {
+
+const Shortcut controlShiftT{17, 4608};
+const Shortcut commandB{Key::b.rawValue, CarbonModifiers::command};
+const Shortcut f5{96, 0};
+
+class HotKeys : public ::testing::Test {
+protected:
+    HotKeys()
+        : defaults(dir.filePath(u"test.conf"_s))
+        , keyBindings(defaults, notifications, grabber, layout)
+        , text(keyBindings.createName(u"captureText"_s, controlShiftT))
+        , barcode(keyBindings.createName(u"captureBarcode"_s)) {}
+
+    void listen() {
+        keyBindings.addKeyUpHandler(text, [this] { log.append(u"text"_s); });
+        keyBindings.addKeyUpHandler(barcode, [this] { log.append(u"barcode"_s); });
+    }
+
+    QTemporaryDir dir;
+    UserDefaults defaults;
+    NotificationCenter notifications;
+    FakeHotKeyGrabber grabber;
+    UsKeyboardLayout layout;
+    KeyBindings keyBindings;
+    KeyBindings::Name text;
+    KeyBindings::Name barcode;
+    QStringList log;
+};
+
+TEST_F(HotKeys, ANameIsGrabbedOnceItHasAHandlerAndFiresOnRelease) {
+    EXPECT_TRUE(grabber.grabs.empty()) << "no handler yet";
+    listen();
+    EXPECT_TRUE(grabber.isGrabbed(controlShiftT));
+    EXPECT_EQ(grabber.grabs.size(), 1u) << "captureBarcode has no shortcut";
+
+    ASSERT_TRUE(grabber.send(controlShiftT, Event::pressed));
+    EXPECT_TRUE(log.isEmpty()) << "pressing starts nothing";
+    grabber.send(controlShiftT, Event::released);
+    EXPECT_EQ(log, QStringList{u"text"_s});
+}
+
+TEST_F(HotKeys, KeyDownHandlersRunOnPressInTheOrderAdded) {
+    keyBindings.addKeyDownHandler(text, [this] { log.append(u"first"_s); });
+    keyBindings.addKeyDownHandler(text, [this] { log.append(u"second"_s); });
+    grabber.send(controlShiftT, Event::pressed);
+    EXPECT_EQ(log, (QStringList{u"first"_s, u"second"_s}));
+}
+
+TEST_F(HotKeys, RecordingAShortcutMovesTheGrab) {
+    listen();
+    keyBindings.writeShortcut(barcode, commandB);
+    EXPECT_TRUE(grabber.isGrabbed(commandB));
+    keyBindings.writeShortcut(text, f5);
+    EXPECT_FALSE(grabber.isGrabbed(controlShiftT));
+    EXPECT_TRUE(grabber.click(f5));
+    EXPECT_TRUE(grabber.click(commandB));
+    EXPECT_EQ(log, (QStringList{u"text"_s, u"barcode"_s}));
+    keyBindings.writeShortcut(barcode, std::nullopt);
+    EXPECT_FALSE(grabber.isGrabbed(commandB));
+}
+
+TEST_F(HotKeys, ASharedShortcutStaysGrabbedUntilNoNameUsesIt) {
+    listen();
+    keyBindings.writeShortcut(barcode, controlShiftT);
+    EXPECT_EQ(grabber.grabs.size(), 1u) << "one grab per shortcut";
+    grabber.click(controlShiftT);
+    EXPECT_EQ(log, (QStringList{u"text"_s, u"barcode"_s}));
+
+    keyBindings.writeShortcut(barcode, std::nullopt);
+    EXPECT_TRUE(grabber.isGrabbed(controlShiftT)) << "captureText still uses it";
+    keyBindings.writeShortcut(text, std::nullopt);
+    EXPECT_FALSE(grabber.isGrabbed(controlShiftT));
+}
+
+TEST_F(HotKeys, PausedShortcutsAreReleasedAndComeBack) {
+    listen();
+    keyBindings.setPaused(true);
+    EXPECT_EQ(keyBindings.hotKeyCenter().mode(), Mode::disabled);
+    EXPECT_TRUE(grabber.grabs.empty()) << "the combination is free for the recorder";
+    EXPECT_TRUE(keyBindings.isRegistered(controlShiftT));
+
+    // Recording while paused: stored, but grabbed only once the pause ends.
+    keyBindings.writeShortcut(barcode, commandB);
+    EXPECT_TRUE(grabber.grabs.empty());
+    keyBindings.setPaused(false);
+    EXPECT_TRUE(grabber.isGrabbed(controlShiftT));
+    EXPECT_TRUE(grabber.isGrabbed(commandB));
+    EXPECT_TRUE(grabber.click(commandB));
+    EXPECT_EQ(log, QStringList{u"barcode"_s});
+}
+
+TEST_F(HotKeys, EventsWhilePausedRunNothing) {
+    listen();
+    grabber.send(controlShiftT, Event::pressed);
+    // A platform event still in flight when the pause starts.
+    const HotKeyGrabber::Handler handler = grabber.handler;
+    const qint64 id = grabber.grabs.begin()->first;
+    keyBindings.setPaused(true);
+    handler(id, Event::released);
+    EXPECT_TRUE(log.isEmpty());
+}
+
+TEST_F(HotKeys, ARefusedShortcutStaysSilent) {
+    grabber.refused.insert(controlShiftT);
+    listen();
+    EXPECT_FALSE(keyBindings.isRegistered(controlShiftT));
+    EXPECT_FALSE(grabber.click(controlShiftT));
+    EXPECT_TRUE(log.isEmpty());
+    // Tried again when the name is written again.
+    grabber.refused.clear();
+    keyBindings.writeShortcut(text, controlShiftT);
+    EXPECT_TRUE(grabber.click(controlShiftT));
+    EXPECT_EQ(log, QStringList{u"text"_s});
+}
+
+TEST_F(HotKeys, AShortcutTakenDuringAPauseDropsOut) {
+    listen();
+    keyBindings.writeShortcut(barcode, commandB);
+    keyBindings.setPaused(true);
+    grabber.refused.insert(controlShiftT); // another program took it meanwhile
+    keyBindings.setPaused(false);
+    EXPECT_FALSE(keyBindings.isRegistered(controlShiftT));
+    EXPECT_TRUE(keyBindings.isRegistered(commandB));
+    keyBindings.setPaused(true);
+    grabber.refused.clear();
+    keyBindings.setPaused(false);
+    EXPECT_FALSE(grabber.isGrabbed(controlShiftT)) << "not retried until written again";
+}
+
+TEST_F(HotKeys, AnOpenMenuReleasesTheGrabsAndTheCenterMatchesKeyEvents) {
+    listen();
+    HotKeyCenter& center = keyBindings.hotKeyCenter();
+    center.setMenuOpen(true);
+    EXPECT_EQ(center.mode(), Mode::menuOpen);
+    EXPECT_TRUE(grabber.grabs.empty());
+
+    const Shortcut t{17, 0};
+    EXPECT_FALSE(
+        center.handleMenuKeyEvent(EventType::keyDown, Shortcut{Key::a.rawValue, 4608}, false));
+    EXPECT_TRUE(center.handleMenuKeyEvent(EventType::keyDown, controlShiftT, false));
+    EXPECT_FALSE(center.handleMenuKeyEvent(EventType::keyDown, controlShiftT, true))
+        << "auto-repeat passes to the menu";
+    EXPECT_FALSE(center.handleMenuKeyEvent(EventType::keyDown, controlShiftT, false))
+        << "a second press of a held key is a repeat";
+    EXPECT_TRUE(log.isEmpty());
+    // Control and Shift came up first: the release carries no modifiers.
+    EXPECT_TRUE(center.handleMenuKeyEvent(EventType::keyUp, t, false));
+    EXPECT_EQ(log, QStringList{u"text"_s});
+    EXPECT_FALSE(center.handleMenuKeyEvent(EventType::keyUp, t, false)) << "already released";
+
+    center.setMenuOpen(false);
+    EXPECT_TRUE(grabber.isGrabbed(controlShiftT));
+    EXPECT_FALSE(center.handleMenuKeyEvent(EventType::keyDown, controlShiftT, false));
+}
+
+TEST_F(HotKeys, FunctionKeysMatchWithOrWithoutTheFunctionFlag) {
+    listen();
+    keyBindings.writeShortcut(text, f5);
+    HotKeyCenter& center = keyBindings.hotKeyCenter();
+    center.setMenuOpen(true);
+    const Shortcut f5WithFn{96, CarbonModifiers::function};
+    EXPECT_TRUE(center.handleMenuKeyEvent(EventType::keyDown, f5WithFn, false));
+    EXPECT_TRUE(center.handleMenuKeyEvent(EventType::keyUp, f5, false));
+    EXPECT_EQ(log, QStringList{u"text"_s});
+}
+
+TEST_F(HotKeys, AnActionMayRewriteItsOwnShortcut) {
+    keyBindings.addKeyUpHandler(text, [this] { keyBindings.writeShortcut(text, f5); });
+    EXPECT_TRUE(grabber.click(controlShiftT));
+    EXPECT_TRUE(grabber.isGrabbed(f5));
+    EXPECT_FALSE(grabber.isGrabbed(controlShiftT));
+}
+
+TEST(HeldKeys, PairsReleasesWithPressesByKey) {
+    HeldKeys held;
+    held.press(28, 1);
+    EXPECT_TRUE(held.isHeld(28));
+    EXPECT_EQ(held.release(37), std::nullopt) << "Control let go first";
+    EXPECT_EQ(held.release(28), 1);
+    EXPECT_EQ(held.release(28), std::nullopt);
+    held.press(28, 2);
+    held.forget(2);
+    EXPECT_FALSE(held.isHeld(28));
+}
+
+} // namespace

@@ -1,0 +1,298 @@
+#include "KeyBindings/Recorder.h"
+#include "KeyBindings/MenuItemShortcut.h"
+#include "KeyBindings/RecorderCocoa.h"
+#include "KeyBindingsFakes.h"
+#include "app/HotkeyService.h"
+#include "platform/NotificationCenter.h"
+#include "platform/UsKeyboardLayout.h"
+#include "platform/UserDefaults.h"
+#include "support/Async.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const Shortcut controlShiftT{17, 4608};
+const Shortcut f5{96, 0};
+const Shortcut controlOptionT{17, CarbonModifiers::control | CarbonModifiers::option};
+
+// Answers the next alert by clicking the button with the given title, and
+// keeps what the alert said.
+class AlertAnswer : public QObject {
+public:
+    explicit AlertAnswer(QString button)
+        : button_(std::move(button)) {
+        connect(&timer_, &QTimer::timeout, this, &AlertAnswer::poll);
+        timer_.start(10);
+    }
+    bool seen = false;
+    QString text;
+    QString informativeText;
+    QStringList buttons;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QImage image;
+
+private:
+    void poll() {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        timer_.stop();
+        seen = true;
+        text = box->text();
+        informativeText = box->informativeText();
+        icon = box->icon();
+        image = box->grab().toImage();
+        for (QAbstractButton* b : box->buttons())
+            buttons.append(b->text());
+        for (QAbstractButton* b : box->buttons())
+            if (b->text() == button_)
+                b->click();
+    }
+    QString button_;
+    QTimer timer_;
+};
+
+class RecorderTest : public ::testing::Test {
+protected:
+    RecorderTest()
+        : defaults(dir.filePath(u"test.conf"_s))
+        , keyBindings(defaults, notifications, grabber, layout)
+        , service(keyBindings) {
+        service.registerHandlers([](CaptureMode) {});
+        notifications.addObserver(KeyBindings::recorderActiveStatusDidChangeNotification(),
+                                  &context, [this](const Notification& n) {
+                                      activeStatus.append(n.userInfo.value(u"isActive"_s).toBool());
+                                  });
+        quit = appMenu.addAction(u"&Quit Inkharbor"_s);
+        quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+        QMenu* sub = appMenu.addMenu(u"More"_s);
+        sub->addAction(u"Show &History…"_s)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+
+        RecorderEnvironment environment{
+            keyBindings, system, [this] { return QList<QMenu*>{&appMenu}; }, [this] { ++beeps; }};
+        auto* layoutBox = new QVBoxLayout(&window);
+        layoutBox->setContentsMargins(20, 20, 20, 20);
+        row = new Recorder(u"Capture text:"_s, environment, HotkeyService::captureText(),
+                           [this](std::optional<Shortcut> s) { changes.append(s); });
+        barcodeRow =
+            new Recorder(u"Read QR / barcode:"_s, environment, HotkeyService::captureBarcode());
+        other = new QPushButton(u"Other"_s);
+        layoutBox->addWidget(row);
+        layoutBox->addWidget(barcodeRow);
+        layoutBox->addWidget(other);
+        window.resize(360, 140);
+        window.show();
+        window.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
+        recorder = row->recorder();
+    }
+
+    void startRecording(RecorderCocoa* r = nullptr) {
+        r = r ? r : recorder;
+        QTest::mouseClick(r, Qt::LeftButton);
+        ASSERT_TRUE(r->isRecording());
+    }
+    void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(key), modifiers);
+    }
+    std::optional<Shortcut> stored() {
+        return keyBindings.readShortcut(HotkeyService::captureText());
+    }
+
+    // Declared first: the window's recorders report into them while it is destroyed.
+    int beeps = 0;
+    QList<bool> activeStatus;
+    QList<std::optional<Shortcut>> changes;
+    QObject context;
+    QTemporaryDir dir;
+    UserDefaults defaults;
+    NotificationCenter notifications;
+    FakeHotKeyGrabber grabber;
+    FakeSystemShortcuts system;
+    UsKeyboardLayout layout;
+    KeyBindings keyBindings;
+    HotkeyService service;
+    QMenu appMenu;
+    QAction* quit;
+    QWidget window;
+    Recorder* row;
+    Recorder* barcodeRow;
+    RecorderCocoa* recorder;
+    QPushButton* other;
+};
+
+TEST_F(RecorderTest, IdleShowsTheShortcutRecordingPausesEverything) {
+    EXPECT_EQ(recorder->text(), u"⌃⇧T"_s);
+    EXPECT_EQ(recorder->placeholderText(), u"Record Shortcut"_s);
+    EXPECT_EQ(recorder->size(), QSize(130, 24));
+    EXPECT_EQ(barcodeRow->recorder()->text(), QString());
+    QAction item(u"Capture Text"_s);
+    new MenuItemShortcut(keyBindings, &item, HotkeyService::captureText());
+    EXPECT_EQ(item.shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T));
+
+    startRecording();
+    EXPECT_EQ(recorder->placeholderText(), u"Press Shortcut"_s);
+    EXPECT_TRUE(keyBindings.isPaused());
+    EXPECT_TRUE(grabber.grabs.empty());
+    EXPECT_TRUE(item.shortcut().isEmpty()) << "menus show no shortcut while recording";
+    EXPECT_EQ(activeStatus, QList<bool>{true});
+
+    press(Qt::Key_Escape);
+    EXPECT_FALSE(recorder->isRecording());
+    EXPECT_EQ(stored(), controlShiftT) << "Escape keeps the old shortcut";
+    EXPECT_EQ(recorder->text(), u"⌃⇧T"_s);
+    EXPECT_FALSE(keyBindings.isPaused());
+    EXPECT_TRUE(grabber.isGrabbed(controlShiftT));
+    EXPECT_EQ(activeStatus, (QList<bool>{true, false}));
+    EXPECT_EQ(item.shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T));
+    EXPECT_EQ(beeps, 0);
+}
+
+TEST_F(RecorderTest, AnOrdinaryKeyNeedsAModifierButAFunctionKeyDoesNot) {
+    startRecording();
+    press(Qt::Key_T);
+    press(Qt::Key_T, Qt::ShiftModifier);
+    press(Qt::Key_Control, Qt::ControlModifier); // a modifier on its own is no key
+    EXPECT_EQ(beeps, 2);
+    EXPECT_TRUE(recorder->isRecording());
+    EXPECT_EQ(stored(), controlShiftT);
+
+    press(Qt::Key_F5);
+    EXPECT_FALSE(recorder->isRecording());
+    EXPECT_EQ(recorder->text(), u"F5"_s);
+    EXPECT_EQ(stored(), f5);
+    EXPECT_EQ(changes, (QList<std::optional<Shortcut>>{f5}));
+    EXPECT_TRUE(grabber.isGrabbed(f5));
+    EXPECT_FALSE(grabber.isGrabbed(controlShiftT));
+}
+
+TEST_F(RecorderTest, DeleteClearsAndRecordingGoesOn) {
+    startRecording();
+    press(Qt::Key_Backspace);
+    EXPECT_TRUE(recorder->isRecording());
+    EXPECT_EQ(recorder->text(), QString());
+    EXPECT_EQ(defaults.storedObject(u"KeyBindings_captureText"_s).toString(), u"false"_s);
+    EXPECT_EQ(changes, (QList<std::optional<Shortcut>>{std::nullopt}));
+    EXPECT_TRUE(keyBindings.isPaused());
+
+    press(Qt::Key_T, Qt::ControlModifier | Qt::AltModifier);
+    EXPECT_EQ(stored(), controlOptionT);
+    EXPECT_EQ(recorder->text(), u"⌃⌥T"_s);
+}
+
+TEST_F(RecorderTest, AMenuItemsShortcutIsBlocked) {
+    startRecording();
+    AlertAnswer answer(u"OK"_s);
+    press(Qt::Key_H, Qt::ControlModifier);
+    ASSERT_TRUE(answer.seen);
+    EXPECT_EQ(answer.text, u"This keyboard shortcut cannot be used as it's already used by the "
+                           u"“Show History…” menu item."_s);
+    EXPECT_EQ(answer.buttons, QStringList{u"OK"_s});
+    EXPECT_EQ(answer.icon, QMessageBox::Warning);
+    EXPECT_EQ(stored(), controlShiftT);
+    // Once the window is active again.
+    EXPECT_TRUE(TestAsync::waitUntil([&] { return recorder->isRecording(); }))
+        << "recording resumes after the alert";
+    EXPECT_TRUE(keyBindings.isPaused());
+}
+
+TEST_F(RecorderTest, ASystemShortcutWarnsAndCanBeForced) {
+    system.taken.insert(controlOptionT);
+    startRecording();
+    {
+        AlertAnswer answer(u"OK"_s);
+        press(Qt::Key_T, Qt::ControlModifier | Qt::AltModifier);
+        ASSERT_TRUE(answer.seen);
+        EXPECT_EQ(answer.buttons, (QStringList{u"OK"_s, u"Use Anyway"_s}));
+        EXPECT_FALSE(answer.informativeText.isEmpty());
+        EXPECT_EQ(stored(), controlShiftT);
+        EXPECT_TRUE(TestAsync::waitUntil([&] { return recorder->isRecording(); }));
+    }
+    AlertAnswer force(u"Use Anyway"_s);
+    press(Qt::Key_T, Qt::ControlModifier | Qt::AltModifier);
+    ASSERT_TRUE(force.seen);
+    EXPECT_EQ(stored(), controlOptionT);
+    EXPECT_FALSE(recorder->isRecording());
+    EXPECT_FALSE(keyBindings.isPaused());
+}
+
+TEST_F(RecorderTest, WhatNeedsNoAlert) {
+    system.taken.insert(Shortcut{111, 0});
+    // F12 alone is never a system shortcut; another name's shortcut is no conflict.
+    RecorderCocoa* barcode = barcodeRow->recorder();
+    startRecording(barcode);
+    press(Qt::Key_F12);
+    EXPECT_EQ(keyBindings.readShortcut(HotkeyService::captureBarcode()), (Shortcut{111, 0}));
+    startRecording(barcode);
+    press(Qt::Key_T, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(keyBindings.readShortcut(HotkeyService::captureBarcode()), controlShiftT);
+    EXPECT_EQ(barcode->text(), u"⌃⇧T"_s);
+    EXPECT_EQ(system.checks, 1) << "F12 alone is not even looked up";
+}
+
+TEST_F(RecorderTest, TheCustomRuleRejectsWithItsReason) {
+    recorder->validateShortcut = [](const Shortcut& s) -> std::optional<QString> {
+        if (s.modifierFlags() & ModifierFlags::option)
+            return u"No Alt, please."_s;
+        return std::nullopt;
+    };
+    startRecording();
+    AlertAnswer answer(u"OK"_s);
+    press(Qt::Key_T, Qt::ControlModifier | Qt::AltModifier);
+    ASSERT_TRUE(answer.seen);
+    EXPECT_EQ(answer.text, u"No Alt, please."_s);
+    EXPECT_EQ(stored(), controlShiftT);
+}
+
+TEST_F(RecorderTest, ClicksJustOutsideTheFieldDoNotEndRecording) {
+    startRecording();
+    const QPoint corner = recorder->mapTo(&window, QPoint(0, 0));
+    QTest::mouseClick(&window, Qt::LeftButton, {}, corner + QPoint(-3, 5));
+    EXPECT_TRUE(recorder->isRecording());
+    QTest::mouseClick(&window, Qt::LeftButton, {}, corner + QPoint(-4, 5));
+    EXPECT_FALSE(recorder->isRecording());
+    EXPECT_FALSE(keyBindings.isPaused());
+}
+
+TEST_F(RecorderTest, TabMovesOnAndEndsRecording) {
+    startRecording();
+    press(Qt::Key_Tab);
+    EXPECT_FALSE(recorder->isRecording());
+    EXPECT_NE(QApplication::focusWidget(), recorder);
+    EXPECT_EQ(stored(), controlShiftT);
+}
+
+TEST_F(RecorderTest, ClosingTheWindowEndsRecording) {
+    startRecording();
+    window.hide();
+    EXPECT_FALSE(recorder->isRecording());
+    EXPECT_FALSE(keyBindings.isPaused());
+}
+
+TEST_F(RecorderTest, TheClearButtonClearsAndStartsRecording) {
+    auto* clear = recorder->findChild<QAction*>();
+    ASSERT_NE(clear, nullptr);
+    EXPECT_TRUE(clear->isVisible());
+    clear->trigger();
+    EXPECT_FALSE(clear->isVisible());
+    EXPECT_TRUE(recorder->isRecording());
+    EXPECT_EQ(stored(), std::nullopt);
+}
+
+} // namespace

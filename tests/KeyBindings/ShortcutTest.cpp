@@ -1,0 +1,133 @@
+#include "KeyBindings/Shortcut.h"
+#include "KeyBindings/KeyCodeTable.h"
+#include "KeyBindings/SpecialKey.h"
+#include "KeyBindingsFakes.h"
+#include "platform/UsKeyboardLayout.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string_view>
+
+namespace {
+
+constexpr qint64 controlShift = CarbonModifiers::control | CarbonModifiers::shift;
+
+TEST(Shortcut, ModifiersAreNormalisedToTheFiveShortcutModifiers) {
+    const Shortcut s(Key::t, ModifierFlags::control | ModifierFlags::shift |
+                                 ModifierFlags::capsLock | ModifierFlags::numericPad |
+                                 ModifierFlags::help | 0x1);
+    EXPECT_EQ(s, Shortcut(17, controlShift));
+    EXPECT_EQ(Shortcut(Key::a, ModifierFlags::function).carbonModifiers, CarbonModifiers::function);
+    EXPECT_EQ(toFlags(toCarbon(ModifierFlags::command | ModifierFlags::option)),
+              ModifierFlags::command | ModifierFlags::option);
+}
+
+TEST(Shortcut, FunctionFlagIsIgnoredOnlyOnKeysThatImplyIt) {
+    const Shortcut f5WithFn(96, CarbonModifiers::function);
+    EXPECT_TRUE(f5WithFn.isFunctionKeyImplied());
+    EXPECT_EQ(f5WithFn.matchKey(), Shortcut(96, 0));
+    const Shortcut upWithFnShift(126, CarbonModifiers::function | CarbonModifiers::shift);
+    EXPECT_EQ(upWithFnShift.matchKey(), Shortcut(126, CarbonModifiers::shift));
+    const Shortcut tWithFn(17, CarbonModifiers::function);
+    EXPECT_FALSE(tWithFn.isFunctionKeyImplied());
+    EXPECT_EQ(tWithFn.matchKey(), tWithFn);
+}
+
+TEST(Shortcut, JsonIsCompactInFixedOrderAndReadsEitherOrder) {
+    EXPECT_EQ(Shortcut(17, 4608).toJson(),
+              QStringLiteral(R"({"carbonKeyCode":17,"carbonModifiers":4608})"));
+    EXPECT_EQ(Shortcut::fromJson(QStringLiteral(R"({"carbonModifiers":4608,"carbonKeyCode":17})")),
+              Shortcut(17, 4608));
+    EXPECT_EQ(Shortcut::fromJson(QStringLiteral(R"( { "carbonKeyCode" : 96 ,
+        "carbonModifiers" : 0, "extra": "kept out" } )")),
+              Shortcut(96, 0));
+    // Decoded values are kept as stored, not normalised.
+    EXPECT_EQ(Shortcut::fromJson(QStringLiteral(R"({"carbonKeyCode":17,"carbonModifiers":7})")),
+              Shortcut(17, 7));
+}
+
+TEST(Shortcut, UnreadableJsonGivesNothing) {
+    for (const char* json :
+         {"", "false", "17", "[17,4608]", "{", R"({"carbonKeyCode":17})",
+          R"({"carbonKeyCode":"17","carbonModifiers":4608})",
+          R"({"carbonKeyCode":17.5,"carbonModifiers":4608})",
+          R"({"carbonKeyCode":1e300,"carbonModifiers":0})",
+          R"({"carbonKeyCode":null,"carbonModifiers":0})", "{\"carbonKeyCode\":17,\xff}"})
+        EXPECT_EQ(Shortcut::fromJson(QString::fromUtf8(json)), std::nullopt) << json;
+}
+
+TEST(Shortcut, DescriptionOrdersModifiersAndNamesTheKey) {
+    const UsKeyboardLayout us;
+    const qint64 all = ModifierFlags::command | ModifierFlags::shift | ModifierFlags::option |
+                       ModifierFlags::control;
+    EXPECT_EQ(Shortcut(Key::a, all).description(us), QStringLiteral("⌃⌥⇧⌘A"));
+    EXPECT_EQ(Shortcut(17, controlShift).description(us), QStringLiteral("⌃⇧T"));
+    EXPECT_EQ(Shortcut(96, 0).description(us), QStringLiteral("F5"));
+    EXPECT_EQ(Shortcut(Key::space, ModifierFlags::command).description(us),
+              QStringLiteral("⌘Space"));
+    EXPECT_EQ(Shortcut(82, CarbonModifiers::option).description(us), QStringLiteral("⌥0\u20E3"));
+    EXPECT_EQ(Shortcut(114, 0).description(us), QStringLiteral("?\u20DD"));
+    EXPECT_EQ(Shortcut(96, CarbonModifiers::function).description(us),
+              QStringLiteral("\U0001F310\uFE0EF5"));
+    EXPECT_EQ(Shortcut(0x2C, CarbonModifiers::command).description(us), QStringLiteral("⌘/"));
+}
+
+TEST(Shortcut, DescriptionOfAKeyTheLayoutCannotPrintIsReplacementCharacter) {
+    FakeKeyboardLayout layout;
+    layout.characters[Key::a.rawValue] = QStringLiteral("ab"); // not one character
+    layout.characters[Key::b.rawValue] = QStringLiteral("ß");
+    layout.characters[Key::e.rawValue] = QStringLiteral("e\u0301"); // one grapheme
+    EXPECT_EQ(Shortcut(Key::t, ModifierFlags::control).description(layout),
+              QStringLiteral("⌃\uFFFD"));
+    EXPECT_EQ(Shortcut(Key::a, 0).description(layout), QStringLiteral("\uFFFD"));
+    EXPECT_EQ(Shortcut(0x7F, 0).description(UsKeyboardLayout()), QStringLiteral("\uFFFD"));
+    EXPECT_EQ(Shortcut(Key::e, 0).description(layout), QStringLiteral("E\u0301"));
+    EXPECT_FALSE(Shortcut(Key::b, 0).description(layout).isEmpty());
+}
+
+TEST(SpecialKey, TableHas53DistinctKeysAllOnTheKeyTable) {
+    std::set<qint64> codes;
+    for (int i = 0; i < specialKeyCount; ++i) {
+        const auto key = static_cast<SpecialKey>(i);
+        codes.insert(keyCode(key));
+        EXPECT_EQ(specialKey(keyCode(key)), key);
+        EXPECT_TRUE(KeyCodeTable::evdevCode(keyCode(key))) << keyCode(key);
+    }
+    EXPECT_EQ(codes.size(), 53u);
+    EXPECT_EQ(specialKey(Key::t.rawValue), std::nullopt);
+    EXPECT_EQ(menuKey(SpecialKey::keypad5), std::nullopt);
+    EXPECT_EQ(menuKey(SpecialKey::f12), Qt::Key_F12);
+}
+
+TEST(KeyCodeTable, MapsBothWaysWithoutDuplicates) {
+    std::set<qint64> carbon;
+    std::set<int> evdev;
+    for (auto* e = KeyCodeTable::begin(); e != KeyCodeTable::end(); ++e) {
+        EXPECT_TRUE(carbon.insert(e->carbonKeyCode).second) << e->carbonKeyCode;
+        EXPECT_TRUE(evdev.insert(e->evdevCode).second) << e->evdevCode;
+        EXPECT_EQ(KeyCodeTable::carbonKeyCode(e->evdevCode), e->carbonKeyCode);
+        EXPECT_EQ(KeyCodeTable::evdevCode(e->carbonKeyCode), e->evdevCode);
+        EXPECT_EQ(KeyCodeTable::carbonKeyCodeForXKeycode(*KeyCodeTable::xKeycode(e->carbonKeyCode)),
+                  e->carbonKeyCode);
+    }
+    // Every letter and digit of a US keyboard is there.
+    std::set<QChar> printed;
+    for (auto* e = KeyCodeTable::begin(); e != KeyCodeTable::end(); ++e)
+        if (!e->keypad && e->usCharacter)
+            printed.insert(QChar(e->usCharacter));
+    for (char c : std::string_view("abcdefghijklmnopqrstuvwxyz0123456789-=[];'`\\,./"))
+        EXPECT_TRUE(printed.contains(QChar::fromLatin1(c))) << c;
+}
+
+TEST(KeyCodeTable, KnowsThePositionsTheProgramReliesOn) {
+    EXPECT_EQ(KeyCodeTable::xKeycode(Key::t.rawValue), 28); // what `xmodmap` shows for t
+    EXPECT_EQ(KeyCodeTable::xKeycode(96), 71);              // F5
+    EXPECT_EQ(KeyCodeTable::carbonKeyCodeForQtKey(Qt::Key_T, false), 17);
+    EXPECT_EQ(KeyCodeTable::carbonKeyCodeForQtKey(Qt::Key_5, true), 87);
+    EXPECT_EQ(KeyCodeTable::carbonKeyCodeForQtKey(Qt::Key_5, false), 0x17);
+    EXPECT_EQ(KeyCodeTable::carbonKeyCodeForQtKey(Qt::Key_Enter, false), 76);
+    EXPECT_EQ(KeyCodeTable::carbonKeyCodeForQtKey(Qt::Key_F21, false), std::nullopt);
+}
+
+} // namespace

@@ -1,0 +1,93 @@
+#include "capture/CaptureService.h"
+#include "capture/ScreenFrames.h"
+#include "platform/Geometry.h"
+
+#include "support/Async.h"
+#include "support/FakeDesktop.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class CaptureServiceTest : public ::testing::Test {
+protected:
+    CaptureServiceTest() {
+        screens.list = {FakeScreens::display(1, QRect(0, 0, 800, 600)),
+                        FakeScreens::display(2, QRect(800, 0, 800, 600), 2)};
+    }
+    QImage capture(quint32 display, QRectF rect) {
+        return TestAsync::run(service.capture(ScreenSelection{display, rect}));
+    }
+    CaptureService::CaptureError::Code failure(quint32 display, QRectF rect) {
+        try {
+            capture(display, rect);
+        } catch (const std::exception& e) {
+            const QString text = QString::fromUtf8(e.what());
+            if (text.contains(QStringLiteral("error 0")))
+                return CaptureService::CaptureError::permissionDenied;
+            if (text.contains(QStringLiteral("error 1")))
+                return CaptureService::CaptureError::displayNotFound;
+        }
+        ADD_FAILURE() << "no capture error";
+        return CaptureService::CaptureError::permissionDenied;
+    }
+
+    FakeScreens screens;
+    FakePermission permission;
+    ScreenFrames frames{screens};
+    CaptureService service{screens, permission, frames};
+};
+
+TEST_F(CaptureServiceTest, CropsAtTheDisplaysPixelDensity) {
+    EXPECT_EQ(capture(2, QRectF(0, 0, 100, 50)).size(), QSize(200, 100));
+    EXPECT_EQ(capture(1, QRectF(0, 0, 100, 50)).size(), QSize(100, 50));
+    EXPECT_EQ(capture(2, QRectF(3, 3, 10.3, 10.3)).size(), QSize(21, 21));
+    // Exactly that rectangle: the fake's pixels encode their own position.
+    const QImage image = capture(2, QRectF(10, 20, 30, 40));
+    EXPECT_EQ(image.pixel(0, 0), qRgb(20, 40, 2));
+    EXPECT_EQ(image.pixel(59, 79), qRgb(79, 119, 2));
+}
+
+TEST_F(CaptureServiceTest, CutsFromTheFrozenFrameAndForgetsIt) {
+    frames.freeze(screens.list);
+    QImage changed(800, 600, QImage::Format_RGB32);
+    changed.fill(Qt::blue);
+    screens.pixels[1] = changed; // the screen changed after the overlay opened
+    const QImage image = capture(1, QRectF(10, 10, 20, 20));
+    EXPECT_EQ(image.pixel(0, 0), qRgb(10, 10, 1));
+    EXPECT_TRUE(frames.isEmpty());
+}
+
+TEST_F(CaptureServiceTest, MissingPermissionAndUnpluggedDisplaysFail) {
+    permission.granted = false;
+    EXPECT_EQ(failure(1, QRectF(0, 0, 10, 10)), CaptureService::CaptureError::permissionDenied);
+    permission.granted = true;
+    frames.freeze(screens.list);
+    screens.list.removeLast(); // unplugged between the drag and the capture
+    EXPECT_EQ(failure(2, QRectF(0, 0, 10, 10)), CaptureService::CaptureError::displayNotFound);
+    EXPECT_TRUE(frames.isEmpty());
+}
+
+TEST(Geometry, ConvertsBetweenNormalisedBoxesAndPixels) {
+    const QRectF box(0.25, 0.65, 0.5, 0.1); // maxY 0.75
+    EXPECT_EQ(Geometry::pixelsFromNormalized(box, QSizeF(400, 200)), QRectF(100, 50, 200, 20));
+    const QRectF back = Geometry::normalizedFromPixels(QRectF(100, 50, 200, 20), QSizeF(400, 200));
+    EXPECT_NEAR(back.y() + back.height(), 0.75, 1e-12);
+    EXPECT_TRUE(Geometry::normalizedFromPixels(QRectF(0, 0, 1, 1), QSizeF(0, 0)).isNull());
+    EXPECT_EQ(Geometry::pixelSize(QSizeF(10.3, 10.3), 2), QSize(21, 21));
+    EXPECT_EQ(Geometry::pixelSize(QSizeF(0.25, 0.75), 2), QSize(1, 2)); // halves away from zero
+}
+
+TEST(Geometry, SizeLabelSitsBelowTheSelectionOrInsideAtTheBottom) {
+    const QRectF bounds(0, 0, 1440, 900);
+    EXPECT_EQ(SelectionLayout::sizeLabelText(QRectF(0, 0, 320.9, 48.2)),
+              QStringLiteral("320 \u00D7 48"));
+    EXPECT_EQ(SelectionLayout::sizeLabelRect(QRectF(100, 100, 200, 100), QSizeF(60, 16), bounds),
+              QRectF(240, 204, 60, 16));
+    EXPECT_EQ(SelectionLayout::sizeLabelRect(QRectF(100, 800, 200, 100), QSizeF(60, 16), bounds),
+              QRectF(240, 880, 60, 16));
+    EXPECT_EQ(SelectionLayout::redrawArea(QRectF(), QRectF(10, 10, 10, 10), bounds),
+              QRectF(0, 0, 140, 60));
+}
+
+} // namespace

@@ -1,0 +1,127 @@
+#include "capture/OverlayWindow.h"
+#include "capture/ScreenFrames.h"
+#include "capture/SelectionOverlayController.h"
+#include "capture/SelectionView.h"
+
+#include "support/Async.h"
+#include "support/FakeDesktop.h"
+
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class SelectionOverlayTest : public ::testing::Test {
+protected:
+    SelectionOverlayTest() {
+        screens.list = {FakeScreens::display(1, QRect(0, 0, 1440, 900)),
+                        FakeScreens::display(2, QRect(1440, -200, 1280, 800), 2)};
+        screens.pointer = QPoint(100, 100);
+    }
+
+    // Starts a selection and returns the view of the given display's window.
+    SelectionView* open(size_t displayIndex) {
+        task = std::make_unique<QCoro::Task<std::optional<ScreenSelection>>>(overlay.select());
+        task->then([this](std::optional<ScreenSelection> s) {
+            result = s;
+            done = true;
+        });
+        EXPECT_EQ(overlay.windows().size(), screens.list.size());
+        return overlay.windows().at(displayIndex)->view();
+    }
+
+    void drag(SelectionView* view, QPoint from, QPoint to) {
+        QTest::mousePress(view, Qt::LeftButton, {}, from);
+        QTest::mouseMove(view, (from + to) / 2);
+        QTest::mouseMove(view, to);
+        QTest::mouseRelease(view, Qt::LeftButton, {}, to);
+    }
+
+    std::optional<ScreenSelection> finished() {
+        EXPECT_TRUE(TestAsync::waitUntil([this] { return done; }));
+        return result;
+    }
+
+    FakeScreens screens;
+    ScreenFrames frames{screens};
+    FakeFocus focus;
+    SelectionOverlayController overlay{screens, frames, focus};
+    std::unique_ptr<QCoro::Task<std::optional<ScreenSelection>>> task;
+    std::optional<ScreenSelection> result;
+    bool done = false;
+};
+
+TEST_F(SelectionOverlayTest, ADragOnOneDisplayIsRelativeToThatDisplay) {
+    SelectionView* view = open(1);
+    EXPECT_EQ(overlay.windows()[1]->geometry(), QRect(1440, -200, 1280, 800));
+    EXPECT_EQ(frames.isEmpty(), false);             // frozen when the overlay opened
+    drag(view, QPoint(300, 200), QPoint(100, 100)); // bottom-right to top-left
+    const auto s = finished();
+    ASSERT_TRUE(s);
+    EXPECT_EQ(s->displayID, 2u);
+    EXPECT_EQ(s->rect, QRectF(100, 100, 200, 100));
+    EXPECT_TRUE(overlay.windows().empty());
+}
+
+TEST_F(SelectionOverlayTest, DragsAreClampedToTheDisplay) {
+    SelectionView* view = open(0);
+    drag(view, QPoint(1400, 850), QPoint(1600, 1000));
+    const auto s = finished();
+    ASSERT_TRUE(s);
+    EXPECT_EQ(s->rect, QRectF(1400, 850, 40, 50));
+}
+
+TEST_F(SelectionOverlayTest, TinyDragsAndClicksCancel) {
+    drag(open(0), QPoint(10, 10), QPoint(13, 40));
+    EXPECT_FALSE(finished());
+    EXPECT_TRUE(frames.isEmpty()); // nothing kept after a cancel
+
+    done = false;
+    drag(open(0), QPoint(10, 10), QPoint(14, 14));
+    const auto s = finished();
+    ASSERT_TRUE(s);
+    EXPECT_EQ(s->rect.size(), QSizeF(4, 4));
+}
+
+TEST_F(SelectionOverlayTest, EscapeCancelsAndASecondRequestYieldsNothing) {
+    SelectionView* view = open(0);
+    bool secondDone = false;
+    std::optional<ScreenSelection> second = ScreenSelection{};
+    overlay.select().then([&](std::optional<ScreenSelection> s) {
+        second = s;
+        secondDone = true;
+    });
+    EXPECT_TRUE(TestAsync::waitUntil([&] { return secondDone; }));
+    EXPECT_FALSE(second);
+    EXPECT_EQ(overlay.windows().size(), 2u); // the shown overlay is left alone
+
+    QTest::keyClick(view, Qt::Key_Escape);
+    EXPECT_FALSE(finished());
+    EXPECT_TRUE(overlay.windows().empty());
+}
+
+TEST_F(SelectionOverlayTest, TheWindowActiveBeforeGetsTheFocusBack) {
+    SelectionView* view = open(0);
+    focus.active = 7; // something took the focus while the overlay was up
+    drag(view, QPoint(10, 10), QPoint(100, 100));
+    finished();
+    ASSERT_EQ(focus.activated.size(), 1u);
+    EXPECT_EQ(focus.activated[0], 42u);
+}
+
+TEST_F(SelectionOverlayTest, TheOverlayShowsTheSizeAndFlipsTheLabelAtTheBottom) {
+    SelectionView* view = open(0);
+    QTest::mousePress(view, Qt::LeftButton, {}, QPoint(100, 800));
+    QTest::mouseMove(view, QPoint(420, 896));
+    const QImage shot = view->grab().toImage();
+    // Dimmed outside, undimmed inside, white border.
+    EXPECT_LT(qRed(shot.pixel(50, 50)), 50);
+    EXPECT_EQ(shot.pixel(200, 850), qRgb(200, 850 % 256, 1));
+    EXPECT_EQ(shot.pixel(100, 850), qRgb(255, 255, 255));
+    shot.save(QStringLiteral("/tmp/inkharbor-overlay.png"));
+    QTest::keyClick(view, Qt::Key_Escape);
+    finished();
+}
+
+} // namespace

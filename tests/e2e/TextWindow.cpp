@@ -1,0 +1,82 @@
+// A window of known content at a known place, standing in for "any
+// application" in the end-to-end tests.
+//   inkharbor-test-window --at X,Y [--size W,H] [--font-size PX] [--text TEXT]... [--qr PAYLOAD]...
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QImage>
+#include <QLabel>
+#include <QPainter>
+#include <QVBoxLayout>
+#include <QWidget>
+
+#include <ZXing/BitMatrix.h>
+#include <ZXing/MultiFormatWriter.h>
+
+namespace {
+
+QImage qrCode(const QString& payload, int size) {
+    const auto matrix = ZXing::MultiFormatWriter(ZXing::BarcodeFormat::QRCode)
+                            .setMargin(2)
+                            .encode(payload.toStdWString(), size, size);
+    QImage image(matrix.width(), matrix.height(), QImage::Format_RGB32);
+    for (int y = 0; y < matrix.height(); ++y)
+        for (int x = 0; x < matrix.width(); ++x)
+            image.setPixel(x, y, matrix.get(x, y) ? qRgb(0, 0, 0) : qRgb(255, 255, 255));
+    return image;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QCommandLineParser parser;
+    parser.addOption(
+        {QStringLiteral("at"), QStringLiteral("Top-left corner."), QStringLiteral("x,y")});
+    parser.addOption(
+        {QStringLiteral("size"), QStringLiteral("Window size."), QStringLiteral("w,h")});
+    parser.addOption(
+        {QStringLiteral("font-size"), QStringLiteral("Pixel size."), QStringLiteral("px")});
+    parser.addOption(
+        {QStringLiteral("text"), QStringLiteral("A line of text."), QStringLiteral("text")});
+    parser.addOption(
+        {QStringLiteral("qr"), QStringLiteral("A QR code payload."), QStringLiteral("payload")});
+    parser.addOption(
+        {QStringLiteral("title"), QStringLiteral("Window title."), QStringLiteral("title")});
+    parser.process(app);
+
+    QWidget window;
+    window.setWindowTitle(parser.isSet(QStringLiteral("title"))
+                              ? parser.value(QStringLiteral("title"))
+                              : QStringLiteral("Test window"));
+    QPalette palette = window.palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    palette.setColor(QPalette::WindowText, Qt::black);
+    window.setPalette(palette);
+    window.setAutoFillBackground(true);
+    auto* layout = new QVBoxLayout(&window);
+    layout->setContentsMargins(20, 20, 20, 20);
+    layout->setSpacing(6);
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(parser.isSet(QStringLiteral("font-size"))
+                          ? parser.value(QStringLiteral("font-size")).toInt()
+                          : 18);
+    for (const QString& line : parser.values(QStringLiteral("text"))) {
+        auto* label = new QLabel(line);
+        label->setFont(font);
+        layout->addWidget(label);
+    }
+    for (const QString& payload : parser.values(QStringLiteral("qr"))) {
+        auto* label = new QLabel;
+        label->setPixmap(QPixmap::fromImage(qrCode(payload, 160)));
+        layout->addWidget(label);
+    }
+    layout->addStretch();
+    const QStringList at = parser.value(QStringLiteral("at")).split(u',');
+    const QStringList size = parser.value(QStringLiteral("size")).split(u',');
+    if (size.size() == 2)
+        window.resize(size[0].toInt(), size[1].toInt());
+    if (at.size() == 2)
+        window.move(at[0].toInt(), at[1].toInt());
+    window.show();
+    return app.exec();
+}

@@ -1,0 +1,113 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QMap>
+#include <QString>
+
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace HistoryTest {
+
+struct FileState {
+    QByteArray bytes;
+    unsigned mode = 0;
+    bool operator==(const FileState&) const = default;
+};
+
+// Every file in a folder with its bytes and mode, to prove a failed open
+// changed nothing.
+inline QMap<QString, FileState> snapshot(const QString& folder) {
+    QMap<QString, FileState> files;
+    for (const QString& name : QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot |
+                                                      QDir::Hidden | QDir::System)) {
+        struct stat info {};
+        const QString path = folder + u'/' + name;
+        ::stat(QFile::encodeName(path).constData(), &info);
+        QFile file(path);
+        FileState state{{}, unsigned(info.st_mode & 07777)};
+        if (file.open(QIODevice::ReadOnly))
+            state.bytes = file.readAll();
+        files.insert(name, state);
+    }
+    return files;
+}
+
+inline unsigned mode(const QString& path) {
+    struct stat info {};
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
+        return 0;
+    return unsigned(info.st_mode & 07777);
+}
+
+inline void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    file.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    file.write(bytes);
+}
+
+// Root ignores file permissions; to see what a user sees, run the block as
+// "nobody" owning the folder. Without root the test's own user is that user.
+class AsOrdinaryUser {
+public:
+    explicit AsOrdinaryUser(const QString& folder) {
+        if (::geteuid() != 0)
+            return;
+        active_ = true;
+        for (const QString& name :
+             QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot))
+            (void)::chown(QFile::encodeName(folder + u'/' + name).constData(), nobody, nobody);
+        (void)::chown(QFile::encodeName(folder).constData(), nobody, nobody);
+        (void)::setegid(nobody);
+        (void)::seteuid(nobody);
+    }
+    ~AsOrdinaryUser() {
+        if (!active_)
+            return;
+        (void)::seteuid(0);
+        (void)::setegid(0);
+    }
+    AsOrdinaryUser(const AsOrdinaryUser&) = delete;
+    AsOrdinaryUser& operator=(const AsOrdinaryUser&) = delete;
+
+private:
+    static constexpr uid_t nobody = 65534;
+    bool active_ = false;
+};
+
+// A small file system of its own (tmpfs) that can be filled up. Needs root.
+class SmallFileSystem {
+public:
+    explicit SmallFileSystem(const QString& folder)
+        : folder_(folder) {
+        QDir().mkpath(folder);
+        mounted_ =
+            ::mount("tmpfs", QFile::encodeName(folder).constData(), "tmpfs", 0, "size=512k") == 0;
+    }
+    ~SmallFileSystem() {
+        if (mounted_)
+            ::umount2(QFile::encodeName(folder_).constData(), MNT_DETACH);
+    }
+    SmallFileSystem(const SmallFileSystem&) = delete;
+    SmallFileSystem& operator=(const SmallFileSystem&) = delete;
+
+    bool mounted() const { return mounted_; }
+    // Writes a filler file until no block is left.
+    void fill() {
+        QFile filler(folder_ + u"/filler");
+        filler.open(QIODevice::WriteOnly);
+        const QByteArray block(4096, 'x');
+        while (filler.write(block) == block.size() && filler.flush()) {
+        }
+    }
+    void release() { QFile::remove(folder_ + u"/filler"); }
+
+private:
+    QString folder_;
+    bool mounted_ = false;
+};
+
+} // namespace HistoryTest

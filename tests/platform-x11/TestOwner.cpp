@@ -1,0 +1,192 @@
+#include "TestOwner.h"
+
+#include <poll.h>
+
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+constexpr qsizetype pieceBytes = 64 * 1024;
+
+xcb_atom_t intern(xcb_connection_t* c, const QByteArray& name) {
+    xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(
+        c, xcb_intern_atom(c, 0, quint16(name.size()), name.constData()), nullptr);
+    const xcb_atom_t atom = reply ? reply->atom : XCB_NONE;
+    std::free(reply);
+    return atom;
+}
+
+xcb_window_t currentOwner(xcb_connection_t* c, xcb_atom_t selection) {
+    xcb_get_selection_owner_reply_t* reply =
+        xcb_get_selection_owner_reply(c, xcb_get_selection_owner(c, selection), nullptr);
+    const xcb_window_t owner = reply ? reply->owner : XCB_NONE;
+    std::free(reply);
+    return owner;
+}
+
+} // namespace
+
+TestOwner::TestOwner(QList<Target> targets, Mode mode, QList<xcb_atom_t> extraTargetAtoms)
+    : targets_(std::move(targets))
+    , mode_(mode)
+    , extraTargetAtoms_(std::move(extraTargetAtoms)) {
+    c_ = xcb_connect(nullptr, nullptr);
+    if (xcb_connection_has_error(c_))
+        return;
+    const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(c_)).data;
+    window_ = xcb_generate_id(c_);
+    xcb_create_window(c_, XCB_COPY_FROM_PARENT, window_, screen->root, 0, 0, 1, 1, 0,
+                      XCB_WINDOW_CLASS_INPUT_ONLY, screen->root_visual, 0, nullptr);
+    clipboard_ = intern(c_, "CLIPBOARD");
+    targetsAtom_ = intern(c_, "TARGETS");
+    incr_ = intern(c_, "INCR");
+    saveTargets_ = intern(c_, "SAVE_TARGETS");
+    for (const Target& t : targets_) {
+        targetAtoms_.append(intern(c_, t.name));
+        typeAtoms_.append(intern(c_, t.type.isEmpty() ? t.name : t.type));
+    }
+    const xcb_atom_t selection =
+        mode_ == Mode::ClipboardManager ? intern(c_, "CLIPBOARD_MANAGER") : clipboard_;
+    xcb_set_selection_owner(c_, window_, selection, XCB_CURRENT_TIME);
+    owns_ = currentOwner(c_, selection) == window_;
+    thread_ = std::thread([this] { serve(); });
+}
+
+TestOwner::~TestOwner() {
+    stop_ = true;
+    if (thread_.joinable())
+        thread_.join();
+    xcb_disconnect(c_);
+}
+
+void TestOwner::clearSelection() {
+    xcb_connection_t* c = xcb_connect(nullptr, nullptr);
+    xcb_set_selection_owner(c, XCB_NONE, intern(c, "CLIPBOARD"), XCB_CURRENT_TIME);
+    currentOwner(c, XCB_NONE); // a round trip: the change is done when this returns
+    xcb_disconnect(c);
+}
+
+QByteArray TestOwner::saved() const {
+    std::lock_guard lock(mutex_);
+    return saved_;
+}
+
+QByteArray TestOwner::readClipboardText() {
+    const xcb_atom_t property = intern(c_, "SAVED");
+    xcb_convert_selection(c_, window_, clipboard_, intern(c_, "UTF8_STRING"), property,
+                          XCB_CURRENT_TIME);
+    xcb_flush(c_);
+    while (!stop_) {
+        xcb_generic_event_t* event = xcb_poll_for_event(c_);
+        if (!event) {
+            pollfd fd{xcb_get_file_descriptor(c_), POLLIN, 0};
+            poll(&fd, 1, 20);
+            continue;
+        }
+        const bool answered = (event->response_type & 0x7f) == XCB_SELECTION_NOTIFY;
+        std::free(event);
+        if (answered)
+            break;
+    }
+    xcb_get_property_reply_t* reply = xcb_get_property_reply(
+        c_, xcb_get_property(c_, 1, window_, property, XCB_GET_PROPERTY_TYPE_ANY, 0, 1 << 16),
+        nullptr);
+    QByteArray text;
+    if (reply)
+        text = QByteArray(static_cast<const char*>(xcb_get_property_value(reply)),
+                          xcb_get_property_value_length(reply));
+    std::free(reply);
+    return text;
+}
+
+void TestOwner::serve() {
+    while (!stop_) {
+        pollfd fd{xcb_get_file_descriptor(c_), POLLIN, 0};
+        poll(&fd, 1, 20);
+        if (mode_ == Mode::Hang)
+            continue;
+        while (xcb_generic_event_t* event = xcb_poll_for_event(c_)) {
+            const quint8 type = event->response_type & 0x7f;
+            if (type == XCB_SELECTION_REQUEST) {
+                answer(*reinterpret_cast<xcb_selection_request_event_t*>(event));
+            } else if (type == XCB_PROPERTY_NOTIFY) {
+                const auto* notify = reinterpret_cast<xcb_property_notify_event_t*>(event);
+                if (notify->state == XCB_PROPERTY_DELETE)
+                    sendPiece(notify->window, notify->atom);
+            }
+            std::free(event);
+        }
+        xcb_flush(c_);
+    }
+}
+
+void TestOwner::answer(const xcb_selection_request_event_t& request) {
+    xcb_atom_t property = request.property;
+    if (mode_ == Mode::ClipboardManager) {
+        const QByteArray text = request.target == saveTargets_ ? readClipboardText() : QByteArray();
+        std::lock_guard lock(mutex_);
+        saved_ = text;
+    } else if (request.target == targetsAtom_) {
+        if (mode_ == Mode::MalformedTargets) {
+            xcb_change_property(c_, XCB_PROP_MODE_REPLACE, request.requestor, property,
+                                XCB_ATOM_ATOM, 8, 5, "junk!");
+        } else {
+            QList<xcb_atom_t> atoms = targetAtoms_ + extraTargetAtoms_;
+            atoms.prepend(targetsAtom_);
+            xcb_change_property(c_, XCB_PROP_MODE_REPLACE, request.requestor, property,
+                                XCB_ATOM_ATOM, 32, quint32(atoms.size()), atoms.constData());
+        }
+    } else {
+        const qsizetype i = targetAtoms_.indexOf(request.target);
+        const Answer how = i < 0 ? Answer::Refuse : targets_[i].answer;
+        if (how == Answer::Ignore)
+            return;
+        if (how == Answer::Refuse) {
+            property = XCB_NONE;
+        } else if (how == Answer::Data) {
+            const Target& t = targets_[i];
+            xcb_change_property(c_, XCB_PROP_MODE_REPLACE, request.requestor, property,
+                                typeAtoms_[i], quint8(t.format),
+                                quint32(t.data.size() / (t.format / 8)), t.data.constData());
+        } else {
+            const quint32 events = XCB_EVENT_MASK_PROPERTY_CHANGE;
+            xcb_change_window_attributes(c_, request.requestor, XCB_CW_EVENT_MASK, &events);
+            const auto size = quint32(targets_[i].data.size());
+            xcb_change_property(c_, XCB_PROP_MODE_REPLACE, request.requestor, property, incr_, 32,
+                                1, &size);
+            transfers_.append(Piecewise{request.requestor, property, i, 0});
+        }
+    }
+    union {
+        xcb_selection_notify_event_t event;
+        char bytes[32];
+    } notify;
+    std::memset(&notify, 0, sizeof notify);
+    notify.event.response_type = XCB_SELECTION_NOTIFY;
+    notify.event.time = request.time;
+    notify.event.requestor = request.requestor;
+    notify.event.selection = request.selection;
+    notify.event.target = request.target;
+    notify.event.property = property;
+    xcb_send_event(c_, 0, request.requestor, 0, notify.bytes);
+}
+
+void TestOwner::sendPiece(xcb_window_t requestor, xcb_atom_t property) {
+    for (qsizetype k = 0; k < transfers_.size(); ++k) {
+        Piecewise& p = transfers_[k];
+        if (p.requestor != requestor || p.property != property)
+            continue;
+        const Target& t = targets_[p.target];
+        const bool endless = t.answer == Answer::EndlessIncr;
+        const qsizetype offset = endless ? 0 : p.offset;
+        const qsizetype size = std::min(pieceBytes, t.data.size() - offset);
+        xcb_change_property(c_, XCB_PROP_MODE_REPLACE, requestor, property, typeAtoms_[p.target],
+                            quint8(t.format), quint32(size / (t.format / 8)),
+                            t.data.constData() + offset);
+        p.offset += size;
+        if (size == 0)
+            transfers_.removeAt(k);
+        return;
+    }
+}

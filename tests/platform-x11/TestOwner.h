@@ -1,0 +1,82 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+
+#include <xcb/xcb.h>
+
+#include <atomic>
+#include <mutex>
+#include <thread>
+
+// Another program holding CLIPBOARD: its own X connection, served on its own
+// thread, each target answered as scripted, including the ways a broken or
+// hostile owner answers. Or a clipboard manager.
+class TestOwner {
+public:
+    enum class Answer {
+        Data,        // the bytes in one property
+        Incremental, // INCR in 64 KiB pieces
+        EndlessIncr, // INCR whose pieces never end
+        Refuse,      // SelectionNotify with property None
+        Ignore,      // never answers this target
+    };
+    struct Target {
+        Target(QByteArray name_, QByteArray data_, QByteArray type_ = {}, int format_ = 8,
+               Answer answer_ = Answer::Data)
+            : name(std::move(name_))
+            , data(std::move(data_))
+            , type(std::move(type_))
+            , format(format_)
+            , answer(answer_) {}
+        QByteArray name;
+        QByteArray data;
+        QByteArray type; // empty: the target's name
+        int format = 8;
+        Answer answer = Answer::Data;
+    };
+    enum class Mode {
+        Serve,
+        Hang,             // owns the selection and never reads a request
+        MalformedTargets, // answers TARGETS with 8-bit garbage
+        // Owns CLIPBOARD_MANAGER instead; asked to SAVE_TARGETS, it reads the
+        // clipboard's UTF8_STRING from its owner before it answers.
+        ClipboardManager,
+    };
+
+    explicit TestOwner(QList<Target> targets, Mode mode = Mode::Serve,
+                       QList<xcb_atom_t> extraTargetAtoms = {});
+    ~TestOwner();
+    bool owns() const { return owns_; }
+    // What the clipboard manager saved.
+    QByteArray saved() const;
+
+    // Sets the CLIPBOARD owner to None, as when the owning program exits.
+    static void clearSelection();
+
+private:
+    void serve();
+    void answer(const xcb_selection_request_event_t& request);
+    void sendPiece(xcb_window_t requestor, xcb_atom_t property);
+    QByteArray readClipboardText();
+
+    QList<Target> targets_;
+    Mode mode_;
+    QList<xcb_atom_t> extraTargetAtoms_;
+    xcb_connection_t* c_ = nullptr;
+    xcb_window_t window_ = 0;
+    xcb_atom_t clipboard_ = 0, targetsAtom_ = 0, incr_ = 0, saveTargets_ = 0;
+    QList<xcb_atom_t> targetAtoms_, typeAtoms_;
+    struct Piecewise {
+        xcb_window_t requestor;
+        xcb_atom_t property;
+        qsizetype target;
+        qsizetype offset;
+    };
+    QList<Piecewise> transfers_;
+    bool owns_ = false;
+    mutable std::mutex mutex_;
+    QByteArray saved_;
+    std::atomic<bool> stop_{false};
+    std::thread thread_;
+};

@@ -1,0 +1,86 @@
+#include "shell/DockIconService.h"
+
+#include "support/Async.h"
+#include "support/FakeDesktop.h"
+
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class DockIconServiceTest : public ::testing::Test {
+protected:
+    DockIconServiceTest() { service.start(); }
+    QStringList dockLines() const {
+        QStringList out;
+        for (const QString& line : log.lines(QStringLiteral("activation")))
+            if (line.startsWith(QStringLiteral("Dock icon")))
+                out.append(line);
+        return out;
+    }
+    void settle() {
+        TestAsync::waitUntil([&] { return !service.isUpdateScheduled(); });
+    }
+
+    FakeFocus focus;
+    RecordingLogSink log;
+    DockIconService service{focus, log};
+};
+
+TEST_F(DockIconServiceTest, FollowsOrdinaryWindowsWithOneLinePerChange) {
+    EXPECT_EQ(service.policy(), DockIconService::Policy::accessory);
+    {
+        QWidget history;
+        history.setWindowTitle(QStringLiteral("History"));
+        history.show();
+        // Several window events in one turn of the loop: one update.
+        history.hide();
+        history.show();
+        settle();
+        EXPECT_EQ(service.policy(), DockIconService::Policy::regular);
+        history.showMinimized();
+        settle();
+        EXPECT_EQ(service.policy(), DockIconService::Policy::regular);
+        history.close();
+        settle();
+        EXPECT_EQ(service.policy(), DockIconService::Policy::accessory);
+    }
+    ASSERT_EQ(dockLines().size(), 2);
+    EXPECT_TRUE(dockLines()[0].startsWith(QStringLiteral("Dock icon on; active: ")));
+    EXPECT_TRUE(dockLines()[1].endsWith(QStringLiteral("frontmost: Editor")));
+}
+
+TEST_F(DockIconServiceTest, PanelsAndBorderlessWindowsDoNotCount) {
+    QWidget toast(nullptr, Qt::Tool | Qt::FramelessWindowHint);
+    QWidget overlay(nullptr, Qt::FramelessWindowHint | Qt::BypassWindowManagerHint);
+    toast.show();
+    overlay.show();
+    settle();
+    EXPECT_EQ(service.policy(), DockIconService::Policy::accessory);
+    EXPECT_TRUE(dockLines().isEmpty());
+}
+
+TEST_F(DockIconServiceTest, ActivateTurnsRegularUntilTheNextUpdate) {
+    service.activate();
+    EXPECT_EQ(service.policy(), DockIconService::Policy::regular);
+    EXPECT_TRUE(TestAsync::waitUntil([&] {
+        return log.lines(QStringLiteral("activation"))
+            .last()
+            .startsWith(QStringLiteral("0.5 s after"));
+    }));
+    QWidget w;
+    w.show();
+    w.hide();
+    settle();
+    EXPECT_EQ(service.policy(), DockIconService::Policy::accessory);
+}
+
+TEST_F(DockIconServiceTest, FindsTheSettingsWindowByName) {
+    QWidget other, settings;
+    other.setObjectName(QStringLiteral("History"));
+    settings.setObjectName(QStringLiteral("InkharborSettingsWindow"));
+    EXPECT_EQ(DockIconService::settingsWindow(), &settings);
+}
+
+} // namespace
