@@ -21,7 +21,9 @@ struct TextRecognitionRequest {
 };
 
 // One recognised piece: the best candidate string, and its box normalised to
-// 0…1 with the origin at the image's bottom-left corner.
+// 0…1 with the origin at the image's bottom-left corner (so boundingBox.y() is
+// the lower edge and y() + height() the upper one). An empty text stands for a
+// piece without any candidate.
 struct RecognizedText {
     QString text;
     QRectF boundingBox;

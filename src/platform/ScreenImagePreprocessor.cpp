@@ -1,0 +1,195 @@
+#include "platform/ScreenImagePreprocessor.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdlib>
+#include <vector>
+
+namespace ScreenImagePreprocessor {
+namespace {
+
+// A pixel this far (out of 255) from its background counts as ink.
+constexpr int inkThreshold = 32;
+// Neighbours that differ by at most this much belong to one smooth run, so
+// that gradients count as background.
+constexpr int smoothStep = 2;
+// Runs on both sides of a piece of text whose backgrounds differ by less than
+// this are one gradient; otherwise they are two areas with an edge between.
+constexpr int gradientSpan = 40;
+
+// Gray levels, with transparent pixels over white (files may have alpha).
+QImage toGray(const QImage& image) {
+    const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
+    QImage gray(argb.size(), QImage::Format_Grayscale8);
+    for (int y = 0; y < argb.height(); ++y) {
+        const auto* in = reinterpret_cast<const QRgb*>(argb.constScanLine(y));
+        uchar* out = gray.scanLine(y);
+        for (int x = 0; x < argb.width(); ++x) {
+            const int alpha = qAlpha(in[x]);
+            out[x] = uchar((qGray(in[x]) * alpha + 255 * (255 - alpha)) / 255);
+        }
+    }
+    return gray;
+}
+
+int mostFrequentLevel(const QImage& gray) {
+    std::array<qint64, 256> histogram{};
+    for (int y = 0; y < gray.height(); ++y) {
+        const uchar* row = gray.constScanLine(y);
+        for (int x = 0; x < gray.width(); ++x)
+            ++histogram[row[x]];
+    }
+    return int(std::max_element(histogram.begin(), histogram.end()) - histogram.begin());
+}
+
+// Bands of rows holding a pixel at least inkThreshold away from background.
+QList<InkBand> bandsAgainst(const QImage& gray, int background) {
+    QList<InkBand> bands;
+    InkBand current;
+    bool inBand = false;
+    for (int y = 0; y < gray.height(); ++y) {
+        const uchar* row = gray.constScanLine(y);
+        qint64 ink = 0;
+        bool any = false;
+        for (int x = 0; x < gray.width(); ++x) {
+            const int d = std::abs(row[x] - background);
+            ink += d;
+            any = any || d >= inkThreshold;
+        }
+        if (any) {
+            if (!inBand)
+                current = InkBand{y, y, 0};
+            inBand = true;
+            current.bottom = y + 1;
+            current.ink += ink;
+        } else if (inBand) {
+            bands << current;
+            inBand = false;
+        }
+    }
+    if (inBand)
+        bands << current;
+    return bands;
+}
+
+int medianHeight(const QList<InkBand>& bands) {
+    if (bands.isEmpty())
+        return 0;
+    std::vector<int> heights;
+    for (const auto& band : bands)
+        heights.push_back(band.bottom - band.top);
+    std::nth_element(heights.begin(), heights.begin() + qsizetype(heights.size() / 2), heights.end());
+    return heights[heights.size() / 2];
+}
+
+// Replaces every pixel by 255 minus its distance from the background of its
+// row. Runs of at least minRun smooth pixels are background; a pixel between
+// two runs takes the background interpolated between them, or that of the
+// nearer one when they differ too much to be one gradient.
+QImage normalized(const QImage& gray, int minRun, int fallbackBackground) {
+    const int width = gray.width();
+    QImage out(gray.size(), QImage::Format_Grayscale8);
+    std::vector<std::pair<int, int>> runs; // first, last
+    for (int y = 0; y < gray.height(); ++y) {
+        const uchar* p = gray.constScanLine(y);
+        uchar* o = out.scanLine(y);
+        runs.clear();
+        int start = 0;
+        for (int x = 1; x <= width; ++x) {
+            if (x == width || std::abs(p[x] - p[x - 1]) > smoothStep) {
+                if (x - start >= minRun)
+                    runs.emplace_back(start, x - 1);
+                start = x;
+            }
+        }
+        size_t k = 0; // the first run that does not end before x
+        for (int x = 0; x < width; ++x) {
+            while (k < runs.size() && runs[k].second < x)
+                ++k;
+            int background;
+            if (runs.empty()) {
+                background = fallbackBackground;
+            } else if (k < runs.size() && runs[k].first <= x) {
+                background = p[x];
+            } else if (k == 0) {
+                background = p[runs.front().first];
+            } else if (k == runs.size()) {
+                background = p[runs.back().second];
+            } else {
+                const int a = runs[k - 1].second;
+                const int b = runs[k].first;
+                const int va = p[a];
+                const int vb = p[b];
+                if (std::abs(va - vb) < gradientSpan)
+                    background = va + (vb - va) * (x - a) / (b - a);
+                else
+                    background = x - a <= b - x ? va : vb;
+            }
+            o[x] = uchar(255 - std::abs(p[x] - background));
+        }
+    }
+    return out;
+}
+
+} // namespace
+
+Prepared prepare(const QImage& image, const Limits& limits) {
+    if (image.isNull() || image.width() < 1 || image.height() < 1)
+        return {};
+    const QImage gray = toGray(image);
+    const int background = mostFrequentLevel(gray);
+
+    // A first look at the text size against the most common background sets
+    // how long a smooth run must be to count as background rather than a
+    // stroke: longer than the strokes of a letter, shorter than a margin.
+    const int roughHeight = medianHeight(bandsAgainst(gray, background));
+    const QImage flat = normalized(gray, std::max(8, roughHeight), background);
+
+    const QList<InkBand> bands = bandsAgainst(flat, 255);
+    if (bands.isEmpty())
+        return {};
+    const int height = medianHeight(bands);
+
+    const double area = double(image.width()) * image.height();
+    double scale = std::clamp(targetTextHeight / std::max(height, 1), 1.0, 4.0);
+    scale = std::min({scale, std::sqrt(double(limits.maxPixels) / area),
+                      double(limits.maxSide) / std::max(image.width(), image.height())});
+    scale = std::max(scale, 1.0);
+
+    Prepared prepared;
+    prepared.scale = scale;
+    prepared.textHeight = int(std::lround(height * scale));
+    prepared.image = scale == 1.0 ? flat
+                                  : flat.scaled(int(std::lround(image.width() * scale)),
+                                                int(std::lround(image.height() * scale)),
+                                                Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return prepared;
+}
+
+QList<InkBand> inkBands(const QImage& prepared) { return bandsAgainst(prepared, 255); }
+
+int balancedCut(const QList<InkBand>& bands, double minShare) {
+    if (bands.size() < 2)
+        return -1;
+    qint64 total = 0;
+    for (const auto& band : bands)
+        total += band.ink;
+    qint64 above = 0;
+    qint64 bestImbalance = -1;
+    int cut = -1;
+    for (qsizetype i = 0; i + 1 < bands.size(); ++i) {
+        above += bands[i].ink;
+        const qint64 imbalance = std::abs(2 * above - total);
+        if (bestImbalance < 0 || imbalance < bestImbalance) {
+            bestImbalance = imbalance;
+            cut = (bands[i].bottom + bands[i + 1].top) / 2;
+        }
+    }
+    // The smaller part holds (total - imbalance) / 2 of the ink.
+    if (total <= 0 || double(total - bestImbalance) / 2 < minShare * double(total))
+        return -1;
+    return cut;
+}
+
+} // namespace ScreenImagePreprocessor

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QImage>
+#include <QList>
+
+// Turns a screen image into what the engine reads best: dark text on white,
+// whatever the colours and polarity of each part of the screen, with small
+// text enlarged. Screen backgrounds are flat or smooth, so each row's
+// background is known from its long smooth runs; a pixel's ink is its
+// distance from that background. That puts light-on-dark title bars and
+// selected rows next to dark-on-light text without guessing a polarity, and
+// carries coloured, gradient and low-contrast backgrounds along.
+namespace ScreenImagePreprocessor {
+
+struct Prepared {
+    QImage image;      // Grayscale8, dark text on white; empty when nothing is drawn
+    double scale = 1;  // prepared pixels per original pixel
+    int textHeight = 0; // typical height of a text row in prepared pixels; 0 without ink
+};
+
+// A run of rows with ink, bounded by rows without any.
+struct InkBand {
+    int top = 0;
+    int bottom = 0; // exclusive
+    qint64 ink = 0; // summed ink of the band, a measure of how much text it holds
+};
+
+struct Limits {
+    qint64 maxPixels = 40'000'000; // of the prepared image
+    int maxSide = 30'000;          // the engine keeps coordinates in 16 bits
+};
+
+// Text rows are enlarged to about this height, where the engine's line finder
+// and recogniser read screen fonts best (measured with bench-recognition).
+inline constexpr double targetTextHeight = 24;
+
+Prepared prepare(const QImage& image, const Limits& limits = {});
+
+// The bands of rows with ink in a prepared image, top to bottom.
+QList<InkBand> inkBands(const QImage& prepared);
+
+// The row at which to cut the prepared image into two parts with about the
+// same amount of text, in the middle of a blank gap; -1 when there is no gap
+// or when the smaller part would hold less than minShare of the ink.
+int balancedCut(const QList<InkBand>& bands, double minShare = 0.2);
+
+} // namespace ScreenImagePreprocessor
