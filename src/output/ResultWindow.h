@@ -6,7 +6,7 @@
 #include <functional>
 
 class DockIconService;
-class ResultView;
+#include "output/ResultView.h"
 class SearchService;
 class SpeechService;
 class TranslationService;
