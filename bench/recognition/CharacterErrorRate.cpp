@@ -6,7 +6,9 @@
 
 namespace {
 
-QList<uint> collapsed(const QString& text) { return text.simplified().toUcs4(); }
+QList<uint> collapsed(const QString& text) {
+    return text.simplified().toUcs4();
+}
 
 } // namespace
 

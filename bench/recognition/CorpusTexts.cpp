@@ -390,6 +390,8 @@ QStringList paragraphs(const QString& language) {
     return toList(englishParagraphs);
 }
 
-QStringList codeSnippets() { return toList(::codeSnippets); }
+QStringList codeSnippets() {
+    return toList(::codeSnippets);
+}
 
 } // namespace CorpusTexts

@@ -18,8 +18,8 @@ struct Theme {
     QColor gradientEnd; // invalid: a plain background
 };
 
-const QStringList sansFonts = {u"Cantarell"_s,    u"DejaVu Sans"_s, u"Liberation Sans"_s,
-                               u"Noto Sans"_s,    u"Open Sans"_s,   u"Roboto"_s};
+const QStringList sansFonts = {u"Cantarell"_s, u"DejaVu Sans"_s, u"Liberation Sans"_s,
+                               u"Noto Sans"_s, u"Open Sans"_s,   u"Roboto"_s};
 const QStringList monoFonts = {u"DejaVu Sans Mono"_s, u"Hack"_s, u"Inconsolata"_s,
                                u"Liberation Mono"_s, u"Noto Mono"_s};
 
@@ -84,8 +84,8 @@ QImage render(const Layout& layout) {
     }
     // Never clipped to the line's band, so that underscores and descenders stay
     // visible however tight the lines are.
-    const int flags = Qt::TextDontClip | Qt::AlignVCenter |
-                      (layout.rightToLeft ? Qt::AlignRight : Qt::AlignLeft);
+    const int flags =
+        Qt::TextDontClip | Qt::AlignVCenter | (layout.rightToLeft ? Qt::AlignRight : Qt::AlignLeft);
     painter.setLayoutDirection(layout.rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
     double top = margin;
     for (qsizetype i = 0; i < layout.lines.size(); ++i) {
@@ -127,7 +127,8 @@ public:
     QList<CorpusSample> samples;
 
     void interfaceImages(const QString& imageClass, int count, const QList<Theme>& themes,
-                         int minSize, int maxSize, int scale = 1, const QString& language = u"en"_s) {
+                         int minSize, int maxSize, int scale = 1,
+                         const QString& language = u"en"_s) {
         const QStringList bank = CorpusTexts::interfaceLines(language);
         for (int i = 0; i < count; ++i) {
             Layout layout = base(sansFonts, themes, minSize, maxSize, scale, language);
@@ -199,8 +200,8 @@ private:
 
     void add(const QString& imageClass, const QString& language, const Layout& layout) {
         CorpusSample sample;
-        sample.name = QStringLiteral("%1-%2").arg(imageClass).arg(samples.size(), 3, 10,
-                                                                   QLatin1Char('0'));
+        sample.name =
+            QStringLiteral("%1-%2").arg(imageClass).arg(samples.size(), 3, 10, QLatin1Char('0'));
         sample.name.replace(u' ', u'-');
         sample.imageClass = imageClass;
         sample.language = language;

@@ -2,11 +2,12 @@
 // against the tesseract command-line program on a corpus of synthetic screen
 // images rendered here, measured in the same run.
 //
-//   bench-recognition [--keep-corpus] [--no-cli]
+//   bench-recognition [--keep-corpus] [--no-cli] [--show-errors] [--workers N]
 //
 // --keep-corpus leaves the images in the temporary folder it names;
 // --no-cli measures Inkharbor alone (for quick turns while tuning);
-// --show-errors prints Inkharbor's reading of every image it got wrong.
+// --show-errors prints Inkharbor's reading of every image it got wrong;
+// --workers sets Inkharbor's worker threads (default: as the program runs).
 // Prints markdown tables: character error rate (white space collapsed) per
 // class of image, milliseconds per image, and automatic language detection.
 
@@ -44,11 +45,15 @@ template <typename T>
 T await(QCoro::Task<T> task) {
     std::optional<T> result;
     QEventLoop loop;
-    task.then([&](T value) { result.emplace(std::move(value)); loop.quit(); },
-              [&](const std::exception& e) {
-                  std::fprintf(stderr, "recognition failed: %s\n", e.what());
-                  loop.quit();
-              });
+    task.then(
+        [&](T value) {
+            result.emplace(std::move(value));
+            loop.quit();
+        },
+        [&](const std::exception& e) {
+            std::fprintf(stderr, "recognition failed: %s\n", e.what());
+            loop.quit();
+        });
     if (!result)
         loop.exec();
     return result.value_or(T{});
@@ -59,7 +64,8 @@ Reading readWithInkharbor(const OCRService& service, const QString& path, bool a
     QElapsedTimer timer;
     timer.start();
     const QImage image(path);
-    const TextObservations observations = await(service.recognize(image, autoDetect, languages, {}));
+    const TextObservations observations =
+        await(service.recognize(image, autoDetect, languages, {}));
     const QString text = TextAssembler::assemble(observations, false, false);
     return {text, double(timer.nsecsElapsed()) / 1e6};
 }
@@ -121,8 +127,9 @@ const QStringList smallClasses = {u"small"_s, u"low contrast"_s};
 
 void printRow(const QString& name, const ClassTallies& t) {
     std::printf("| %s | %d | %s | %s | %s | %.0f | %.0f |\n", qPrintable(name), t.images,
-                qPrintable(t.inkharbor.rate()), qPrintable(t.cliEach.rate()), qPrintable(t.cliList.rate()),
-                median(t.inkharbor.milliseconds), median(t.cliEach.milliseconds));
+                qPrintable(t.inkharbor.rate()), qPrintable(t.cliEach.rate()),
+                qPrintable(t.cliList.rate()), median(t.inkharbor.milliseconds),
+                median(t.cliEach.milliseconds));
 }
 
 ClassTallies combined(const QMap<QString, ClassTallies>& tallies, const QStringList& classes) {
@@ -130,8 +137,9 @@ ClassTallies combined(const QMap<QString, ClassTallies>& tallies, const QStringL
     for (const auto& name : classes) {
         const ClassTallies& t = tallies[name];
         sum.images += t.images;
-        for (auto [from, to] : {std::pair{&t.inkharbor, &sum.inkharbor}, std::pair{&t.cliEach, &sum.cliEach},
-                                std::pair{&t.cliList, &sum.cliList}}) {
+        for (auto [from, to] :
+             {std::pair{&t.inkharbor, &sum.inkharbor}, std::pair{&t.cliEach, &sum.cliEach},
+              std::pair{&t.cliList, &sum.cliList}}) {
             to->errors += from->errors;
             to->length += from->length;
             to->milliseconds += from->milliseconds;
@@ -163,7 +171,10 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "corpus in %s\n", qPrintable(folder.path()));
 
     Cld2LanguageIdentifier identifier;
-    TesseractRecognizer recognizer(identifier);
+    TesseractRecognizer::Options options;
+    if (const auto i = app.arguments().indexOf(u"--workers"_s); i > 0)
+        options.workers = app.arguments().value(i + 1).toInt();
+    TesseractRecognizer recognizer(identifier, options);
     const OCRService service(recognizer, identifier);
 
     // Engine start-up, once per process like the CLI's run over the list.
@@ -200,8 +211,8 @@ int main(int argc, char** argv) {
     const Reading cliList = withCli ? readWithCli(listPath) : Reading{};
     const QStringList pages = cliList.text.split(u'\f');
     for (qsizetype i = 0; i < corpus.size(); ++i) {
-        tallies[corpus[i].imageClass].cliList.add(
-            characterErrors(corpus[i].truth, pages.value(i)), cliList.milliseconds / double(corpus.size()));
+        tallies[corpus[i].imageClass].cliList.add(characterErrors(corpus[i].truth, pages.value(i)),
+                                                  cliList.milliseconds / double(corpus.size()));
     }
 
     std::printf("## Character error rate and time per image\n\n");
@@ -209,8 +220,9 @@ int main(int argc, char** argv) {
                 "(%d cores), tesseract 5.3 `-l eng` with OMP_THREAD_LIMIT=1.\n\n",
                 static_cast<long long>(corpus.size()), QThread::idealThreadCount() >= 2 ? 2 : 1,
                 QThread::idealThreadCount());
-    std::printf("| Class | Images | Inkharbor CER | CLI CER (per image) | CLI CER (list) | Inkharbor ms "
-                "(median) | CLI ms per image (median) |\n|---|---|---|---|---|---|---|\n");
+    std::printf(
+        "| Class | Images | Inkharbor CER | CLI CER (per image) | CLI CER (list) | Inkharbor ms "
+        "(median) | CLI ms per image (median) |\n|---|---|---|---|---|---|---|\n");
     QStringList classes = tallies.keys();
     std::sort(classes.begin(), classes.end(), [](const QString& a, const QString& b) {
         auto rank = [](const QString& c) {
@@ -227,7 +239,8 @@ int main(int argc, char** argv) {
         if (!ordinaryClasses.contains(name) && !smallClasses.contains(name))
             others << name;
     }
-    printRow(u"**ordinary** (%1)"_s.arg(ordinaryClasses.join(u", "_s)), combined(tallies, ordinaryClasses));
+    printRow(u"**ordinary** (%1)"_s.arg(ordinaryClasses.join(u", "_s)),
+             combined(tallies, ordinaryClasses));
     printRow(u"**small or low contrast**"_s, combined(tallies, smallClasses));
     printRow(u"**other languages**"_s, combined(tallies, others));
     const ClassTallies all = combined(tallies, classes);
@@ -242,14 +255,15 @@ int main(int argc, char** argv) {
     std::printf("| Inkharbor, mean | %.0f | |\n", oursMean);
     std::printf("| CLI once per image, median | %.0f | %.2f (median ÷ median) |\n", eachMedian,
                 oursMedian / eachMedian);
-    std::printf("| CLI once over the list, total ÷ images | %.0f | %.2f (mean ÷ mean) |\n", listMean,
-                oursMean / listMean);
+    std::printf("| CLI once over the list, total ÷ images | %.0f | %.2f (mean ÷ mean) |\n",
+                listMean, oursMean / listMean);
     std::printf("| Inkharbor's first call (engine start-up) | %.0f | |\n", coldMilliseconds);
 
     // Automatic detection against being told the language.
-    std::printf("\n## Automatic language detection\n\n| Language | Images | Identified | CER automatic | "
-                "CER language given | ms automatic (median) | ms language given (median) |\n"
-                "|---|---|---|---|---|---|---|\n");
+    std::printf(
+        "\n## Automatic language detection\n\n| Language | Images | Identified | CER automatic | "
+        "CER language given | ms automatic (median) | ms language given (median) |\n"
+        "|---|---|---|---|---|---|---|\n");
     QMap<QString, QList<qsizetype>> byLanguage;
     for (qsizetype i = 0; i < corpus.size(); ++i)
         byLanguage[corpus[i].language] << i;
@@ -267,8 +281,9 @@ int main(int argc, char** argv) {
             given.add(characterErrors(corpus[i].truth, told.text), told.milliseconds);
         }
         std::printf("| %s | %lld | %d | %s | %s | %.0f | %.0f |\n", qPrintable(it.key()),
-                    static_cast<long long>(it.value().size()), identified, qPrintable(automatic.rate()),
-                    qPrintable(given.rate()), median(automatic.milliseconds), median(given.milliseconds));
+                    static_cast<long long>(it.value().size()), identified,
+                    qPrintable(automatic.rate()), qPrintable(given.rate()),
+                    median(automatic.milliseconds), median(given.milliseconds));
     }
     return 0;
 }

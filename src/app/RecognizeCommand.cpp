@@ -42,7 +42,8 @@ QString RecognizeCommand::usage() {
            "Exit status: 0 text found, 1 no text found, 2 error.\n"_s.arg(programName);
 }
 
-std::variant<RecognizeCommand::Arguments, QString> RecognizeCommand::parse(const QStringList& arguments) {
+std::variant<RecognizeCommand::Arguments, QString>
+RecognizeCommand::parse(const QStringList& arguments) {
     Arguments parsed;
     bool optionsEnded = false;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
@@ -79,7 +80,8 @@ std::variant<RecognizeCommand::Arguments, QString> RecognizeCommand::parse(const
     return parsed;
 }
 
-QCoro::Task<int> RecognizeCommand::run(QStringList arguments, QTextStream& out, QTextStream& err) const {
+QCoro::Task<int> RecognizeCommand::run(QStringList arguments, QTextStream& out,
+                                       QTextStream& err) const {
     auto parsed = parse(arguments.mid(1));
     if (const auto* message = std::get_if<QString>(&parsed)) {
         err << programName << ": " << *message << '\n';
@@ -107,8 +109,8 @@ QCoro::Task<int> RecognizeCommand::run(QStringList arguments, QTextStream& out, 
     // does not cost a long wait and leave half an output behind.
     for (const auto& path : args.images) {
         if (const QFileInfo info(path); !info.isFile() || !info.isReadable()) {
-            err << programName << ": " << path << (info.exists() ? ": not a readable file" : ": no such file")
-                << '\n';
+            err << programName << ": " << path
+                << (info.exists() ? ": not a readable file" : ": no such file") << '\n';
             err.flush();
             co_return failed;
         }
@@ -117,37 +119,42 @@ QCoro::Task<int> RecognizeCommand::run(QStringList arguments, QTextStream& out, 
     co_return status;
 }
 
-QCoro::Task<int> RecognizeCommand::recognizeAll(Arguments args, QTextStream& out, QTextStream& err) const {
+QCoro::Task<RecognizeCommand::Reading>
+RecognizeCommand::readOne(QString path, bool keepIndentation, bool fixHyphenation,
+                          std::optional<QStringList> languages) const {
+    auto image = readImage(path);
+    if (const auto* message = std::get_if<QString>(&image))
+        co_return Reading{false, *message};
+    const QImage pixels = std::get<QImage>(image);
+    const bool autoDetect = !languages.has_value();
+    const QStringList codes = languages.value_or(QStringList());
+    TextObservations observations;
+    try {
+        observations = co_await service_.recognize(pixels, autoDetect, codes, {});
+    } catch (const std::exception& e) {
+        co_return Reading{false, path + u": "_s + QString::fromUtf8(e.what())};
+    }
+    co_return Reading{true, TextAssembler::assemble(observations, keepIndentation, fixHyphenation)};
+}
+
+QCoro::Task<int> RecognizeCommand::recognizeAll(Arguments args, QTextStream& out,
+                                                QTextStream& err) const {
     bool anyText = false;
     for (qsizetype i = 0; i < args.images.size(); ++i) {
-        const QString& path = args.images[i];
-        auto image = readImage(path);
-        if (const auto* message = std::get_if<QString>(&image)) {
-            err << programName << ": " << *message << '\n';
-            err.flush();
-            co_return failed;
-        }
-        QString text;
-        const QImage& pixels = std::get<QImage>(image);
-        const bool autoDetect = !args.languages.has_value();
-        const QStringList languages = args.languages.value_or(QStringList());
-        const QStringList noCustomWords;
-        try {
-            const TextObservations observations =
-                co_await service_.recognize(pixels, autoDetect, languages, noCustomWords);
-            text = TextAssembler::assemble(observations, args.keepIndentation, args.fixHyphenation);
-        } catch (const std::exception& e) {
-            err << programName << ": " << path << ": " << QString::fromUtf8(e.what()) << '\n';
+        const Reading reading = co_await readOne(args.images[i], args.keepIndentation,
+                                                 args.fixHyphenation, args.languages);
+        if (!reading.ok) {
+            err << programName << ": " << reading.text << '\n';
             err.flush();
             co_return failed;
         }
         // Like tesseract's page separator: a form feed between the images' texts.
         if (i > 0)
             out << '\f';
-        if (!text.isEmpty())
-            out << text << '\n';
+        if (!reading.text.isEmpty())
+            out << reading.text << '\n';
         out.flush();
-        anyText = anyText || !text.isEmpty();
+        anyText = anyText || !reading.text.isEmpty();
     }
     co_return anyText ? foundText : foundNoText;
 }

@@ -42,6 +42,13 @@ public:
     QCoro::Task<int> run(QStringList arguments, QTextStream& out, QTextStream& err) const;
 
 private:
+    struct Reading {
+        bool ok = false;
+        QString text; // the assembled text, or what went wrong
+    };
+
+    QCoro::Task<Reading> readOne(QString path, bool keepIndentation, bool fixHyphenation,
+                                 std::optional<QStringList> languages) const;
     QCoro::Task<int> recognizeAll(Arguments arguments, QTextStream& out, QTextStream& err) const;
 
     OCRService service_;

@@ -1,6 +1,8 @@
 #include "platform/Cld2LanguageIdentifier.h"
 
-#include <cstdio> // compact_lang_det.h uses FILE without including it
+// compact_lang_det.h uses FILE without including its header.
+#include <cstdio>
+
 #include <cld2/public/compact_lang_det.h>
 #include <cld2/public/encodings.h>
 

@@ -20,7 +20,12 @@ constexpr int gradientSpan = 40;
 
 // Gray levels, with transparent pixels over white (files may have alpha).
 QImage toGray(const QImage& image) {
-    const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
+    if (image.format() == QImage::Format_Grayscale8)
+        return image;
+    // Screens come as RGB32; other formats are converted once.
+    const QImage argb = image.format() == QImage::Format_RGB32
+                            ? image
+                            : image.convertToFormat(QImage::Format_ARGB32);
     QImage gray(argb.size(), QImage::Format_Grayscale8);
     for (int y = 0; y < argb.height(); ++y) {
         const auto* in = reinterpret_cast<const QRgb*>(argb.constScanLine(y));
@@ -79,7 +84,8 @@ int medianHeight(const QList<InkBand>& bands) {
     std::vector<int> heights;
     for (const auto& band : bands)
         heights.push_back(band.bottom - band.top);
-    std::nth_element(heights.begin(), heights.begin() + qsizetype(heights.size() / 2), heights.end());
+    std::nth_element(heights.begin(), heights.begin() + qsizetype(heights.size() / 2),
+                     heights.end());
     return heights[heights.size() / 2];
 }
 
@@ -167,7 +173,9 @@ Prepared prepare(const QImage& image, const Limits& limits) {
     return prepared;
 }
 
-QList<InkBand> inkBands(const QImage& prepared) { return bandsAgainst(prepared, 255); }
+QList<InkBand> inkBands(const QImage& prepared) {
+    return bandsAgainst(prepared, 255);
+}
 
 int balancedCut(const QList<InkBand>& bands, double minShare) {
     if (bands.size() < 2)

@@ -13,8 +13,8 @@
 namespace ScreenImagePreprocessor {
 
 struct Prepared {
-    QImage image;      // Grayscale8, dark text on white; empty when nothing is drawn
-    double scale = 1;  // prepared pixels per original pixel
+    QImage image;       // Grayscale8, dark text on white; empty when nothing is drawn
+    double scale = 1;   // prepared pixels per original pixel
     int textHeight = 0; // typical height of a text row in prepared pixels; 0 without ink
 };
 

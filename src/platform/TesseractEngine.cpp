@@ -31,12 +31,14 @@ std::mutex& startMutex() {
 // business on the disk, and Tesseract reads a user word list only from a file.
 class MemoryFile {
 public:
-    explicit MemoryFile(const QByteArray& contents) : fd_(memfd_create("inkharbor-words", MFD_CLOEXEC)) {
+    explicit MemoryFile(const QByteArray& contents)
+        : fd_(memfd_create("inkharbor-words", MFD_CLOEXEC)) {
         if (fd_ < 0)
             return;
         qsizetype written = 0;
         while (written < contents.size()) {
-            const ssize_t n = ::write(fd_, contents.constData() + written, size_t(contents.size() - written));
+            const ssize_t n =
+                ::write(fd_, contents.constData() + written, size_t(contents.size() - written));
             if (n <= 0) {
                 ::close(fd_);
                 fd_ = -1;
@@ -107,19 +109,23 @@ TesseractEngine::TesseractEngine(const QString& dataPath, const QStringList& pac
     const std::lock_guard lock(startMutex());
     if (api_->Init(dataPath.toLocal8Bit().constData(), packs.join(u'+').toLatin1().constData(),
                    tesseract::OEM_LSTM_ONLY, nullptr, 0, &names, &values, false) != 0) {
-        throw RecognitionError(u"The text recognition data for %1 could not be loaded from %2."_s.arg(
-            packs.join(u", "_s), dataPath));
+        throw RecognitionError(
+            u"The text recognition data for %1 could not be loaded from %2."_s.arg(
+                packs.join(u", "_s), dataPath));
     }
     // The image arrives dark on light everywhere, so Tesseract's second try of
     // each doubtful line upside down in brightness would only cost time.
     api_->SetVariable("tessedit_do_invert", "0");
 }
 
-TesseractEngine::~TesseractEngine() { api_->End(); }
+TesseractEngine::~TesseractEngine() {
+    api_->End();
+}
 
-QList<TesseractEngine::Line> TesseractEngine::recognize(const QImage& image, int pageSegMode,
-                                                       std::chrono::steady_clock::time_point deadline,
-                                                       const std::atomic<bool>& stop) {
+QList<TesseractEngine::Line>
+TesseractEngine::recognize(const QImage& image, int pageSegMode,
+                           std::chrono::steady_clock::time_point deadline,
+                           const std::atomic<bool>& stop) {
     api_->SetPageSegMode(tesseract::PageSegMode(pageSegMode));
     api_->SetImage(image.constBits(), image.width(), image.height(), 1, int(image.bytesPerLine()));
     // Screens carry no resolution; this is what Tesseract assumes for such
@@ -150,7 +156,8 @@ QList<TesseractEngine::Line> TesseractEngine::recognize(const QImage& image, int
             while (text.endsWith(u'\n'))
                 text.chop(1);
             int left = 0, top = 0, right = 0, bottom = 0;
-            if (!text.isEmpty() && it->BoundingBox(tesseract::RIL_TEXTLINE, &left, &top, &right, &bottom)) {
+            if (!text.isEmpty() &&
+                it->BoundingBox(tesseract::RIL_TEXTLINE, &left, &top, &right, &bottom)) {
                 lines << Line{text, QRect(QPoint(left, top), QPoint(right - 1, bottom - 1)),
                               it->Confidence(tesseract::RIL_TEXTLINE)};
             }
@@ -177,20 +184,23 @@ TesseractEngine::Result TesseractEngine::read(const QImage& image, const QRect& 
     std::vector<int> heights;
     for (const auto& band : bands)
         heights.push_back(band.bottom - band.top);
-    std::nth_element(heights.begin(), heights.begin() + qsizetype(heights.size() / 2), heights.end());
+    std::nth_element(heights.begin(), heights.begin() + qsizetype(heights.size() / 2),
+                     heights.end());
     const int minHeight = heights.empty() ? 0 : std::max(4, int(heights[heights.size() / 2] * 0.4));
     const QList<Line> found = lines;
     for (qsizetype i = 0; i < bands.size(); ++i) {
         const auto& band = bands[i];
         const int height = band.bottom - band.top;
         const bool covered = std::any_of(found.begin(), found.end(), [&](const Line& line) {
-            const int overlap = std::min(band.bottom, line.box.bottom() + 1) - std::max(band.top, line.box.top());
+            const int overlap =
+                std::min(band.bottom, line.box.bottom() + 1) - std::max(band.top, line.box.top());
             return overlap * 2 >= height;
         });
         if (covered || height < minHeight)
             continue;
         const int above = i > 0 ? (band.top - bands[i - 1].bottom) / 2 : band.top;
-        const int below = i + 1 < bands.size() ? (bands[i + 1].top - band.bottom) / 2 : part.height() - band.bottom;
+        const int below = i + 1 < bands.size() ? (bands[i + 1].top - band.bottom) / 2
+                                               : part.height() - band.bottom;
         const int pad = std::min({above, below, height});
         const QRect strip(0, band.top - pad, part.width(), height + 2 * pad);
         for (Line line : recognize(part.copy(strip), tesseract::PSM_SINGLE_LINE, deadline, stop)) {

@@ -20,7 +20,7 @@ class TesseractEngine {
 public:
     struct Line {
         QString text;
-        QRect box; // in pixels of the image read
+        QRect box;            // in pixels of the image read
         float confidence = 0; // 0…100
     };
 
@@ -34,7 +34,8 @@ public:
     // Loads the packs (Tesseract names, "eng", "chi_sim"; the first leads) with
     // the LSTM engine and its dictionaries. Throws RecognitionError when a pack
     // cannot be loaded.
-    TesseractEngine(const QString& dataPath, const QStringList& packs, const QStringList& customWords);
+    TesseractEngine(const QString& dataPath, const QStringList& packs,
+                    const QStringList& customWords);
     ~TesseractEngine();
     TesseractEngine(const TesseractEngine&) = delete;
     TesseractEngine& operator=(const TesseractEngine&) = delete;
@@ -42,11 +43,12 @@ public:
     // Reads the text lines inside `area` of a Grayscale8 image of dark text on
     // white. Throws RecognitionError when the deadline passes or `stop` is set
     // before the engine is done.
-    Result read(const QImage& image, const QRect& area, std::chrono::steady_clock::time_point deadline,
-                const std::atomic<bool>& stop);
+    Result read(const QImage& image, const QRect& area,
+                std::chrono::steady_clock::time_point deadline, const std::atomic<bool>& stop);
 
 private:
-    QList<Line> recognize(const QImage& image, int pageSegMode, std::chrono::steady_clock::time_point deadline,
+    QList<Line> recognize(const QImage& image, int pageSegMode,
+                          std::chrono::steady_clock::time_point deadline,
                           const std::atomic<bool>& stop);
 
     std::unique_ptr<tesseract::TessBaseAPI> api_;

@@ -70,7 +70,8 @@ QStringList installedPacks(const QString& dataPath) {
 
 QString leadPack(const QStringList& installed) {
     for (const auto& pack : installed) {
-        if (TesseractLanguageCodes::script(pack) == u"Latn" && TesseractLanguageCodes::isContemporary(pack))
+        if (TesseractLanguageCodes::script(pack) == u"Latn" &&
+            TesseractLanguageCodes::isContemporary(pack))
             return pack; // English when installed: it comes first
     }
     return installed.first();
@@ -135,8 +136,9 @@ QString textOf(const Result& result) {
     return lines.join(u'\n');
 }
 
-QCoro::Task<Result> readArea(std::shared_ptr<Shared> shared, size_t worker, QImage image, QRect area,
-                             QStringList packs, QStringList words, Clock::time_point deadline) {
+QCoro::Task<Result> readArea(std::shared_ptr<Shared> shared, size_t worker, QImage image,
+                             QRect area, QStringList packs, QStringList words,
+                             Clock::time_point deadline) {
     const std::atomic<bool>* stop = &shared->stop;
     QFuture<Result> future = shared->workers[worker]->run([=](TesseractWorker& w) {
         return w.engine(packs, words).read(image, area, deadline, *stop);
@@ -150,12 +152,14 @@ QCoro::Task<Result> readArea(std::shared_ptr<Shared> shared, size_t worker, QIma
 QCoro::Task<Result> readAll(std::shared_ptr<Shared> shared, Preparation prepared, QStringList packs,
                             QStringList words, Clock::time_point deadline) {
     const QRect all = prepared.image.rect();
-    const int cut = shared->workers.size() > 1 ? ScreenImagePreprocessor::balancedCut(prepared.bands) : -1;
+    const int cut =
+        shared->workers.size() > 1 ? ScreenImagePreprocessor::balancedCut(prepared.bands) : -1;
     if (cut < 0) {
         Result result = co_await readArea(shared, 0, prepared.image, all, packs, words, deadline);
         co_return result;
     }
-    auto upper = readArea(shared, 0, prepared.image, QRect(0, 0, all.width(), cut), packs, words, deadline);
+    auto upper =
+        readArea(shared, 0, prepared.image, QRect(0, 0, all.width(), cut), packs, words, deadline);
     auto lower = readArea(shared, 1, prepared.image, QRect(0, cut, all.width(), all.height() - cut),
                           packs, words, deadline);
     // (co_await kept out of argument lists and conditionals: GCC 12 miscompiles those.)
@@ -175,18 +179,20 @@ QCoro::Task<Result> readDetectingLanguage(std::shared_ptr<Shared> shared, Prepar
     QStringList packs{leadPack(installed)};
     Result result = co_await readAll(shared, prepared, packs, words, deadline);
 
-    const QStringList trials = scriptTrials(installed, TesseractLanguageCodes::script(packs.first()));
+    const QStringList trials =
+        scriptTrials(installed, TesseractLanguageCodes::script(packs.first()));
     if (result.confidence < otherScriptConfidence && !trials.isEmpty()) {
         const auto& bands = prepared.bands;
-        const int trialBottom = bands.size() > 3 ? (bands[2].bottom + bands[3].top) / 2
-                                                 : prepared.image.height();
+        const int trialBottom =
+            bands.size() > 3 ? (bands[2].bottom + bands[3].top) / 2 : prepared.image.height();
         const QRect trialArea(0, 0, prepared.image.width(), trialBottom);
         QString best;
         Result bestResult;
         double bestConfidence = confidenceWithin(result, trialArea) + otherScriptMargin;
         for (qsizetype i = 0; i < trials.size(); i += qsizetype(shared->workers.size())) {
             std::vector<QCoro::Task<Result>> running;
-            for (size_t w = 0; w < shared->workers.size() && i + qsizetype(w) < trials.size(); ++w) {
+            for (size_t w = 0; w < shared->workers.size() && i + qsizetype(w) < trials.size();
+                 ++w) {
                 running.push_back(readArea(shared, w, prepared.image, trialArea,
                                            {trials[i + qsizetype(w)]}, words, deadline));
             }
@@ -210,7 +216,8 @@ QCoro::Task<Result> readDetectingLanguage(std::shared_ptr<Shared> shared, Prepar
 
     const QString code = shared->identifier->dominantLanguage(textOf(result));
     const QString pack = TesseractLanguageCodes::toTesseract(code);
-    if (installed.contains(pack) && !packs.contains(pack) && TesseractLanguageCodes::isContemporary(pack) &&
+    if (installed.contains(pack) && !packs.contains(pack) &&
+        TesseractLanguageCodes::isContemporary(pack) &&
         TesseractLanguageCodes::script(pack) == TesseractLanguageCodes::script(packs.first())) {
         packs.prepend(pack);
         result = co_await readAll(shared, prepared, packs, words, deadline);
@@ -240,8 +247,9 @@ QList<RecognizedText> normalisedBoxes(const Result& result, double scale, QSize 
         const QRectF box(line.box.x() / scale, line.box.y() / scale, line.box.width() / scale,
                          line.box.height() / scale);
         const QRectF inside = box.intersected(QRectF(0, 0, width, height));
-        texts << RecognizedText{line.text, QRectF(inside.x() / width, 1 - inside.bottom() / height,
-                                                  inside.width() / width, inside.height() / height)};
+        texts << RecognizedText{line.text,
+                                QRectF(inside.x() / width, 1 - inside.bottom() / height,
+                                       inside.width() / width, inside.height() / height)};
     }
     return texts;
 }
@@ -258,7 +266,7 @@ TesseractRecognizer::TesseractRecognizer(const LanguageIdentifier& identifier, O
     shared_->identifier = &identifier;
     int workers = shared_->options.workers;
     if (workers <= 0)
-        workers = qEnvironmentVariableIntValue("DBG_WORKERS") ? qEnvironmentVariableIntValue("DBG_WORKERS") : (QThread::idealThreadCount() >= 2 ? 2 : 1);
+        workers = QThread::idealThreadCount() >= 2 ? 2 : 1;
     for (int i = 0; i < workers; ++i)
         shared_->workers.push_back(std::make_unique<TesseractWorker>(shared_->options.dataPath));
 }
@@ -290,7 +298,8 @@ QCoro::Task<QList<RecognizedText>> TesseractRecognizer::perform(QImage image,
 
     Result result;
     if (request.automaticallyDetectsLanguage) {
-        result = co_await readDetectingLanguage(shared, prepared, installed, request.customWords, deadline);
+        result = co_await readDetectingLanguage(shared, prepared, installed, request.customWords,
+                                                deadline);
     } else {
         const QStringList packs = requestedPacks(request.recognitionLanguages, installed);
         result = co_await readAll(shared, prepared, packs, request.customWords, deadline);

@@ -30,7 +30,8 @@ public:
     TesseractRecognizer(const LanguageIdentifier& identifier, Options options);
     ~TesseractRecognizer() override;
 
-    QCoro::Task<QList<RecognizedText>> perform(QImage image, TextRecognitionRequest request) override;
+    QCoro::Task<QList<RecognizedText>> perform(QImage image,
+                                               TextRecognitionRequest request) override;
     // The installed language packs as BCP 47 codes, English first.
     QStringList supportedRecognitionLanguages() const override;
 

@@ -24,7 +24,8 @@ QString engineKey(const QStringList& packs, const QStringList& customWords) {
 } // namespace
 
 TesseractWorker::TesseractWorker(QString dataPath)
-    : dataPath_(std::move(dataPath)), thread_([this] { loop(); }) {}
+    : dataPath_(std::move(dataPath))
+    , thread_([this] { loop(); }) {}
 
 TesseractWorker::~TesseractWorker() {
     {

@@ -1,7 +1,8 @@
 #include "recognition/OCRService.h"
 
 OCRService::OCRService(TextRecognizer& recognizer, const LanguageIdentifier& identifier)
-    : recognizer_(recognizer), identifier_(identifier) {}
+    : recognizer_(recognizer)
+    , identifier_(identifier) {}
 
 QCoro::Task<TextObservations> OCRService::recognize(QImage image, bool autoDetect,
                                                     QStringList languages,
