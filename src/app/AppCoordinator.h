@@ -61,6 +61,7 @@ public:
     ClipboardService& clipboard() { return clipboard_; }
     const OCRService& ocr() const { return ocr_; }
     AppSettings& settings() { return settings_; }
+    SelectionOverlayController& overlay() { return overlay_; }
 
 private:
     QCoro::Task<void> textFlow(QImage image);

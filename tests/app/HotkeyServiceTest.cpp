@@ -1,5 +1,5 @@
 #include "app/HotkeyService.h"
-#include "../KeyBindings/KeyBindingsFakes.h"
+#include "support/KeyBindingsFakes.h"
 #include "platform/NotificationCenter.h"
 #include "platform/UsKeyboardLayout.h"
 #include "platform/UserDefaults.h"

@@ -13,26 +13,11 @@
 #include <QWidget>
 
 #include "support/FakeDesktop.h"
+#include "support/FakeDictionary.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-class FakeDictionary : public Dictionary {
-public:
-    std::vector<DictionaryEntry> definitions(const QString& term) override {
-        asked.append(term);
-        if (fails)
-            throw Error(QStringLiteral("The dictionary database could not be opened."));
-        if (term == u"running")
-            return {{QStringLiteral("run"),
-                     QStringLiteral("verb"),
-                     {{{}, QStringLiteral("move fast"), {}}}}};
-        return {};
-    }
-    QStringList asked;
-    bool fails = false;
-};
 
 class SearchServiceTest : public ::testing::Test {
 protected:
