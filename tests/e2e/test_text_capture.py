@@ -1,7 +1,7 @@
 import re
 import unittest
 
-from harness import (DesktopTest, clipboard, drag, history_texts, overlay_shown, set_clipboard,
+from harness import (DesktopTest, clipboard, history_texts, overlay_shown, run, set_clipboard,
                      wait_until, xdotool)
 
 LINES = ["The quick brown fox jumps", "over the lazy dog near", "the riverbank at dawn."]
@@ -10,6 +10,7 @@ LINES = ["The quick brown fox jumps", "over the lazy dog near", "the riverbank a
 class TextCapture(DesktopTest):
     def test_a_drag_over_text_copies_it_remembers_it_and_says_so(self):
         self.show_window(200, 150, 700, 260, lines=LINES, font_size=22)
+        xdotool("search", "--name", "^Document$", "windowactivate", "--sync")
         keeper = set_clipboard(b"before")
         self.addCleanup(keeper.kill)
 
@@ -24,6 +25,9 @@ class TextCapture(DesktopTest):
         self.assertIn("Undo", toast)
         log = self.app.log()
         self.assertRegex(log, r"Copied to clipboard \(\d+ ms\)")
+        # Neither the overlay nor the toast took the keyboard from the program in front.
+        self.assertEqual(run("xdotool", "getactivewindow", "getwindowname").stdout.strip(),
+                         b"Document")
 
     def test_escape_and_a_click_cancel_with_nothing_copied(self):
         self.show_window(200, 150, 700, 260, lines=LINES, font_size=22)
