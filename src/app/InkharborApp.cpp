@@ -7,6 +7,9 @@
 #include "platform/ApplicationBus.h"
 #include "platform/LinuxPlatform.h"
 #include "platform/Log.h"
+#include "settings/SettingsWindow.h"
+
+#include <QMenu>
 
 #include <QApplication>
 #include <QMessageBox>
@@ -18,6 +21,7 @@ InkharborApp::InkharborApp() = default;
 
 InkharborApp::~InkharborApp() {
     // Windows and services go before the platform they use.
+    settings_.reset();
     menu_.reset();
     delegate_.reset();
 }
@@ -58,6 +62,14 @@ int InkharborApp::run() {
             [&coordinator] { coordinator.onboardingWindow().show(OnboardingStep::welcome); },
             [] { QCoreApplication::quit(); }});
 
+    QMenu* trayMenu = menu_->menu();
+    settings_ = std::make_unique<SettingsWindow>(SettingsEnvironment{
+        platform.defaults,
+        RecorderEnvironment{delegate_->keyBindings(), platform.systemShortcuts,
+                            [trayMenu] { return QList<QMenu*>{trayMenu}; }, {}},
+        [&coordinator] { return coordinator.ocr().supportedLanguages(); },
+        platform.urls});
+
     connect(bus_.get(), &ApplicationBus::activateRequested, this,
             [this] { delegate_->applicationShouldHandleReopen(); });
     connect(bus_.get(), &ApplicationBus::actionRequested, this, &InkharborApp::handleAction);
@@ -72,11 +84,16 @@ void InkharborApp::handleAction(const QString& name) {
         coordinator.capture(CaptureMode::text);
     else if (name == u"capture-barcode")
         coordinator.capture(CaptureMode::barcode);
+    else if (name == u"settings")
+        openSettings();
+    else if (name == u"onboarding")
+        coordinator.onboardingWindow().show(OnboardingStep::welcome);
 }
 
 void InkharborApp::openSettings() {
     AppCoordinator& coordinator = delegate_->coordinator();
     coordinator.dockIcon().activate();
+    settings_->show();
     QTimer::singleShot(50, this, [this] {
         QWidget* settings = DockIconService::settingsWindow();
         log_->info("Settings window found: %{bool}d", settings != nullptr);

@@ -9,6 +9,7 @@ class ApplicationBus;
 class LinuxPlatform;
 class Log;
 class MenuBarContent;
+class SettingsWindow;
 
 // The tray program: one instance per session (a second launch hands over to
 // the first and exits), the platform, the delegate and the tray menu.
@@ -30,4 +31,5 @@ private:
     std::unique_ptr<Log> log_;
     std::unique_ptr<AppDelegate> delegate_;
     std::unique_ptr<MenuBarContent> menu_;
+    std::unique_ptr<SettingsWindow> settings_;
 };

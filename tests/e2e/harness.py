@@ -4,6 +4,7 @@ with xdotool, and reads what the user would see: the clipboard, the history
 file, and the screen (read back with our own recogniser)."""
 
 import os
+import re
 import sqlite3
 import subprocess
 import tempfile
@@ -159,6 +160,62 @@ class Inkharbor:
         self.log_file.close()
 
 
+def accessible_nodes(role=None, name=None):
+    """Inkharbor's accessible objects (AT-SPI), optionally of a role and name,
+    as (name, role, (x, y, width, height)) tuples."""
+    import pyatspi
+    found = []
+    desktop = pyatspi.Registry.getDesktop(0)
+
+    def walk(node, depth):
+        if depth > 25:
+            return
+        for i in range(node.childCount):
+            child = node.getChildAtIndex(i)
+            if child is None:
+                continue
+            try:
+                ext = child.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+                box = (ext.x, ext.y, ext.width, ext.height)
+            except Exception:
+                box = None
+            if (role is None or child.getRoleName() == role) and \
+                    (name is None or child.name == name):
+                found.append((child.name, child.getRoleName(), box))
+            walk(child, depth + 1)
+
+    for i in range(desktop.childCount):
+        app = desktop.getChildAtIndex(i)
+        if app is not None and app.name == "Inkharbor":
+            walk(app, 0)
+    return found
+
+
+def click_accessible(role, name):
+    """Clicks the middle of an accessible object of ours, as a user would."""
+    node = wait_until(lambda: [n for n in accessible_nodes(role, name) if n[2] and n[2][2] > 0],
+                      message=f"{role} {name!r}")[0]
+    x, y, w, h = node[2]
+    xdotool("mousemove", x + w // 2, y + h // 2, "click", 1)
+
+
+def toast_message():
+    """The toast's message as assistive technologies get it, or None."""
+    for name, role, box in accessible_nodes():
+        if name in TOAST_MESSAGES or re.fullmatch(r"Copied \d+ words", name or ""):
+            return name
+    return None
+
+
+def toast_buttons():
+    return [name for name, role, box in accessible_nodes("push button")
+            if name in ("Edit", "Undo", "Look Up", "Search the web", "Open Link")]
+
+
+TOAST_MESSAGES = ("No text found", "Something went wrong", "No QR code or barcode found",
+                  "Copied QR / barcode content")
+
+
 def overlay_shown(x, y):
     """The overlay dims the frozen screen: a white pixel turns grey."""
     return pixel(x, y)[0] < 230
@@ -185,6 +242,6 @@ class DesktopTest(unittest.TestCase):
         x, y, w, h = rect
         drag(x, y, x + w, y + h)
 
-    def toast_text(self):
-        # Bottom centre of the display, 80 px above the bottom of the usable area.
-        return screen_text(300, 650, 1000, 250)
+    def wait_for_toast(self, message):
+        return wait_until(lambda: toast_message() == message, timeout=10,
+                          message=f"the toast {message!r}")

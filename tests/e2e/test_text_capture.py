@@ -2,7 +2,7 @@ import re
 import unittest
 
 from harness import (DesktopTest, clipboard, history_texts, overlay_shown, run, set_clipboard,
-                     wait_until, xdotool)
+                     toast_buttons, wait_until, xdotool)
 
 LINES = ["The quick brown fox jumps", "over the lazy dog near", "the riverbank at dawn."]
 
@@ -19,10 +19,8 @@ class TextCapture(DesktopTest):
                           message="the text on the clipboard")
         self.assertEqual(text, "\n".join(LINES))
         self.assertEqual(history_texts(), ["\n".join(LINES)])
-        self.app.wait_for_log("Toast shown")
-        toast = self.toast_text()
-        self.assertRegex(toast, r"Copied 13 words")
-        self.assertIn("Undo", toast)
+        self.wait_for_toast("Copied 14 words")
+        self.assertEqual(toast_buttons(), ["Edit", "Undo", "Search the web"])
         log = self.app.log()
         self.assertRegex(log, r"Copied to clipboard \(\d+ ms\)")
         # Neither the overlay nor the toast took the keyboard from the program in front.
@@ -54,7 +52,7 @@ class TextCapture(DesktopTest):
 
         self.capture("capture-text", (300, 200, 300, 150), probe=(850, 380))
         self.app.wait_for_log("OCR found")
-        wait_until(lambda: "No text found" in self.toast_text(), timeout=10, message="the toast")
+        self.wait_for_toast("No text found")
         self.assertEqual(clipboard(), b"kept")
         self.assertEqual(history_texts(), [])
 
