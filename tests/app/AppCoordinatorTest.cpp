@@ -190,7 +190,8 @@ TEST_F(AppCoordinatorTest, HistoryOffStillCopiesAndLogsTheStep) {
     fake.recognizer.results = {line(QStringLiteral("four words of text"), 0.1)};
     captureText();
     EXPECT_TRUE(coordinator.history().fetchAll().isEmpty());
-    EXPECT_TRUE(std::any_of(captureLog().begin(), captureLog().end(), [](const QString& l) {
+    const QStringList log = captureLog();
+    EXPECT_TRUE(std::any_of(log.begin(), log.end(), [](const QString& l) {
         return l.startsWith(QStringLiteral("Saved to history"));
     }));
     EXPECT_EQ(pasteboardText(fake.pasteboard), QStringLiteral("four words of text"));
