@@ -9,6 +9,7 @@
 #include "output/SpeechService.h"
 #include "platform/SymbolIcons.h"
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QFrame>
@@ -19,14 +20,36 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPushButton>
 #include <QShortcut>
+#include <QSpacerItem>
 #include <QVBoxLayout>
 
 namespace {
 constexpr int inset = 10;
 // How much of a search text the no-results placeholder repeats.
 constexpr qsizetype namedSearchCharacters = 80;
+
+// The search field's clear button: a filled circle with a cross cut out, in
+// the palette's own colours. The style's stock icon is a dark glyph that
+// disappears on a dark field.
+QIcon clearIcon(const QPalette& palette) {
+    constexpr int size = 16;
+    QPixmap pixmap(QSize(size, size) * 2);
+    pixmap.setDevicePixelRatio(2);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(
+        HistoryRow::secondaryColor(palette.color(QPalette::Text), palette.color(QPalette::Base)));
+    painter.drawEllipse(QRectF(1.5, 1.5, size - 3, size - 3));
+    painter.setPen(QPen(palette.color(QPalette::Base), 1.6, Qt::SolidLine, Qt::RoundCap));
+    painter.drawLine(QPointF(5.5, 5.5), QPointF(size - 5.5, size - 5.5));
+    painter.drawLine(QPointF(size - 5.5, 5.5), QPointF(5.5, size - 5.5));
+    return QIcon(pixmap);
+}
 
 QFrame* divider(QWidget* parent) {
     auto* line = new QFrame(parent);
@@ -48,6 +71,7 @@ HistoryView::HistoryView(HistoryStore& store, SpeechService& speech, SearchServi
     , onCopy_(std::move(onCopy))
     , model_(new HistoryListModel(this))
     , searchField_(new QLineEdit(this))
+    , clearSearch_(new QAction(tr("Clear"), this))
     , list_(new HistoryListView(this))
     , placeholder_(new HistoryPlaceholder(this))
     , countLabel_(new QLabel(this))
@@ -56,7 +80,8 @@ HistoryView::HistoryView(HistoryStore& store, SpeechService& speech, SearchServi
 
     searchField_->setPlaceholderText(tr("Search"));
     searchField_->setAccessibleName(tr("Search"));
-    searchField_->setClearButtonEnabled(true);
+    searchField_->addAction(clearSearch_, QLineEdit::TrailingPosition);
+    clearSearch_->setVisible(false);
     searchField_->installEventFilter(this);
     list_->setModel(model_);
     countLabel_->setObjectName(QStringLiteral("count"));
@@ -87,6 +112,9 @@ HistoryView::HistoryView(HistoryStore& store, SpeechService& speech, SearchServi
     layout->addLayout(footer);
 
     connect(searchField_, &QLineEdit::textChanged, model_, &HistoryListModel::setSearchText);
+    connect(searchField_, &QLineEdit::textChanged, clearSearch_,
+            [this](const QString& text) { clearSearch_->setVisible(!text.isEmpty()); });
+    connect(clearSearch_, &QAction::triggered, searchField_, &QLineEdit::clear);
     connect(model_, &HistoryListModel::contentChanged, this, &HistoryView::contentChanged);
     connect(&store_, &HistoryStore::changed, this, &HistoryView::storeChanged);
     connect(clearAllButton_, &QPushButton::clicked, this, &HistoryView::confirmClearAll);
@@ -227,9 +255,14 @@ void HistoryView::confirmClearAll() {
     QPushButton* deleteAll = box->addButton(tr("Delete All"), QMessageBox::DestructiveRole);
     deleteAll->setObjectName(QStringLiteral("deleteAll"));
     QPushButton* cancel = box->addButton(QMessageBox::Cancel);
+    cancel->setIcon(QIcon()); // like "Delete All", without the style's icon
     // A destructive choice is never the one Return picks.
     box->setDefaultButton(cancel);
     box->setEscapeButton(cancel);
+    // Wide enough that the message does not wrap after two words.
+    if (auto* grid = qobject_cast<QGridLayout*>(box->layout()))
+        grid->addItem(new QSpacerItem(320, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                      grid->rowCount(), 0, 1, grid->columnCount());
     QPalette red = deleteAll->palette();
     red.setColor(QPalette::Active, QPalette::ButtonText, HistoryRow::destructiveColor(palette()));
     red.setColor(QPalette::Inactive, QPalette::ButtonText, HistoryRow::destructiveColor(palette()));
@@ -266,6 +299,7 @@ void HistoryView::changeEvent(QEvent* event) {
 
 void HistoryView::updateColors() {
     const QPalette& palette = this->palette();
+    clearSearch_->setIcon(clearIcon(palette));
     QPalette secondary = countLabel_->palette();
     secondary.setColor(QPalette::WindowText,
                        HistoryRow::secondaryColor(palette.color(QPalette::WindowText),

@@ -11,6 +11,7 @@ class HistoryListModel;
 class HistoryListView;
 class HistoryPlaceholder;
 class HistoryStore;
+class QAction;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -63,6 +64,7 @@ private:
     std::function<void(const QString&)> onCopy_;
     HistoryListModel* model_;
     QLineEdit* searchField_;
+    QAction* clearSearch_;
     HistoryListView* list_;
     HistoryPlaceholder* placeholder_;
     QLabel* countLabel_;

@@ -22,6 +22,9 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolTip>
@@ -421,6 +424,93 @@ TEST_F(HistoryWindowTest, FiveHundredCapturesAndHugeTextsStayQuick) {
     std::printf("open %lld ms, live insert %lld ms, keystroke %lld ms, search done %lld ms, "
                 "clear and paint %lld ms\n",
                 opening, inserting, typing, searching, painting);
+}
+
+} // namespace
+
+namespace {
+
+QPalette darkPalette() {
+    QPalette dark;
+    dark.setColor(QPalette::Window, QColor(0x2b, 0x2b, 0x2e));
+    dark.setColor(QPalette::WindowText, QColor(0xe8, 0xe8, 0xea));
+    dark.setColor(QPalette::Base, QColor(0x1e, 0x1e, 0x20));
+    dark.setColor(QPalette::AlternateBase, QColor(0x2b, 0x2b, 0x2e));
+    dark.setColor(QPalette::Text, QColor(0xe8, 0xe8, 0xea));
+    dark.setColor(QPalette::Button, QColor(0x3a, 0x3a, 0x3e));
+    dark.setColor(QPalette::ButtonText, QColor(0xe8, 0xe8, 0xea));
+    dark.setColor(QPalette::Highlight, QColor(0x3d, 0x7e, 0xe0));
+    dark.setColor(QPalette::HighlightedText, Qt::white);
+    dark.setColor(QPalette::PlaceholderText, QColor(0x9a, 0x9a, 0xa0));
+    dark.setColor(QPalette::Mid, QColor(0x55, 0x55, 0x5a));
+    dark.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(0x77, 0x77, 0x7c));
+    dark.setColor(QPalette::Disabled, QPalette::Text, QColor(0x77, 0x77, 0x7c));
+    dark.setColor(QPalette::Disabled, QPalette::WindowText, QColor(0x77, 0x77, 0x7c));
+    return dark;
+}
+
+// Writes screenshots when INKHARBOR_SCREENSHOT_DIR names a folder.
+TEST_F(HistoryWindowTest, Screenshots) {
+    const QString folder = qEnvironmentVariable("INKHARBOR_SCREENSHOT_DIR");
+    if (folder.isEmpty())
+        GTEST_SKIP() << "INKHARBOR_SCREENSHOT_DIR not set";
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    const QPalette light = QApplication::style()->standardPalette();
+    const auto save = [&](QWidget* widget, const QString& name) {
+        QCoreApplication::processEvents();
+        widget->grab().save(folder + u'/' + name + u".png");
+    };
+    for (const auto& [name, palette] : {std::pair{QStringLiteral("light"), light},
+                                        std::pair{QStringLiteral("dark"), darkPalette()}}) {
+        QApplication::setPalette(palette);
+        store.deleteAll();
+        open();
+        view()->searchField()->clear();
+        save(window.window(), u"history-" + name + u"-empty");
+
+        add(QStringLiteral("Hello, world!"), 60 * 60 * 24 * 400);
+        add(QStringLiteral("\n\nThe quick brown fox jumps over the lazy dog and keeps running far "
+                           "beyond the edge of the window\nsecond line"),
+            60 * 60 * 5);
+        add(QStringLiteral("https://example.com/a/very/long/address?with=query&and=more"), 600);
+        add(QStringLiteral("Café crème"), 120);
+        add(QStringLiteral("Straße"), 30);
+        add(QString(100'000, u'x'), 10);
+        list()->setCurrentIndex(row(2));
+        const QPoint trash = list()->buttonCenter(row(4), HistoryRow::Action::remove);
+        QTest::mouseMove(list()->viewport(), trash);
+        QMouseEvent move(QEvent::MouseMove, trash, list()->viewport()->mapToGlobal(trash),
+                         Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(list()->viewport(), &move);
+        save(window.window(), u"history-" + name + u"-list");
+        window.window()->resize(380, 300);
+        save(window.window(), u"history-" + name + u"-small");
+        window.window()->resize(480, 520);
+
+        search(QStringLiteral("xyz"));
+        save(window.window(), u"history-" + name + u"-noresults");
+        search(QStringLiteral("cafe"));
+        save(window.window(), u"history-" + name + u"-search");
+        view()->searchField()->clear();
+
+        view()->clearAllButton()->click();
+        QMessageBox* box = view()->clearAllConfirmation();
+        ASSERT_NE(box, nullptr);
+        save(box, u"confirm-" + name);
+        if (QGuiApplication::platformName() == u"xcb") { // the real windows, under Xvfb
+            TestAsync::waitUntil([] { return false; }, std::chrono::milliseconds(500));
+            QGuiApplication::primaryScreen()->grabWindow(0).save(folder + u"/screen-history-" +
+                                                                 name + u".png");
+        }
+        box->button(QMessageBox::Cancel)->click();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+        QMenu* menu = contextMenu(3);
+        ASSERT_NE(menu, nullptr);
+        save(menu, u"menu-" + name);
+        menu->close();
+    }
+    QApplication::setPalette(light);
 }
 
 } // namespace
