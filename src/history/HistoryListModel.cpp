@@ -46,7 +46,7 @@ void HistoryListModel::setSearchText(const QString& searchText) {
 void HistoryListModel::refilter() {
     if (searchText_.isEmpty()) {
         searching_ = false;
-        show(all_);
+        setRows(all_);
         return;
     }
     QList<Capture> unknown;
@@ -80,7 +80,7 @@ void HistoryListModel::refilter() {
         if (match != matches_.cend() ? *match : shown.contains(capture.id))
             visible.append(capture);
     }
-    show(visible);
+    setRows(visible);
 }
 
 void HistoryListModel::startSearch(QList<Capture> captures) {
@@ -106,7 +106,7 @@ void HistoryListModel::searchFinished() {
     refilter();
 }
 
-void HistoryListModel::show(const QList<Capture>& next) {
+void HistoryListModel::setRows(const QList<Capture>& next) {
     QSet<QUuid> nextIds;
     nextIds.reserve(next.size());
     for (const Capture& capture : next)
@@ -193,6 +193,13 @@ QVariant HistoryListModel::data(const QModelIndex& index, int role) const {
         return rowText(capture).preview;
     case Qt::ToolTipRole:
         return rowText(capture).tooltip;
+    case Qt::AccessibleDescriptionRole:
+        // The buttons are painted, so name the ways to reach their actions.
+        return rowText(capture).offersLookUp
+                   ? tr("Return copies. Speak, Look Up, Search the web and Delete are in the "
+                        "context menu.")
+                   : tr("Return copies. Speak, Search the web and Delete are in the context "
+                        "menu.");
     case Qt::AccessibleTextRole: {
         const QString date = dateFormat_->format(capture.date, QDate::currentDate());
         const QString& line = rowText(capture).tooltip;

@@ -76,7 +76,7 @@ private:
     void refilter();
     void startSearch(QList<Capture> captures);
     void searchFinished();
-    void show(const QList<Capture>& captures);
+    void setRows(const QList<Capture>& captures);
     const RowText& rowText(const Capture& capture) const;
 
     QList<Capture> all_;
