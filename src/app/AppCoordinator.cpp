@@ -1,5 +1,7 @@
 #include "app/AppCoordinator.h"
 
+#include "KeyBindings/KeyBindings.h"
+#include "output/WebSearch.h"
 #include "platform/NotificationCenter.h"
 #include "platform/Platform.h"
 #include "platform/Screens.h"
@@ -8,8 +10,6 @@
 #include "platform/UserDefaults.h"
 #include "recognition/TextAssembler.h"
 #include "recognition/UnicodeText.h"
-#include "output/WebSearch.h"
-#include "KeyBindings/KeyBindings.h"
 
 #include <QUrl>
 
@@ -49,10 +49,11 @@ AppCoordinator::AppCoordinator(Platform& platform, KeyBindings& keyBindings, QOb
     , toast_(platform.screens)
     , lookUpWindow_(platform.dictionary, dockIcon_)
     , search_(platform.defaults, platform.urls, lookUpWindow_)
-    , translation_(platform.translator,
-                   [this](const QString& text) { return ocr_.detectLanguages(text); },
-                   TranslationService::systemLanguage())
+    , translation_(
+          platform.translator, [this](const QString& text) { return ocr_.detectLanguages(text); },
+          TranslationService::systemLanguage())
     , resultWindow_(speech_, search_, translation_, dockIcon_)
+    , historyWindow_(search_, dockIcon_)
     , onboardingWindow_(onboardingEnvironment(), dockIcon_)
     , log_(platform.log, QStringLiteral("capture")) {
     stepStart_.start();
@@ -61,19 +62,19 @@ AppCoordinator::AppCoordinator(Platform& platform, KeyBindings& keyBindings, QOb
 AppCoordinator::~AppCoordinator() = default;
 
 OnboardingEnvironment AppCoordinator::onboardingEnvironment() {
-    return OnboardingEnvironment{
-        platform_.defaults,
-        platform_.notifications,
-        platform_.permission,
-        [this] { return ocr_.supportedLanguages(); },
-        [this]() -> std::optional<QString> {
-            const auto shortcut = keyBindings_.readShortcut(HotkeyService::captureText());
-            if (!shortcut)
-                return std::nullopt;
-            return keyBindings_.description(*shortcut);
-        },
-        [this] { captureService_.openScreenRecordingSettings(); },
-        {}};
+    return OnboardingEnvironment{platform_.defaults,
+                                 platform_.notifications,
+                                 platform_.permission,
+                                 [this] { return ocr_.supportedLanguages(); },
+                                 [this]() -> std::optional<QString> {
+                                     const auto shortcut =
+                                         keyBindings_.readShortcut(HotkeyService::captureText());
+                                     if (!shortcut)
+                                         return std::nullopt;
+                                     return keyBindings_.description(*shortcut);
+                                 },
+                                 [this] { captureService_.openScreenRecordingSettings(); },
+                                 {}};
 }
 
 void AppCoordinator::start() {
@@ -252,6 +253,14 @@ void AppCoordinator::remember(const QString& text) {
     history_->insert(Capture(text, ocr_.detectLanguages(text), QDateTime::currentDateTime()));
     history_->save();
     history_->prune(limit);
+}
+
+void AppCoordinator::showHistory() {
+    QPointer<AppCoordinator> self(this);
+    historyWindow_.show(*history_, speech_, [self](const QString& text) {
+        if (self)
+            self->copyWithSound(text);
+    });
 }
 
 void AppCoordinator::showResultWindow(const QString& text) {

@@ -1,10 +1,12 @@
 #pragma once
 
 #include "app/CaptureMode.h"
+#include "app/HotkeyService.h"
 #include "capture/CaptureService.h"
 #include "capture/ScreenFrames.h"
 #include "capture/SelectionOverlayController.h"
 #include "history/HistoryStore.h"
+#include "history/HistoryWindow.h"
 #include "output/ClipboardService.h"
 #include "output/LookUpWindow.h"
 #include "output/ResultWindow.h"
@@ -18,7 +20,6 @@
 #include "settings/AppSettings.h"
 #include "shell/DockIconService.h"
 #include "shell/OnboardingWindow.h"
-#include "app/HotkeyService.h"
 
 #include <QElapsedTimer>
 #include <QObject>
@@ -57,7 +58,10 @@ public:
     DockIconService& dockIcon() { return dockIcon_; }
     ToastWindow& toast() { return toast_; }
     ResultWindow& resultWindow() { return resultWindow_; }
+    HistoryWindow& historyWindow() { return historyWindow_; }
     OnboardingWindow& onboardingWindow() { return onboardingWindow_; }
+    // Opens the history window with copy-with-sound for its Copy action.
+    void showHistory();
     ClipboardService& clipboard() { return clipboard_; }
     const OCRService& ocr() const { return ocr_; }
     AppSettings& settings() { return settings_; }
@@ -91,6 +95,7 @@ private:
     SearchService search_;
     TranslationService translation_;
     ResultWindow resultWindow_;
+    HistoryWindow historyWindow_;
     OnboardingWindow onboardingWindow_;
     bool isCapturing_ = false;
     QElapsedTimer stepStart_;

@@ -57,18 +57,18 @@ int InkharborApp::run() {
     menu_ = std::make_unique<MenuBarContent>(
         coordinator, delegate_->keyBindings(),
         MenuBarContent::Actions{
-            [] {},
-            [this] { openSettings(); },
+            [&coordinator] { coordinator.showHistory(); }, [this] { openSettings(); },
             [&coordinator] { coordinator.onboardingWindow().show(OnboardingStep::welcome); },
             [] { QCoreApplication::quit(); }});
 
     QMenu* trayMenu = menu_->menu();
     settings_ = std::make_unique<SettingsWindow>(SettingsEnvironment{
         platform.defaults,
-        RecorderEnvironment{delegate_->keyBindings(), platform.systemShortcuts,
-                            [trayMenu] { return QList<QMenu*>{trayMenu}; }, {}},
-        [&coordinator] { return coordinator.ocr().supportedLanguages(); },
-        platform.urls});
+        RecorderEnvironment{delegate_->keyBindings(),
+                            platform.systemShortcuts,
+                            [trayMenu] { return QList<QMenu*>{trayMenu}; },
+                            {}},
+        [&coordinator] { return coordinator.ocr().supportedLanguages(); }, platform.urls});
 
     connect(bus_.get(), &ApplicationBus::activateRequested, this,
             [this] { delegate_->applicationShouldHandleReopen(); });
@@ -84,6 +84,8 @@ void InkharborApp::handleAction(const QString& name) {
         coordinator.capture(CaptureMode::text);
     else if (name == u"capture-barcode")
         coordinator.capture(CaptureMode::barcode);
+    else if (name == u"show-history")
+        coordinator.showHistory();
     else if (name == u"settings")
         openSettings();
     else if (name == u"onboarding")

@@ -11,7 +11,9 @@
 
 MenuBarContent::MenuBarContent(AppCoordinator& coordinator, KeyBindings& keyBindings,
                                Actions actions, QObject* parent)
-    : QObject(parent), menu_(new QMenu), tray_(new QSystemTrayIcon(this)) {
+    : QObject(parent)
+    , menu_(new QMenu)
+    , tray_(new QSystemTrayIcon(this)) {
     menu_->setObjectName(QStringLiteral("InkharborMenu"));
     menu_->setTitle(QStringLiteral("Inkharbor"));
     QPointer<AppCoordinator> weak(&coordinator);
@@ -23,10 +25,11 @@ MenuBarContent::MenuBarContent(AppCoordinator& coordinator, KeyBindings& keyBind
         });
     };
 
-    QAction* text = menu_->addAction(tr("Capture Text"), this, [=] { startCapture(CaptureMode::text); });
+    QAction* text =
+        menu_->addAction(tr("Capture Text"), this, [=] { startCapture(CaptureMode::text); });
     new MenuItemShortcut(keyBindings, text, HotkeyService::captureText());
-    QAction* barcode =
-        menu_->addAction(tr("Read QR / Barcode"), this, [=] { startCapture(CaptureMode::barcode); });
+    QAction* barcode = menu_->addAction(tr("Read QR / Barcode"), this,
+                                        [=] { startCapture(CaptureMode::barcode); });
     new MenuItemShortcut(keyBindings, barcode, HotkeyService::captureBarcode());
     menu_->addSeparator();
     menu_->addAction(tr("Show History\u2026"), this, actions.openHistory);
@@ -50,7 +53,9 @@ MenuBarContent::MenuBarContent(AppCoordinator& coordinator, KeyBindings& keyBind
     tray_->show();
 }
 
-MenuBarContent::~MenuBarContent() { delete menu_; }
+MenuBarContent::~MenuBarContent() {
+    delete menu_;
+}
 
 QAction* MenuBarContent::action(const QString& title) const {
     for (QAction* a : menu_->actions())

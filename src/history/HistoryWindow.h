@@ -7,7 +7,7 @@
 
 class DockIconService;
 class HistoryStore;
-class HistoryView;
+#include "history/HistoryView.h"
 class SearchService;
 class SpeechService;
 class QWidget;
