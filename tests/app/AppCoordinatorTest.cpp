@@ -1,5 +1,5 @@
-#include "KeyBindings/KeyBindings.h"
 #include "app/AppCoordinator.h"
+#include "KeyBindings/KeyBindings.h"
 #include "capture/OverlayWindow.h"
 #include "capture/SelectionView.h"
 #include "history/HistoryStore.h"
@@ -93,8 +93,9 @@ TEST_F(AppCoordinatorTest, ATextCaptureIsCopiedRememberedAnnouncedAndConfirmed) 
     fake.languageIdentifier.answer = QStringLiteral("en");
     QStringList announced;
     QObject receiver;
-    fake.notifications.addObserver(QStringLiteral("InkharborCaptureCopied"), &receiver,
-                                   [&](const Notification& n) { announced << n.object.toString(); });
+    fake.notifications.addObserver(
+        QStringLiteral("InkharborCaptureCopied"), &receiver,
+        [&](const Notification& n) { announced << n.object.toString(); });
     captureText();
 
     EXPECT_EQ(pasteboardText(fake.pasteboard), QStringLiteral("Hello\nworld, again!"));
@@ -104,8 +105,9 @@ TEST_F(AppCoordinatorTest, ATextCaptureIsCopiedRememberedAnnouncedAndConfirmed) 
     ASSERT_EQ(history.size(), 1);
     EXPECT_EQ(history[0].languages, QStringList{QStringLiteral("en")});
     EXPECT_EQ(toastMessage(), QStringLiteral("Copied 3 words"));
-    EXPECT_EQ(toastButtons(), (QStringList{QStringLiteral("Edit"), QStringLiteral("Undo"),
-                                           QStringLiteral("Look Up"), QStringLiteral("Search the web")}));
+    EXPECT_EQ(toastButtons(),
+              (QStringList{QStringLiteral("Edit"), QStringLiteral("Undo"),
+                           QStringLiteral("Look Up"), QStringLiteral("Search the web")}));
     EXPECT_FALSE(coordinator.isCapturing());
 
     // The capture log, each timed step ending in whole milliseconds.
@@ -210,8 +212,8 @@ TEST_F(AppCoordinatorTest, TheResultWindowTakesOverWhenAlwaysShown) {
     coordinator.resultWindow().close();
 
     // The barcode flow does not consult the setting.
-    fake.barcodeDetector.codes = {DetectedBarcode{QStringLiteral("HTTPS://example.com/a"),
-                                                  QRectF(0.1, 0.1, 0.3, 0.3)}};
+    fake.barcodeDetector.codes = {
+        DetectedBarcode{QStringLiteral("HTTPS://example.com/a"), QRectF(0.1, 0.1, 0.3, 0.3)}};
     request(CaptureMode::barcode);
     drag();
     waitForEnd();
@@ -250,10 +252,12 @@ TEST_F(AppCoordinatorTest, FailuresSayWhatWentWrongAndTheNextCaptureWorks) {
     fake.recognizer.performError = QStringLiteral("The recogniser ran out of time.");
     captureText();
     EXPECT_EQ(toastMessage(), QStringLiteral("Something went wrong"));
-    EXPECT_EQ(coordinator.toast().view()->detail(), QStringLiteral("The recogniser ran out of time."));
+    EXPECT_EQ(coordinator.toast().view()->detail(),
+              QStringLiteral("The recogniser ran out of time."));
     const QList<LogRecord> errors = fake.log.find(LogLevel::Error, QStringLiteral("capture"));
     ASSERT_EQ(errors.size(), 1);
-    EXPECT_EQ(errors[0].revealed, QStringLiteral("Capture failed: The recogniser ran out of time."));
+    EXPECT_EQ(errors[0].revealed,
+              QStringLiteral("Capture failed: The recogniser ran out of time."));
 
     fake.recognizer.performError.reset();
     fake.recognizer.results = {line(QStringLiteral("fine"), 0.1)};

@@ -2,6 +2,7 @@
 
 #include "platform/NotificationCenter.h"
 #include "platform/Platform.h"
+#include "platform/UsKeyboardLayout.h"
 #include "platform/UserDefaults.h"
 
 #include "support/FakeBarcodeDetector.h"
@@ -35,12 +36,14 @@ struct FakePlatform {
     FakeTranslator translator;
     FakeDictionary dictionary;
     FakeHotKeyGrabber hotKeys;
-    FakeKeyboardLayout keyboardLayout;
+    UsKeyboardLayout keyboardLayout;
     FakeSystemShortcuts systemShortcuts;
 
-    Platform platform{log, defaults, notifications, screens, permission, focus, pasteboard, sound,
-                      urls, recognizer, languageIdentifier, barcodeDetector, speech, translator,
-                      dictionary, hotKeys, keyboardLayout, systemShortcuts, std::nullopt};
+    Platform platform{
+        log,         defaults,   notifications, screens,    permission,         focus,
+        pasteboard,  sound,      urls,          recognizer, languageIdentifier, barcodeDetector,
+        speech,      translator, dictionary,    hotKeys,    keyboardLayout,     systemShortcuts,
+        std::nullopt};
 
     FakePlatform() {
         screens.list = {FakeScreens::display(1, QRect(0, 0, 1440, 900)),
