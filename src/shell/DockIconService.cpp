@@ -7,7 +7,6 @@
 #include <QTimer>
 #include <QWidget>
 
-
 DockIconService::DockIconService(WindowFocus& focus, LogSink& logSink, QObject* parent)
     : QObject(parent)
     , focus_(focus)

@@ -59,8 +59,10 @@ void StepIndicator::paintEvent(QPaintEvent*) {
         QColor color = accent;
         if (i < current_)
             color.setAlphaF(0.4f);
-        else if (i > current_)
-            color = palette().color(QPalette::Mid);
+        else if (i > current_) {
+            color = palette().color(QPalette::WindowText); // a faint grey on light and dark alike
+            color.setAlphaF(0.2f);
+        }
         QPainterPath bar;
         bar.addRoundedRect(QRectF(x, 0, w, 8), 4, 4);
         p.fillPath(bar, color);
