@@ -32,13 +32,17 @@ std::variant<QImage, QString> readImage(const QString& path) {
 
 } // namespace
 
-RecognizeCommand::RecognizeCommand(TextRecognizer& recognizer, const LanguageIdentifier& identifier)
-    : service_(recognizer, identifier) {}
+RecognizeCommand::RecognizeCommand(TextRecognizer& recognizer, const LanguageIdentifier& identifier,
+                                   BarcodeDetector& barcodeDetector)
+    : service_(recognizer, identifier)
+    , barcodes_(barcodeDetector) {}
 
 QString RecognizeCommand::usage() {
     return u"Usage: %1 [--keep-indentation] [--fix-hyphenation] [--languages CODE,CODE] IMAGE...\n"
+           "       %1 --barcodes IMAGE...\n"
            "Prints the text in PNG and JPEG images, the texts of several images separated by a\n"
            "form feed. The language is detected unless --languages names the languages to read.\n"
+           "With --barcodes, prints the QR codes' and barcodes' contents, one per line.\n"
            "Exit status: 0 text found, 1 no text found, 2 error.\n"_s.arg(programName);
 }
 
@@ -58,6 +62,8 @@ RecognizeCommand::parse(const QStringList& arguments) {
             parsed.keepIndentation = true;
         } else if (argument == u"--fix-hyphenation") {
             parsed.fixHyphenation = true;
+        } else if (argument == u"--barcodes") {
+            parsed.barcodes = true;
         } else if (argument == u"--languages" || argument.startsWith(u"--languages=")) {
             QString value;
             if (argument == u"--languages") {
@@ -75,6 +81,8 @@ RecognizeCommand::parse(const QStringList& arguments) {
             return u"unknown option %1 (see --help)"_s.arg(argument);
         }
     }
+    if (parsed.barcodes && (parsed.languages || parsed.keepIndentation || parsed.fixHyphenation))
+        return u"--barcodes reads codes, not text: it takes no text options"_s;
     if (!parsed.help && parsed.images.isEmpty())
         return u"no image given (see --help)"_s;
     return parsed;
@@ -119,30 +127,33 @@ QCoro::Task<int> RecognizeCommand::run(QStringList arguments, QTextStream& out,
     co_return status;
 }
 
-QCoro::Task<RecognizeCommand::Reading>
-RecognizeCommand::readOne(QString path, bool keepIndentation, bool fixHyphenation,
-                          std::optional<QStringList> languages) const {
+QCoro::Task<RecognizeCommand::Reading> RecognizeCommand::readOne(QString path,
+                                                                 const Arguments& arguments) const {
     auto image = readImage(path);
     if (const auto* message = std::get_if<QString>(&image))
         co_return Reading{false, *message};
     const QImage pixels = std::get<QImage>(image);
-    const bool autoDetect = !languages.has_value();
-    const QStringList codes = languages.value_or(QStringList());
-    TextObservations observations;
     try {
-        observations = co_await service_.recognize(pixels, autoDetect, codes, {});
+        if (arguments.barcodes) {
+            const QStringList payloads = co_await barcodes_.detect(pixels);
+            co_return Reading{true, payloads.join(u'\n')};
+        }
+        const bool autoDetect = !arguments.languages.has_value();
+        const QStringList codes = arguments.languages.value_or(QStringList());
+        const TextObservations observations =
+            co_await service_.recognize(pixels, autoDetect, codes, {});
+        co_return Reading{true, TextAssembler::assemble(observations, arguments.keepIndentation,
+                                                        arguments.fixHyphenation)};
     } catch (const std::exception& e) {
         co_return Reading{false, path + u": "_s + QString::fromUtf8(e.what())};
     }
-    co_return Reading{true, TextAssembler::assemble(observations, keepIndentation, fixHyphenation)};
 }
 
 QCoro::Task<int> RecognizeCommand::recognizeAll(Arguments args, QTextStream& out,
                                                 QTextStream& err) const {
     bool anyText = false;
     for (qsizetype i = 0; i < args.images.size(); ++i) {
-        const Reading reading = co_await readOne(args.images[i], args.keepIndentation,
-                                                 args.fixHyphenation, args.languages);
+        const Reading reading = co_await readOne(args.images[i], args);
         if (!reading.ok) {
             err << programName << ": " << reading.text << '\n';
             err.flush();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "recognition/BarcodeService.h"
 #include "recognition/OCRService.h"
 
 #include <QStringList>
@@ -11,11 +12,14 @@
 #include <variant>
 
 // inkharbor-recognize [--keep-indentation] [--fix-hyphenation] [--languages CODE,CODE] IMAGE...
+// inkharbor-recognize --barcodes IMAGE...
 //
 // Reads the text of PNG and JPEG files the way a text capture does (the same
 // recognition and assembly, detecting the language unless --languages names
 // it) and prints each image's text, the texts of several images separated by
-// a form feed. Loads the engine once for all images and writes no file.
+// a form feed. With --barcodes it reads the QR codes and barcodes instead, as
+// a barcode capture does, and prints their payloads one per line. Loads the
+// engine once for all images and writes no file.
 // Exit status: 0 when any image held text, 1 when none did, 2 for bad
 // arguments or an image that cannot be read, with one line on standard error.
 class RecognizeCommand {
@@ -23,6 +27,7 @@ public:
     struct Arguments {
         bool keepIndentation = false;
         bool fixHyphenation = false;
+        bool barcodes = false;
         std::optional<QStringList> languages; // none: detect automatically
         QStringList images;
         bool help = false;
@@ -32,7 +37,8 @@ public:
     static constexpr int foundNoText = 1;
     static constexpr int failed = 2;
 
-    RecognizeCommand(TextRecognizer& recognizer, const LanguageIdentifier& identifier);
+    RecognizeCommand(TextRecognizer& recognizer, const LanguageIdentifier& identifier,
+                     BarcodeDetector& barcodeDetector);
 
     // The arguments after the program's name; a message when they are wrong.
     static std::variant<Arguments, QString> parse(const QStringList& arguments);
@@ -47,9 +53,9 @@ private:
         QString text; // the assembled text, or what went wrong
     };
 
-    QCoro::Task<Reading> readOne(QString path, bool keepIndentation, bool fixHyphenation,
-                                 std::optional<QStringList> languages) const;
+    QCoro::Task<Reading> readOne(QString path, const Arguments& arguments) const;
     QCoro::Task<int> recognizeAll(Arguments arguments, QTextStream& out, QTextStream& err) const;
 
     OCRService service_;
+    BarcodeService barcodes_;
 };

@@ -1,6 +1,7 @@
 #include "app/RecognizeCommand.h"
 #include "platform/Cld2LanguageIdentifier.h"
 #include "platform/TesseractRecognizer.h"
+#include "platform/ZxingBarcodeDetector.h"
 
 #include <QCoreApplication>
 
@@ -10,7 +11,8 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     Cld2LanguageIdentifier identifier;
     TesseractRecognizer recognizer(identifier);
-    const RecognizeCommand command(recognizer, identifier);
+    ZxingBarcodeDetector barcodeDetector;
+    const RecognizeCommand command(recognizer, identifier, barcodeDetector);
     QTextStream out(stdout);
     QTextStream err(stderr);
 

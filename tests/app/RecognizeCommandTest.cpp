@@ -1,6 +1,7 @@
 #include "app/RecognizeCommand.h"
 
 #include "support/Async.h"
+#include "support/FakeBarcodeDetector.h"
 #include "support/FakeTextRecognizer.h"
 
 #include <QFile>
@@ -51,13 +52,15 @@ TEST(RecognizeCommandParse, RejectsWhatItDoesNotKnow) {
     EXPECT_FALSE(parseError({u"a.png"_s, u"--languages"_s}).isEmpty());
     EXPECT_FALSE(parseError({u"a.png"_s, u"--languages="_s}).isEmpty());
     EXPECT_FALSE(parseError({u"a.png"_s, u"--languages"_s, u","_s}).isEmpty());
+    EXPECT_FALSE(parseError({u"--barcodes"_s, u"--languages=de"_s, u"a.png"_s}).isEmpty());
 }
 
 class RecognizeCommandRun : public ::testing::Test {
 protected:
     FakeTextRecognizer recognizer;
     FakeLanguageIdentifier identifier;
-    RecognizeCommand command{recognizer, identifier};
+    FakeBarcodeDetector barcodes;
+    RecognizeCommand command{recognizer, identifier, barcodes};
     QTemporaryDir folder;
     QString out;
     QString err;
@@ -146,6 +149,20 @@ TEST_F(RecognizeCommandRun, ARecognitionFailureIsAnError) {
 TEST_F(RecognizeCommandRun, HelpPrintsUsage) {
     EXPECT_EQ(run({u"--help"_s}), 0);
     EXPECT_TRUE(out.startsWith(u"Usage: inkharbor-recognize"_s));
+}
+
+TEST_F(RecognizeCommandRun, BarcodesPrintOnePayloadPerLineAndAFormFeedBetweenImages) {
+    barcodes.codes = {DetectedBarcode{u"second"_s, QRectF(0.1, 0.1, 0.2, 0.2)},
+                      DetectedBarcode{u"first"_s, QRectF(0.1, 0.7, 0.2, 0.2)}};
+    const QString a = image(u"a.png"_s), b = image(u"b.png"_s);
+    EXPECT_EQ(run({u"--barcodes"_s, a, b}), RecognizeCommand::foundText);
+    EXPECT_EQ(out, u"first\nsecond\n\ffirst\nsecond\n"_s);
+    EXPECT_TRUE(recognizer.requests.isEmpty()); // no text recognition
+    barcodes.codes.clear();
+    EXPECT_EQ(run({u"--barcodes"_s, a}), RecognizeCommand::foundNoText);
+    barcodes.failure = u"the detector failed"_s;
+    EXPECT_EQ(run({u"--barcodes"_s, a}), RecognizeCommand::failed);
+    EXPECT_TRUE(err.contains(u"the detector failed"_s));
 }
 
 } // namespace
