@@ -2,6 +2,7 @@
 
 #include "history/HistoryView.h"
 #include "shell/DockIconService.h"
+#include "shell/WindowFrame.h"
 
 #include <QCursor>
 #include <QGuiApplication>
@@ -26,26 +27,15 @@ void HistoryWindow::show(HistoryStore& store, SpeechService& speech,
         return;
     }
     // No WA_DeleteOnClose: closing hides the window and keeps its state.
-    auto* window = new QWidget(nullptr, Qt::Window);
+    auto* view = new HistoryView(store, speech, search_, std::move(onCopy));
+    QWidget* window = WindowFrame::make(tr("History"), view);
+    window->setAttribute(Qt::WA_DeleteOnClose, false); // closing only hides it
     window->setObjectName(QStringLiteral("HistoryWindow"));
-    window->setWindowTitle(tr("History"));
     window->setAccessibleName(tr("History"));
-    auto* view = new HistoryView(store, speech, search_, std::move(onCopy), window);
-    auto* layout = new QVBoxLayout(window);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(view);
     auto* close = new QShortcut(QKeySequence::Close, window);
     connect(close, &QShortcut::activated, window, &QWidget::close);
 
-    window->resize(480, 520);
-    QScreen* screen = QGuiApplication::screenAt(QCursor::pos());
-    if (!screen)
-        screen = QGuiApplication::primaryScreen();
-    if (screen) {
-        QRect frame = window->frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        window->move(frame.topLeft());
-    }
+    WindowFrame::centre(window, QSize(480, 520));
     window_ = window;
     view_ = view;
     dockIcon_.bringToFront(window);

@@ -5,6 +5,7 @@
 #include "platform/Error.h"
 #include "recognition/UnicodeText.h"
 #include "shell/DockIconService.h"
+#include "shell/WindowFrame.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -57,23 +58,13 @@ void LookUpWindow::show(const QString& term) {
     if (window_)
         window_->close();
 
-    auto* window = new QWidget(nullptr, Qt::Window);
-    window->setAttribute(Qt::WA_DeleteOnClose);
-    window->setWindowTitle(tr("Look Up"));
-    auto* view = new LookUpView(window);
-    auto* layout = new QVBoxLayout(window);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(view);
+    auto* view = new LookUpView;
+    QWidget* window = WindowFrame::make(tr("Look Up"), view);
 
     const LookUpResult result = lookUpTerm(dictionary_, term);
     view->setContent(term, result.entries, result.note);
 
-    window->resize(460, 420);
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect frame = window->frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        window->move(frame.topLeft());
-    }
+    WindowFrame::centre(window, QSize(460, 420));
     window_ = window;
     view_ = view;
     dockIcon_.bringToFront(window);

@@ -3,6 +3,7 @@
 #include "output/ResultView.h"
 #include "output/SpeechService.h"
 #include "shell/DockIconService.h"
+#include "shell/WindowFrame.h"
 
 #include <QCursor>
 #include <QEvent>
@@ -37,25 +38,11 @@ void ResultWindow::show(const QString& text, std::function<void(const QString&)>
             self->close();
     };
 
-    auto* window = new QWidget(nullptr, Qt::Window | Qt::WindowStaysOnTopHint);
-    window->setAttribute(Qt::WA_DeleteOnClose);
-    window->setWindowTitle(tr("Recognized Text"));
-    auto* view =
-        new ResultView(text, speech_, search_, translation_, std::move(copyAndClose), window);
-    auto* layout = new QVBoxLayout(window);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(view);
+    auto* view = new ResultView(text, speech_, search_, translation_, std::move(copyAndClose));
+    QWidget* window = WindowFrame::make(tr("Recognized Text"), view, Qt::WindowStaysOnTopHint);
     window->installEventFilter(this);
 
-    window->resize(540, 300);
-    QScreen* screen = QGuiApplication::screenAt(QCursor::pos());
-    if (!screen)
-        screen = QGuiApplication::primaryScreen();
-    if (screen) {
-        QRect frame = window->frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        window->move(frame.topLeft());
-    }
+    WindowFrame::centre(window, QSize(540, 300));
     window_ = window;
     view_ = view;
     dockIcon_.bringToFront(window);

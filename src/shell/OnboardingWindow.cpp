@@ -1,6 +1,9 @@
 #include "shell/OnboardingWindow.h"
 
 #include "shell/DockIconService.h"
+#include "shell/WindowFrame.h"
+
+#include <memory>
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -24,22 +27,18 @@ void OnboardingWindow::show(OnboardingStep step) {
     if (window_)
         window_->close();
 
-    auto* window =
-        new QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                                 Qt::WindowMinimizeButtonHint);
-    window->setAttribute(Qt::WA_DeleteOnClose);
-    window->setObjectName(QStringLiteral("OnboardingWindow"));
-    window->setWindowTitle(tr("Welcome to Inkharbor"));
-    QPointer<QWidget> weak(window);
-    auto* layout = new QVBoxLayout(window);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(new OnboardingView(environment_, step, [weak] {
-        if (weak)
-            weak->close();
-    }));
-    window->setFixedSize(540, 540); // not resizable
-    if (QScreen* screen = QGuiApplication::primaryScreen())
-        window->move(screen->availableGeometry().center() - window->rect().center());
-    window_ = window;
-    dock_.bringToFront(window);
+    // The view closes its own window when the user is done.
+    auto window = std::make_shared<QPointer<QWidget>>();
+    auto* view = new OnboardingView(environment_, step, [window] {
+        if (*window)
+            (*window)->close();
+    });
+    *window = WindowFrame::make(tr("Welcome to Inkharbor"), view,
+                                Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                                    Qt::WindowMinimizeButtonHint);
+    (*window)->setObjectName(QStringLiteral("OnboardingWindow"));
+    (*window)->setFixedSize(540, 540); // not resizable
+    WindowFrame::centre(*window, QSize(540, 540));
+    window_ = *window;
+    dock_.bringToFront(*window);
 }
