@@ -73,7 +73,12 @@ void TesseractWorker::loop() {
         std::function<void(TesseractWorker*)> job;
         {
             std::unique_lock lock(mutex_);
-            wake_.wait(lock, [this] { return stopping_ || !jobs_.empty(); });
+            if (!wake_.wait_for(lock, idleRelease,
+                                [this] { return stopping_ || !jobs_.empty(); })) {
+                lock.unlock();
+                engines_.clear();
+                continue;
+            }
             if (stopping_)
                 break;
             job = std::move(jobs_.front());

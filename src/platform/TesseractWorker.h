@@ -6,6 +6,7 @@
 #include <QFuture>
 #include <QPromise>
 
+#include <chrono>
 #include <condition_variable>
 #include <deque>
 #include <functional>
@@ -16,7 +17,8 @@
 // A thread of its own with the Tesseract engines it made. Engines never leave
 // their thread; work comes in as jobs and results go out as futures, which a
 // coroutine awaits on its own thread. Starting an engine costs about 80 ms, so
-// the worker keeps the few it used last (keyed by packs and custom words).
+// the worker keeps the few it used last (keyed by packs and custom words),
+// and lets them go when it has been idle for a while: each holds about 10 MB.
 class TesseractWorker {
 public:
     explicit TesseractWorker(QString dataPath);
@@ -49,7 +51,10 @@ public:
         return future;
     }
 
-    static constexpr size_t cachedEngines = 4;
+    // Automatic detection alone may use three (English, another script, the
+    // identified language with English).
+    static constexpr size_t cachedEngines = 6;
+    static constexpr std::chrono::minutes idleRelease{10};
 
 private:
     void enqueue(std::function<void(TesseractWorker*)> job);
