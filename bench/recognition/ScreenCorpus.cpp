@@ -135,7 +135,7 @@ public:
             const int lineCount = 4 + int(random_.bounded(5));
             const int start = int(random_.bounded(bank.size()));
             for (int k = 0; k < lineCount; ++k)
-                layout.lines << bank[(start + k * 7) % bank.size()];
+                layout.lines << bank[(start + k * 11) % bank.size()];
             layout.lineSpacing = 1.3 + random_.bounded(0.6);
             layout.boldFirstLine = random_.bounded(3) == 0;
             add(imageClass, language, layout);

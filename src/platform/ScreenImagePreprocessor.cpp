@@ -27,10 +27,12 @@ QImage toGray(const QImage& image) {
                             ? image
                             : image.convertToFormat(QImage::Format_ARGB32);
     QImage gray(argb.size(), QImage::Format_Grayscale8);
-    for (int y = 0; y < argb.height(); ++y) {
+    const int width = argb.width();
+    const int height = argb.height();
+    for (int y = 0; y < height; ++y) {
         const auto* in = reinterpret_cast<const QRgb*>(argb.constScanLine(y));
         uchar* out = gray.scanLine(y);
-        for (int x = 0; x < argb.width(); ++x) {
+        for (int x = 0; x < width; ++x) {
             const int alpha = qAlpha(in[x]);
             out[x] = uchar((qGray(in[x]) * alpha + 255 * (255 - alpha)) / 255);
         }
@@ -40,9 +42,11 @@ QImage toGray(const QImage& image) {
 
 int mostFrequentLevel(const QImage& gray) {
     std::array<qint64, 256> histogram{};
-    for (int y = 0; y < gray.height(); ++y) {
+    const int width = gray.width();
+    const int height = gray.height();
+    for (int y = 0; y < height; ++y) {
         const uchar* row = gray.constScanLine(y);
-        for (int x = 0; x < gray.width(); ++x)
+        for (int x = 0; x < width; ++x)
             ++histogram[row[x]];
     }
     return int(std::max_element(histogram.begin(), histogram.end()) - histogram.begin());
@@ -53,11 +57,13 @@ QList<InkBand> bandsAgainst(const QImage& gray, int background) {
     QList<InkBand> bands;
     InkBand current;
     bool inBand = false;
-    for (int y = 0; y < gray.height(); ++y) {
+    const int width = gray.width();
+    const int height = gray.height();
+    for (int y = 0; y < height; ++y) {
         const uchar* row = gray.constScanLine(y);
         qint64 ink = 0;
         bool any = false;
-        for (int x = 0; x < gray.width(); ++x) {
+        for (int x = 0; x < width; ++x) {
             const int d = std::abs(row[x] - background);
             ink += d;
             any = any || d >= inkThreshold;
@@ -95,9 +101,10 @@ int medianHeight(const QList<InkBand>& bands) {
 // nearer one when they differ too much to be one gradient.
 QImage normalized(const QImage& gray, int minRun, int fallbackBackground) {
     const int width = gray.width();
+    const int height = gray.height();
     QImage out(gray.size(), QImage::Format_Grayscale8);
     std::vector<std::pair<int, int>> runs; // first, last
-    for (int y = 0; y < gray.height(); ++y) {
+    for (int y = 0; y < height; ++y) {
         const uchar* p = gray.constScanLine(y);
         uchar* o = out.scanLine(y);
         runs.clear();
@@ -138,6 +145,43 @@ QImage normalized(const QImage& gray, int minRun, int fallbackBackground) {
     return out;
 }
 
+// Bilinear enlargement of a Grayscale8 image. Qt's smooth scaling takes the
+// 32-bit road for gray images and needed over a second for an 8K screen.
+QImage enlarged(const QImage& gray, QSize size) {
+    const int inWidth = gray.width();
+    const int inHeight = gray.height();
+    const double fx = double(inWidth) / size.width();
+    const double fy = double(inHeight) / size.height();
+    // Source column pairs and weights (out of 256), the same for every row.
+    std::vector<int> left(static_cast<size_t>(size.width()));
+    std::vector<int> weight(static_cast<size_t>(size.width()));
+    for (int x = 0; x < size.width(); ++x) {
+        const double source = std::clamp((x + 0.5) * fx - 0.5, 0.0, double(inWidth - 1));
+        left[size_t(x)] = std::min(int(source), inWidth - 1);
+        weight[size_t(x)] = int((source - left[size_t(x)]) * 256);
+    }
+    QImage out(size, QImage::Format_Grayscale8);
+    std::vector<int> row(static_cast<size_t>(inWidth));
+    for (int y = 0; y < size.height(); ++y) {
+        const double source = std::clamp((y + 0.5) * fy - 0.5, 0.0, double(inHeight - 1));
+        const int top = std::min(int(source), inHeight - 1);
+        const int bottom = std::min(top + 1, inHeight - 1);
+        const int wy = int((source - top) * 256);
+        const uchar* a = gray.constScanLine(top);
+        const uchar* b = gray.constScanLine(bottom);
+        for (int x = 0; x < inWidth; ++x)
+            row[size_t(x)] = a[x] * (256 - wy) + b[x] * wy; // 16 bits of fraction
+        uchar* o = out.scanLine(y);
+        for (int x = 0; x < size.width(); ++x) {
+            const int l = left[size_t(x)];
+            const int r = std::min(l + 1, inWidth - 1);
+            const int wx = weight[size_t(x)];
+            o[x] = uchar((row[size_t(l)] * (256 - wx) + row[size_t(r)] * wx + 32768) >> 16);
+        }
+    }
+    return out;
+}
+
 } // namespace
 
 Prepared prepare(const QImage& image, const Limits& limits) {
@@ -167,9 +211,8 @@ Prepared prepare(const QImage& image, const Limits& limits) {
     prepared.scale = scale;
     prepared.textHeight = int(std::lround(height * scale));
     prepared.image = scale == 1.0 ? flat
-                                  : flat.scaled(int(std::lround(image.width() * scale)),
-                                                int(std::lround(image.height() * scale)),
-                                                Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+                                  : enlarged(flat, QSize(int(std::lround(image.width() * scale)),
+                                                         int(std::lround(image.height() * scale))));
     return prepared;
 }
 

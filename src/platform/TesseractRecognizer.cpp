@@ -199,10 +199,10 @@ QCoro::Task<Result> readDetectingLanguage(std::shared_ptr<Shared> shared, Prepar
         QString best;
         Result bestResult;
         double bestConfidence = confidenceWithin(result, trialArea) + otherScriptMargin;
-        for (qsizetype i = 0; i < trials.size(); i += qsizetype(shared->workers.size())) {
+        const size_t parallel = aCoreIsFree() ? shared->workers.size() : 1;
+        for (qsizetype i = 0; i < trials.size(); i += qsizetype(parallel)) {
             std::vector<QCoro::Task<Result>> running;
-            for (size_t w = 0; w < shared->workers.size() && i + qsizetype(w) < trials.size();
-                 ++w) {
+            for (size_t w = 0; w < parallel && i + qsizetype(w) < trials.size(); ++w) {
                 running.push_back(readArea(shared, w, prepared.image, trialArea,
                                            {trials[i + qsizetype(w)]}, words, deadline));
             }
