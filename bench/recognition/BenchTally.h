@@ -40,4 +40,8 @@ QList<double> times(const QList<Reading>& readings) {
 // One row per class, ordinary classes first, then the groups and the total.
 void printClassTable(const Table& table);
 
+// One row of Inkharbor's error rates by group (ordinary, small or low
+// contrast, mixed, other languages, all) and its median time.
+void printGroupRow(const QString& name, const Table& table);
+
 } // namespace BenchTally

@@ -3,16 +3,19 @@
 // tesseract command-line program, on a corpus of synthetic screen images
 // rendered here, both measured in the same run.
 //
-//   bench-recognition [--rounds N] [--workers N] [--no-cli] [--show-errors] [--keep-corpus]
+//   bench-recognition [--rounds N] [--workers N] [--no-cli] [--no-steps] [--show-errors]
+//                     [--keep-corpus]
 //
 // --rounds: how often the timed runs over the whole corpus are repeated (3);
 // --workers: Inkharbor's worker threads (default: as the program chooses);
 // --no-cli: Inkharbor alone, for quick turns while tuning;
+// --no-steps: without the table of what each preprocessing step brings;
 // --show-errors: Inkharbor's reading of every image it got wrong, on stderr;
 // --keep-corpus: leaves the images in the temporary folder it names.
 //
 // Prints markdown tables: the character error rate (white space collapsed)
-// per class of image, milliseconds per image, and automatic language detection.
+// per class of image, milliseconds per image, automatic language detection,
+// and the preprocessing steps one by one.
 
 #include "BenchTally.h"
 #include "CharacterErrorRate.h"
@@ -235,6 +238,33 @@ int main(int argc, char** argv) {
                     qPrintable(automatic.rate()), qPrintable(given.rate()),
                     BenchTally::median(automatic.milliseconds),
                     BenchTally::median(given.milliseconds));
+    }
+
+    if (arguments.contains(u"--no-steps"_s))
+        return 0;
+    // Each preprocessing step added in turn, on the same corpus.
+    using Background = ScreenImagePreprocessor::Steps::Background;
+    const std::pair<const char*, ScreenImagePreprocessor::Steps> stepsTried[] = {
+        {"gray levels only", {Background::Kept, false}},
+        {"+ dark backgrounds inverted (whole image)", {Background::Inverted, false}},
+        {"instead: each row's background taken out", {Background::Flattened, false}},
+        {"+ small text enlarged (as shipped)", {Background::Flattened, true}}};
+    std::printf("\n## Preprocessing steps\n\n| Steps | ordinary | small or low contrast | mixed | "
+                "other languages | all | ms (median) |\n|---|---|---|---|---|---|---|\n");
+    for (const auto& [name, steps] : stepsTried) {
+        TesseractRecognizer::Options stepOptions = options;
+        stepOptions.preprocessing = steps;
+        TesseractRecognizer stepRecognizer(identifier, stepOptions);
+        const OCRService stepService(stepRecognizer, identifier);
+        readWithInkharbor(stepService, paths.first(), true, {}); // engine start-up
+        BenchTally::Table stepTable;
+        for (qsizetype i = 0; i < count; ++i) {
+            const Reading reading = readWithInkharbor(stepService, paths[i], true, {});
+            auto& row = stepTable[corpus[i].imageClass];
+            ++row.images;
+            row.inkharbor.add(characterErrors(corpus[i].truth, reading.text), reading.milliseconds);
+        }
+        BenchTally::printGroupRow(QString::fromUtf8(name), stepTable);
     }
     return 0;
 }

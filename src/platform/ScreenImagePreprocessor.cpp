@@ -184,7 +184,7 @@ QImage enlarged(const QImage& gray, QSize size) {
 
 } // namespace
 
-Prepared prepare(const QImage& image, const Limits& limits) {
+Prepared prepare(const QImage& image, const Limits& limits, const Steps& steps) {
     if (image.isNull() || image.width() < 1 || image.height() < 1)
         return {};
     const QImage gray = toGray(image);
@@ -194,9 +194,17 @@ Prepared prepare(const QImage& image, const Limits& limits) {
     // how long a smooth run must be to count as background rather than a
     // stroke: longer than the strokes of a letter, shorter than a margin.
     const int roughHeight = medianHeight(bandsAgainst(gray, background));
-    const QImage flat = normalized(gray, std::max(8, roughHeight), background);
+    QImage flat = gray;
+    int flatBackground = background;
+    if (steps.background == Steps::Background::Flattened) {
+        flat = normalized(gray, std::max(8, roughHeight), background);
+        flatBackground = 255;
+    } else if (steps.background == Steps::Background::Inverted && background < 128) {
+        flat.invertPixels();
+        flatBackground = 255 - background;
+    }
 
-    const QList<InkBand> bands = bandsAgainst(flat, 255);
+    const QList<InkBand> bands = bandsAgainst(flat, flatBackground);
     if (bands.isEmpty())
         return {};
     const int height = medianHeight(bands);
@@ -205,7 +213,7 @@ Prepared prepare(const QImage& image, const Limits& limits) {
     double scale = std::clamp(targetTextHeight / std::max(height, 1), 1.0, 4.0);
     scale = std::min({scale, std::sqrt(double(limits.maxPixels) / area),
                       double(limits.maxSide) / std::max(image.width(), image.height())});
-    scale = std::max(scale, 1.0);
+    scale = steps.enlarge ? std::max(scale, 1.0) : 1.0;
 
     Prepared prepared;
     prepared.scale = scale;

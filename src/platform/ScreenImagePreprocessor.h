@@ -30,11 +30,22 @@ struct Limits {
     int maxSide = 30'000;          // the engine keeps coordinates in 16 bits
 };
 
+// The steps prepare() takes; all of them unless a measurement leaves some out.
+struct Steps {
+    enum class Background {
+        Kept,      // gray levels as they are
+        Inverted,  // the whole image inverted when its most common level is dark
+        Flattened, // each row's background taken out, as described above
+    };
+    Background background = Background::Flattened;
+    bool enlarge = true;
+};
+
 // Text rows are enlarged to about this height, where the engine's line finder
 // and recogniser read screen fonts best (measured with bench-recognition).
 inline constexpr double targetTextHeight = 24;
 
-Prepared prepare(const QImage& image, const Limits& limits = {});
+Prepared prepare(const QImage& image, const Limits& limits = {}, const Steps& steps = {});
 
 // The bands of rows with ink in a prepared image, top to bottom.
 QList<InkBand> inkBands(const QImage& prepared);

@@ -90,9 +90,10 @@ bool shouldStop(void* check, int /*words*/) {
 
 } // namespace
 
-TesseractEngine::TesseractEngine(const QString& dataPath, const QStringList& packs,
-                                 const QStringList& customWords)
-    : api_(std::make_unique<tesseract::TessBaseAPI>()) {
+TesseractEngine::TesseractEngine(const QString& dataPath, bool darkOnLight,
+                                 const QStringList& packs, const QStringList& customWords)
+    : api_(std::make_unique<tesseract::TessBaseAPI>())
+    , darkOnLight_(darkOnLight) {
     const QByteArray words = wordList(customWords);
     const MemoryFile wordFile(words);
     if (!words.isEmpty() && !wordFile.isOpen())
@@ -113,9 +114,10 @@ TesseractEngine::TesseractEngine(const QString& dataPath, const QStringList& pac
             u"The text recognition data for %1 could not be loaded from %2."_s.arg(
                 packs.join(u", "_s), dataPath));
     }
-    // The image arrives dark on light everywhere, so Tesseract's second try of
-    // each doubtful line upside down in brightness would only cost time.
-    api_->SetVariable("tessedit_do_invert", "0");
+    // With dark on light everywhere, Tesseract's second try of each doubtful
+    // line upside down in brightness would only cost time.
+    if (darkOnLight)
+        api_->SetVariable("tessedit_do_invert", "0");
 }
 
 TesseractEngine::~TesseractEngine() {
@@ -179,8 +181,10 @@ TesseractEngine::Result TesseractEngine::read(const QImage& image, const QRect& 
 
     // Tesseract's page layout leaves out some lines that hold one short word
     // or a lone character (a closing brace under a block of code). A band of
-    // ink rows that no line covers is read again as a single line.
-    const auto bands = ScreenImagePreprocessor::inkBands(part);
+    // ink rows that no line covers is read again as a single line. (Bands of
+    // ink are only known on white.)
+    const auto bands = darkOnLight_ ? ScreenImagePreprocessor::inkBands(part)
+                                    : QList<ScreenImagePreprocessor::InkBand>();
     std::vector<int> heights;
     for (const auto& band : bands)
         heights.push_back(band.bottom - band.top);

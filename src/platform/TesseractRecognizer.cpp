@@ -278,7 +278,9 @@ TesseractRecognizer::TesseractRecognizer(const LanguageIdentifier& identifier, O
     if (workers <= 0)
         workers = QThread::idealThreadCount() >= 2 ? 2 : 1;
     for (int i = 0; i < workers; ++i)
-        shared_->workers.push_back(std::make_unique<TesseractWorker>(shared_->options.dataPath));
+        shared_->workers.push_back(std::make_unique<TesseractWorker>(
+            shared_->options.dataPath, shared_->options.preprocessing.background ==
+                                           ScreenImagePreprocessor::Steps::Background::Flattened));
 }
 
 TesseractRecognizer::~TesseractRecognizer() {
@@ -298,8 +300,9 @@ QCoro::Task<QList<RecognizedText>> TesseractRecognizer::perform(QImage image,
     }
     const auto deadline = Clock::now() + shared->options.timeLimit;
 
-    QFuture<Preparation> preparing = shared->workers[0]->run([image](TesseractWorker&) {
-        auto p = ScreenImagePreprocessor::prepare(image);
+    const auto steps = shared->options.preprocessing;
+    QFuture<Preparation> preparing = shared->workers[0]->run([image, steps](TesseractWorker&) {
+        auto p = ScreenImagePreprocessor::prepare(image, {}, steps);
         return Preparation{p.image, p.scale, ScreenImagePreprocessor::inkBands(p.image)};
     });
     const Preparation prepared = co_await preparing;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/ScreenImagePreprocessor.h"
 #include "platform/TextRecognizer.h"
 
 #include <chrono>
@@ -22,6 +23,8 @@ public:
         // time and memory grow with the area. 40 megapixels holds an 8K display.
         qint64 maxImagePixels = 40'000'000;
         int maxImageSide = 16'384;
+        // All steps, except where the benchmark measures what each one brings.
+        ScreenImagePreprocessor::Steps preprocessing;
     };
 
     // The identifier guesses the language of a first reading when the request

@@ -23,8 +23,9 @@ QString engineKey(const QStringList& packs, const QStringList& customWords) {
 
 } // namespace
 
-TesseractWorker::TesseractWorker(QString dataPath)
+TesseractWorker::TesseractWorker(QString dataPath, bool darkOnLight)
     : dataPath_(std::move(dataPath))
+    , darkOnLight_(darkOnLight)
     , thread_([this] { loop(); }) {}
 
 TesseractWorker::~TesseractWorker() {
@@ -46,7 +47,7 @@ TesseractEngine& TesseractWorker::engine(const QStringList& packs, const QString
             return *engines_.back().second;
         }
     }
-    auto engine = std::make_unique<TesseractEngine>(dataPath_, packs, customWords);
+    auto engine = std::make_unique<TesseractEngine>(dataPath_, darkOnLight_, packs, customWords);
     if (engines_.size() >= cachedEngines)
         engines_.pop_front();
     engines_.emplace_back(key, std::move(engine));

@@ -21,7 +21,8 @@
 // and lets them go when it has been idle for a while: each holds about 10 MB.
 class TesseractWorker {
 public:
-    explicit TesseractWorker(QString dataPath);
+    // darkOnLight: the images read will all be dark text on light (see TesseractEngine).
+    TesseractWorker(QString dataPath, bool darkOnLight);
     // Lets the running job finish (it should watch the stop flag it was given)
     // and fails the jobs still waiting.
     ~TesseractWorker();
@@ -61,6 +62,7 @@ private:
     void loop();
 
     const QString dataPath_;
+    const bool darkOnLight_;
     std::mutex mutex_;
     std::condition_variable wake_;
     std::deque<std::function<void(TesseractWorker*)>> jobs_;
