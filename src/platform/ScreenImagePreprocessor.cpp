@@ -61,19 +61,14 @@ QList<InkBand> bandsAgainst(const QImage& gray, int background) {
     const int height = gray.height();
     for (int y = 0; y < height; ++y) {
         const uchar* row = gray.constScanLine(y);
-        qint64 ink = 0;
         bool any = false;
-        for (int x = 0; x < width; ++x) {
-            const int d = std::abs(row[x] - background);
-            ink += d;
-            any = any || d >= inkThreshold;
-        }
+        for (int x = 0; x < width && !any; ++x)
+            any = std::abs(row[x] - background) >= inkThreshold;
         if (any) {
             if (!inBand)
-                current = InkBand{y, y, 0};
+                current = InkBand{y, y};
             inBand = true;
             current.bottom = y + 1;
-            current.ink += ink;
         } else if (inBand) {
             bands << current;
             inBand = false;
@@ -226,29 +221,6 @@ Prepared prepare(const QImage& image, const Limits& limits, const Steps& steps) 
 
 QList<InkBand> inkBands(const QImage& prepared) {
     return bandsAgainst(prepared, 255);
-}
-
-int balancedCut(const QList<InkBand>& bands, double minShare) {
-    if (bands.size() < 2)
-        return -1;
-    qint64 total = 0;
-    for (const auto& band : bands)
-        total += band.ink;
-    qint64 above = 0;
-    qint64 bestImbalance = -1;
-    int cut = -1;
-    for (qsizetype i = 0; i + 1 < bands.size(); ++i) {
-        above += bands[i].ink;
-        const qint64 imbalance = std::abs(2 * above - total);
-        if (bestImbalance < 0 || imbalance < bestImbalance) {
-            bestImbalance = imbalance;
-            cut = (bands[i].bottom + bands[i + 1].top) / 2;
-        }
-    }
-    // The smaller part holds (total - imbalance) / 2 of the ink.
-    if (total <= 0 || double(total - bestImbalance) / 2 < minShare * double(total))
-        return -1;
-    return cut;
 }
 
 } // namespace ScreenImagePreprocessor

@@ -22,7 +22,6 @@ struct Prepared {
 struct InkBand {
     int top = 0;
     int bottom = 0; // exclusive
-    qint64 ink = 0; // summed ink of the band, a measure of how much text it holds
 };
 
 struct Limits {
@@ -49,10 +48,5 @@ Prepared prepare(const QImage& image, const Limits& limits = {}, const Steps& st
 
 // The bands of rows with ink in a prepared image, top to bottom.
 QList<InkBand> inkBands(const QImage& prepared);
-
-// The row at which to cut the prepared image into two parts with about the
-// same amount of text, in the middle of a blank gap; -1 when there is no gap
-// or when the smaller part would hold less than minShare of the ink.
-int balancedCut(const QList<InkBand>& bands, double minShare = 0.2);
 
 } // namespace ScreenImagePreprocessor
