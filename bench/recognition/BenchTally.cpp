@@ -78,19 +78,19 @@ void printClassTable(const Table& table) {
     printRow(u"**all**"_s, combined(table, table.keys()));
 }
 
-void printGroupRow(const QString& name, const Table& table) {
+void printGroupRow(const QString& name, const Table& table, double cpuPerImage) {
     QStringList others;
     for (const auto& c : table.keys()) {
         if (!ordinaryClasses.contains(c) && !smallClasses.contains(c))
             others << c;
     }
     const Row all = combined(table, table.keys());
-    std::printf("| %s | %s | %s | %s | %s | %s | %.0f |\n", qPrintable(name),
+    std::printf("| %s | %s | %s | %s | %s | %s | %.0f | %.0f |\n", qPrintable(name),
                 qPrintable(combined(table, ordinaryClasses).inkharbor.rate()),
                 qPrintable(combined(table, smallClasses).inkharbor.rate()),
                 qPrintable(combined(table, {u"mixed"_s}).inkharbor.rate()),
                 qPrintable(combined(table, others).inkharbor.rate()),
-                qPrintable(all.inkharbor.rate()), median(all.inkharbor.milliseconds));
+                qPrintable(all.inkharbor.rate()), median(all.inkharbor.milliseconds), cpuPerImage);
 }
 
 } // namespace BenchTally

@@ -41,7 +41,7 @@ QList<double> times(const QList<Reading>& readings) {
 void printClassTable(const Table& table);
 
 // One row of Inkharbor's error rates by group (ordinary, small or low
-// contrast, mixed, other languages, all) and its median time.
-void printGroupRow(const QString& name, const Table& table);
+// contrast, mixed, other languages, all), its median time and its CPU time.
+void printGroupRow(const QString& name, const Table& table, double cpuPerImage);
 
 } // namespace BenchTally

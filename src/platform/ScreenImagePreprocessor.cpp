@@ -205,10 +205,10 @@ Prepared prepare(const QImage& image, const Limits& limits, const Steps& steps) 
     const int height = medianHeight(bands);
 
     const double area = double(image.width()) * image.height();
-    double scale = std::clamp(targetTextHeight / std::max(height, 1), 1.0, 4.0);
+    double scale = std::clamp(steps.enlargeTo / std::max(height, 1), 1.0, 4.0);
     scale = std::min({scale, std::sqrt(double(limits.maxPixels) / area),
                       double(limits.maxSide) / std::max(image.width(), image.height())});
-    scale = steps.enlarge ? std::max(scale, 1.0) : 1.0;
+    scale = std::max(scale, 1.0);
 
     Prepared prepared;
     prepared.scale = scale;

@@ -37,12 +37,11 @@ struct Steps {
         Flattened, // each row's background taken out, as described above
     };
     Background background = Background::Flattened;
-    bool enlarge = true;
+    // Text rows lower than this many pixels are enlarged to it (0: never).
+    // The engine reads enlarged screen fonts much better, but its time grows
+    // with the height of the rows it reads; bench-recognition measures both.
+    double enlargeTo = 24;
 };
-
-// Text rows are enlarged to about this height, where the engine's line finder
-// and recogniser read screen fonts best (measured with bench-recognition).
-inline constexpr double targetTextHeight = 24;
 
 Prepared prepare(const QImage& image, const Limits& limits = {}, const Steps& steps = {});
 

@@ -100,7 +100,7 @@ TEST(ScreenImagePreprocessor, GradientBackgroundsBecomeWhite) {
 TEST(ScreenImagePreprocessor, SmallTextIsEnlargedAndLargeTextIsNot) {
     const Pre::Prepared small = Pre::prepare(renderText(sample, 9).image);
     EXPECT_GE(small.scale, 2.0);
-    EXPECT_NEAR(small.textHeight, Pre::targetTextHeight, 4);
+    EXPECT_NEAR(small.textHeight, Pre::Steps().enlargeTo, 4);
 
     const Pre::Prepared large = Pre::prepare(renderText(sample, 36).image);
     EXPECT_EQ(large.scale, 1.0);
