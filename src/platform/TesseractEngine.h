@@ -48,6 +48,9 @@ public:
                 std::chrono::steady_clock::time_point deadline, const std::atomic<bool>& stop);
 
 private:
+    QList<Line> missedLines(const QImage& image, const QList<Line>& found,
+                            std::chrono::steady_clock::time_point deadline,
+                            const std::atomic<bool>& stop);
     QList<Line> recognize(const QImage& image, int pageSegMode,
                           std::chrono::steady_clock::time_point deadline,
                           const std::atomic<bool>& stop);

@@ -73,6 +73,17 @@ TEST_F(TesseractRecognizerTest, ReadsSmallScreenTextWithBoxesInTheOriginalImage)
     }
 }
 
+TEST_F(TesseractRecognizerTest, KeepsALoneCharacterOnALineOfItsOwn) {
+    // Tesseract's page layout drops such lines; they are read again.
+    const QStringList code{u"for (const auto& item : items) {"_s, u"    if (item.isEmpty())"_s,
+                           u"        continue;"_s, u"    total += item.size();"_s, u"}"_s};
+    const RenderedText rendered =
+        renderText(code, 12, Qt::black, Qt::white, u"DejaVu Sans Mono"_s, 1.2);
+    const QStringList lines = linesOf(read(rendered.image, false, {u"en"_s}));
+    ASSERT_FALSE(lines.isEmpty());
+    EXPECT_EQ(lines.last(), u"}"_s) << qPrintable(lines.join(u'\n'));
+}
+
 TEST_F(TesseractRecognizerTest, ReadsTheLanguagesAskedForOnADarkTheme) {
     const QStringList lines{u"Möchten Sie die Änderungen speichern?"_s, u"Größe: 2,4 MB"_s};
     const RenderedText rendered = renderText(lines, 13, QColor(0xdeddda), QColor(0x1e1e1e));
