@@ -23,6 +23,13 @@ add_library(wordnet INTERFACE IMPORTED)
 target_link_libraries(wordnet INTERFACE ${WORDNET_LIBRARY})
 target_include_directories(wordnet SYSTEM INTERFACE ${WORDNET_INCLUDE_DIR})
 
+# Speech output: the audio library eSpeak NG itself plays through.
+find_library(PCAUDIO_LIBRARY NAMES pcaudio REQUIRED)
+find_path(PCAUDIO_INCLUDE_DIR NAMES pcaudiolib/audio.h REQUIRED)
+add_library(pcaudio INTERFACE IMPORTED)
+target_link_libraries(pcaudio INTERFACE ${PCAUDIO_LIBRARY})
+target_include_directories(pcaudio SYSTEM INTERFACE ${PCAUDIO_INCLUDE_DIR})
+
 if(INKHARBOR_TESTS)
   find_package(GTest REQUIRED)
   find_package(Qt6 REQUIRED COMPONENTS Test)

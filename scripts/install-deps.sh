@@ -17,7 +17,7 @@ packages=(
   libcld2-dev libzxing-dev
   # desktop services
   libxcb1-dev libxcb-keysyms1-dev libxcb-randr0-dev libxcb-xkb-dev libxkbcommon-dev
-  libxkbcommon-x11-dev libsystemd-dev libcanberra-dev libespeak-ng-dev espeak-ng-data
+  libxkbcommon-x11-dev libsystemd-dev libcanberra-dev libespeak-ng-dev espeak-ng-data libpcaudio-dev xdg-utils
   libsqlite3-dev sqlite3
   # translation and dictionary (offline)
   apertium apertium-eng-spa apertium-en-es apertium-fr-es wordnet-dev wordnet-base

@@ -4,4 +4,4 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 ./scripts/install-deps.sh
 ./scripts/build.sh
-exec ./build/bin/inkharbor-recognize resources/sample-screenshot.png
+exec ./build/bin/inkharbor "$@"

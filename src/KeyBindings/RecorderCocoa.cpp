@@ -140,12 +140,16 @@ void RecorderCocoa::startRecording() {
     environment_.keyBindings.recorderDidStart(this);
     // Clicks anywhere in the application: one outside the field ends recording.
     qApp->installEventFilter(this);
+    // Every key comes here while recording, also a combination another program
+    // has grabbed, so that its checks can say the combination is taken.
+    grabKeyboard();
 }
 
 void RecorderCocoa::endRecording() {
     if (!isRecording_)
         return;
     isRecording_ = false;
+    releaseKeyboard();
     qApp->removeEventFilter(this);
     setPlaceholderText(localizedText("record_shortcut"));
     updateClearButton();

@@ -60,8 +60,8 @@ ToastView::ToastView(const QString& message, const std::optional<QString>& detai
 
     auto* symbol = new QLabel;
     const int symbolSize = 22;
-    symbol->setPixmap(
-        SymbolIcons::icon(QStringLiteral("text.viewfinder")).pixmap(symbolSize, symbolSize));
+    symbol->setPixmap(SymbolIcons::pixmap(QStringLiteral("text.viewfinder"),
+                                          palette().color(QPalette::Highlight), symbolSize));
     symbol->setAccessibleName(QString());
     row->addWidget(symbol, 0, Qt::AlignVCenter);
 
@@ -71,8 +71,11 @@ ToastView::ToastView(const QString& message, const std::optional<QString>& detai
     QFont headline = title->font();
     headline.setBold(true);
     title->setFont(headline);
-    title->setMaximumWidth(columnWidth);
-    title->setWordWrap(true);
+    // A message that fits stays on one line; only a longer one wraps within the column.
+    const bool wraps = title->fontMetrics().horizontalAdvance(message) > columnWidth;
+    title->setWordWrap(wraps);
+    if (wraps)
+        title->setFixedWidth(columnWidth);
     title->setObjectName(QStringLiteral("toastMessage"));
     column->addWidget(title);
     if (detail) {

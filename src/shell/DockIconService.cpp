@@ -7,13 +7,6 @@
 #include <QTimer>
 #include <QWidget>
 
-#include <qcoro/qcorotask.h>
-#include <qcoro/qcorotimer.h>
-
-#include <chrono>
-
-using namespace std::chrono_literals;
-
 DockIconService::DockIconService(WindowFocus& focus, LogSink& logSink, QObject* parent)
     : QObject(parent)
     , focus_(focus)
@@ -117,23 +110,6 @@ void askToActivate(WindowFocus& focus) {
         focus.activate(target->winId());
 }
 
-QCoro::Task<void> retryActivation(QPointer<DockIconService> self, WindowFocus& focus,
-                                  std::function<bool()> isActive,
-                                  std::function<QString()> frontmost, Log& log) {
-    co_await QCoro::sleepFor(200ms);
-    if (!self)
-        co_return;
-    if (!isActive()) {
-        log.info("Not active after 0.2 s; asking again. Frontmost: %{public}s", frontmost());
-        askToActivate(focus);
-    }
-    co_await QCoro::sleepFor(300ms);
-    if (!self)
-        co_return;
-    log.info("0.5 s after activate; active: %{bool}d; frontmost: %{public}s", isActive(),
-             frontmost());
-}
-
 } // namespace
 
 void DockIconService::activate() {
@@ -141,8 +117,17 @@ void DockIconService::activate() {
                policy_ == Policy::regular, isActive(), frontmost());
     policy_ = Policy::regular;
     askToActivate(focus_);
-    retryActivation(
-        this, focus_, [this] { return isActive(); }, [this] { return frontmost(); }, *log_);
+    // The retry and its check are timers of this service: they end with it.
+    QTimer::singleShot(200, this, [this] {
+        if (!isActive()) {
+            log_->info("Not active after 0.2 s; asking again. Frontmost: %{public}s", frontmost());
+            askToActivate(focus_);
+        }
+        QTimer::singleShot(300, this, [this] {
+            log_->info("0.5 s after activate; active: %{bool}d; frontmost: %{public}s", isActive(),
+                       frontmost());
+        });
+    });
 }
 
 void DockIconService::bringToFront(QWidget* window) {
@@ -160,9 +145,8 @@ void DockIconService::bringToFront(QWidget* window) {
     focus_.activate(window->winId());
 
     QPointer<QWidget> watched(window);
-    QPointer<DockIconService> self(this);
-    QTimer::singleShot(500, this, [this, watched, self] {
-        if (!self || !watched)
+    QTimer::singleShot(500, this, [this, watched] {
+        if (!watched)
             return;
         log_->info("Window %{public}s 0.5 s later; key: %{bool}d; on active space: %{bool}d; "
                    "visible: %{bool}d; app active: %{bool}d; frontmost: %{public}s",

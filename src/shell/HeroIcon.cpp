@@ -34,7 +34,7 @@ void HeroIcon::paintEvent(QPaintEvent*) {
     p.fillPath(square, gradient);
     const int symbol = 40;
     const QRect target((width() - symbol) / 2, (height() - symbol) / 2, symbol, symbol);
-    SymbolIcons::icon(systemName_).paint(&p, target);
+    SymbolIcons::paint(&p, target, systemName_, Qt::white);
 }
 
 StepIndicator::StepIndicator(int current, int count, QWidget* parent)
@@ -59,8 +59,10 @@ void StepIndicator::paintEvent(QPaintEvent*) {
         QColor color = accent;
         if (i < current_)
             color.setAlphaF(0.4f);
-        else if (i > current_)
-            color = palette().color(QPalette::Mid);
+        else if (i > current_) {
+            color = palette().color(QPalette::WindowText); // a faint grey on light and dark alike
+            color.setAlphaF(0.2f);
+        }
         QPainterPath bar;
         bar.addRoundedRect(QRectF(x, 0, w, 8), 4, 4);
         p.fillPath(bar, color);

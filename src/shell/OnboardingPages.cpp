@@ -109,9 +109,9 @@ QLabel* label(const QString& text, bool secondary = false, int pixelSize = 0, bo
     return l;
 }
 
-QLabel* symbolLabel(const QString& symbol, int size) {
+QLabel* symbolLabel(const QString& symbol, int size, const QColor& color) {
     auto* l = new QLabel;
-    l->setPixmap(SymbolIcons::icon(symbol).pixmap(size, size));
+    l->setPixmap(SymbolIcons::pixmap(symbol, color, size));
     return l;
 }
 
@@ -178,7 +178,8 @@ QWidget* OnboardingView::permissionPage() {
         auto* granted = new RoundedBox(fill, 10);
         auto* row = new QHBoxLayout(granted);
         row->setContentsMargins(14, 8, 14, 8);
-        row->addWidget(symbolLabel(QStringLiteral("checkmark.circle.fill"), 18));
+        row->addWidget(
+            symbolLabel(QStringLiteral("checkmark.circle.fill"), 18, QColor(0x34, 0xC7, 0x59)));
         QLabel* text = label(tr("Permission granted"), false, 0, true);
         QPalette pal = text->palette();
         pal.setColor(QPalette::WindowText, green.darker(120));
@@ -242,7 +243,8 @@ QWidget* OnboardingView::tryItPage() {
     if (copiedText_) {
         auto* column = new QVBoxLayout;
         auto* row = new QHBoxLayout;
-        row->addWidget(symbolLabel(QStringLiteral("checkmark.circle.fill"), 18));
+        row->addWidget(
+            symbolLabel(QStringLiteral("checkmark.circle.fill"), 18, QColor(0x34, 0xC7, 0x59)));
         QLabel* copied = label(tr("Copied to the clipboard"), false, 0, true);
         QPalette pal = copied->palette();
         pal.setColor(QPalette::WindowText, QColor(0x34, 0xC7, 0x59).darker(120));

@@ -1,7 +1,7 @@
 #include "KeyBindings/HeldKeys.h"
 #include "KeyBindings/HotKey.h"
 #include "KeyBindings/KeyBindings.h"
-#include "KeyBindingsFakes.h"
+#include "support/KeyBindingsFakes.h"
 #include "platform/NotificationCenter.h"
 #include "platform/UsKeyboardLayout.h"
 #include "platform/UserDefaults.h"

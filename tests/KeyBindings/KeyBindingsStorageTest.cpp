@@ -1,5 +1,5 @@
 #include "KeyBindings/KeyBindings.h"
-#include "KeyBindingsFakes.h"
+#include "support/KeyBindingsFakes.h"
 #include "platform/NotificationCenter.h"
 #include "platform/UsKeyboardLayout.h"
 #include "platform/UserDefaults.h"

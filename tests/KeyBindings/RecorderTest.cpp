@@ -1,7 +1,7 @@
 #include "KeyBindings/Recorder.h"
 #include "KeyBindings/MenuItemShortcut.h"
 #include "KeyBindings/RecorderCocoa.h"
-#include "KeyBindingsFakes.h"
+#include "support/KeyBindingsFakes.h"
 #include "app/HotkeyService.h"
 #include "platform/NotificationCenter.h"
 #include "platform/UsKeyboardLayout.h"

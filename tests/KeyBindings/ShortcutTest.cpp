@@ -1,7 +1,7 @@
 #include "KeyBindings/Shortcut.h"
 #include "KeyBindings/KeyCodeTable.h"
 #include "KeyBindings/SpecialKey.h"
-#include "KeyBindingsFakes.h"
+#include "support/KeyBindingsFakes.h"
 #include "platform/UsKeyboardLayout.h"
 
 #include <gtest/gtest.h>

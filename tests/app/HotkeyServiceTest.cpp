@@ -1,8 +1,8 @@
 #include "app/HotkeyService.h"
-#include "../KeyBindings/KeyBindingsFakes.h"
 #include "platform/NotificationCenter.h"
 #include "platform/UsKeyboardLayout.h"
 #include "platform/UserDefaults.h"
+#include "support/KeyBindingsFakes.h"
 
 #include <QTemporaryDir>
 

@@ -15,6 +15,8 @@ export NO_AT_BRIDGE=0
 
 inner=$(cat <<'INNER'
 set -euo pipefail
+# The accessibility bus first, so the program finds it when it starts.
+/usr/bin/python3 -c "import pyatspi; pyatspi.Registry.getDesktop(0)" >/dev/null 2>&1 || true
 openbox --sm-disable >/dev/null 2>&1 &
 wm=$!
 sleep 0.5

@@ -1,26 +1,13 @@
 #include "recognition/BarcodeService.h"
 
 #include "support/Async.h"
+#include "support/FakeBarcodeDetector.h"
 
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
 
 namespace {
-
-class FakeBarcodeDetector : public BarcodeDetector {
-public:
-    QCoro::Task<QList<DetectedBarcode>> perform(QImage image) override {
-        received = image;
-        if (!failure.isEmpty())
-            throw BarcodeError(failure);
-        co_return codes;
-    }
-
-    QList<DetectedBarcode> codes;
-    QString failure;
-    QImage received;
-};
 
 // A code whose box (bottom-left origin) spans x…x+0.1 and y…y+0.1.
 DetectedBarcode code(std::optional<QString> payload, double x, double y) {

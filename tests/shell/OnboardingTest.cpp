@@ -6,6 +6,7 @@
 
 #include "support/Async.h"
 #include "support/FakeDesktop.h"
+#include "support/Screenshots.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -132,6 +133,38 @@ TEST_F(OnboardingTest, PointingAtAFlagNamesItsLanguages) {
     EXPECT_TRUE(showsText(view, QStringLiteral("Tamil")));
     view->setPointedFlag(std::nullopt);
     EXPECT_TRUE(showsText(view, QStringLiteral("Point at a flag to see the language.")));
+}
+
+} // namespace
+
+namespace {
+
+// Every step, light and dark, when INKHARBOR_SCREENSHOT_DIR names a folder.
+TEST_F(OnboardingTest, Screenshots) {
+    if (Screenshots::folder().isEmpty())
+        GTEST_SKIP() << "set INKHARBOR_SCREENSHOT_DIR to a folder";
+    for (bool dark : {false, true}) {
+        Screenshots::Look look(dark);
+        const QString suffix = dark ? QStringLiteral("-dark") : QStringLiteral("-light");
+        permission.granted = false;
+        onboarding.show(OnboardingStep::welcome);
+        onboarding.view()->setPointedFlag(QStringLiteral("\U0001F1EE\U0001F1F3"));
+        QTest::qWait(100);
+        Screenshots::save(onboarding.window(), QStringLiteral("onboarding-welcome") + suffix);
+        onboarding.view()->setStep(OnboardingStep::permission);
+        QTest::qWait(100);
+        Screenshots::save(onboarding.window(),
+                          QStringLiteral("onboarding-permission-missing") + suffix);
+        permission.granted = true;
+        TestAsync::waitUntil([&] { return onboarding.view()->hasPermission(); });
+        Screenshots::save(onboarding.window(), QStringLiteral("onboarding-permission") + suffix);
+        onboarding.view()->setStep(OnboardingStep::tryIt);
+        QTest::qWait(100);
+        Screenshots::save(onboarding.window(), QStringLiteral("onboarding-tryit") + suffix);
+        notifications.post(QStringLiteral("InkharborCaptureCopied"), QStringLiteral("text"));
+        QTest::qWait(100);
+        Screenshots::save(onboarding.window(), QStringLiteral("onboarding-tryit-copied") + suffix);
+    }
 }
 
 } // namespace

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "support/RecordingLogSink.h"
 #include "platform/Screens.h"
 #include "platform/SoundPlayer.h"
 #include "platform/WindowFocus.h"
+#include "support/RecordingLogSink.h"
 
 #include <QColor>
 #include <QImage>

@@ -1,0 +1,272 @@
+#include "app/AppCoordinator.h"
+
+#include "KeyBindings/KeyBindings.h"
+#include "output/WebSearch.h"
+#include "platform/NotificationCenter.h"
+#include "platform/Platform.h"
+#include "platform/Screens.h"
+#include "platform/SoundPlayer.h"
+#include "platform/UrlOpener.h"
+#include "platform/UserDefaults.h"
+#include "recognition/TextAssembler.h"
+#include "recognition/UnicodeText.h"
+
+#include <QUrl>
+
+#include <qcoro/qcorotimer.h>
+
+#include <chrono>
+
+using namespace std::chrono_literals;
+
+namespace {
+
+const QString captureCopied = QStringLiteral("InkharborCaptureCopied");
+
+// Without a compositor the windows under a toast repaint a moment after it
+// goes; the overlay's frozen frame must not catch the hole it leaves.
+constexpr auto toastSettleTime = 80ms;
+
+} // namespace
+
+AppCoordinator::AppCoordinator(Platform& platform, KeyBindings& keyBindings, QObject* parent)
+    : QObject(parent)
+    , platform_(platform)
+    , keyBindings_(keyBindings)
+    , settings_(platform.defaults)
+    , hotkeys_(keyBindings)
+    , frames_(platform.screens)
+    , overlay_(platform.screens, frames_, platform.focus)
+    , captureService_(platform.screens, platform.permission, frames_)
+    , ocr_(platform.recognizer, platform.languageIdentifier)
+    , barcodes_(platform.barcodeDetector)
+    , clipboard_(platform.pasteboard)
+    , history_(platform.historyFile
+                   ? std::make_unique<HistoryStore>(platform.log, *platform.historyFile)
+                   : std::make_unique<HistoryStore>(platform.log, true))
+    , speech_(platform.speech, [this](const QString& text) { return ocr_.detectLanguages(text); })
+    , dockIcon_(platform.focus, platform.log)
+    , toast_(platform.screens)
+    , lookUpWindow_(platform.dictionary, dockIcon_)
+    , search_(platform.defaults, platform.urls, lookUpWindow_)
+    , translation_(
+          platform.translator, [this](const QString& text) { return ocr_.detectLanguages(text); },
+          TranslationService::systemLanguage())
+    , resultWindow_(speech_, search_, translation_, dockIcon_)
+    , historyWindow_(search_, dockIcon_)
+    , onboardingWindow_(onboardingEnvironment(), dockIcon_)
+    , log_(platform.log, QStringLiteral("capture")) {
+    stepStart_.start();
+}
+
+AppCoordinator::~AppCoordinator() = default;
+
+OnboardingEnvironment AppCoordinator::onboardingEnvironment() {
+    return OnboardingEnvironment{platform_.defaults,
+                                 platform_.notifications,
+                                 platform_.permission,
+                                 [this] { return ocr_.supportedLanguages(); },
+                                 [this]() -> std::optional<QString> {
+                                     const auto shortcut =
+                                         keyBindings_.readShortcut(HotkeyService::captureText());
+                                     if (!shortcut)
+                                         return std::nullopt;
+                                     return keyBindings_.description(*shortcut);
+                                 },
+                                 [this] { captureService_.openScreenRecordingSettings(); },
+                                 {}};
+}
+
+void AppCoordinator::start() {
+    QPointer<AppCoordinator> self(this);
+    hotkeys_.registerHandlers([self](CaptureMode mode) {
+        if (self)
+            self->capture(mode);
+    });
+    dockIcon_.start();
+    if (qEnvironmentVariableIsSet("XCTestConfigurationFilePath"))
+        return;
+    if (!settings_.hasCompletedOnboarding())
+        onboardingWindow_.show(OnboardingStep::welcome);
+}
+
+QString AppCoordinator::stepTime() {
+    const qint64 ms = stepStart_.restart();
+    return QString::number(ms) + QStringLiteral(" ms");
+}
+
+void AppCoordinator::copyWithSound(const QString& text) {
+    clipboard_.copy(text);
+    if (settings_.playSound())
+        platform_.sound.play(QStringLiteral("Pop"));
+}
+
+QCoro::Task<void> AppCoordinator::capture(CaptureMode mode) {
+    log_.info("Capture requested (busy: %{bool}d)", isCapturing_);
+    if (isCapturing_)
+        co_return;
+    if (!platform_.permission.preflight()) {
+        log_.info("No Screen Recording permission");
+        onboardingWindow_.show(OnboardingStep::permission);
+        co_return;
+    }
+    isCapturing_ = true;
+
+    if (toast_.isShown()) {
+        toast_.hide();
+        co_await QCoro::sleepFor(toastSettleTime);
+    }
+
+    const std::optional<ScreenSelection> selection = co_await overlay_.select();
+    if (!selection) {
+        log_.info("Selection cancelled");
+    } else {
+        log_.info("Selected %s on display %u", selection->rect, selection->displayID);
+        stepStart_.restart();
+        std::exception_ptr failure;
+        try {
+            const QImage image = co_await captureService_.capture(*selection);
+            log_.info("Captured image %ldx%ld (%s)", qint64(image.width()), qint64(image.height()),
+                      stepTime());
+            if (mode == CaptureMode::barcode)
+                co_await barcodeFlow(image);
+            else
+                co_await textFlow(image);
+        } catch (...) {
+            failure = std::current_exception();
+        }
+        if (failure)
+            report(failure);
+    }
+
+    isCapturing_ = false;
+    frames_.clear();
+    if (QWidget* onboarding = onboardingWindow_.window(); onboarding && onboarding->isVisible())
+        dockIcon_.bringToFront(onboarding);
+}
+
+void AppCoordinator::report(std::exception_ptr failure) {
+    try {
+        std::rethrow_exception(failure);
+    } catch (const CaptureService::CaptureError& e) {
+        if (e.code() == CaptureService::CaptureError::permissionDenied) {
+            onboardingWindow_.show(OnboardingStep::permission);
+            return;
+        }
+        log_.error("Capture failed: %@", e.description());
+        toast_.show(tr("Something went wrong"), e.description(), {});
+    } catch (const std::exception& e) {
+        log_.error("Capture failed: %@", describe(e));
+        toast_.show(tr("Something went wrong"), describe(e), {});
+    } catch (...) {
+        const QString unknown = tr("An unknown error occurred.");
+        log_.error("Capture failed: %@", unknown);
+        toast_.show(tr("Something went wrong"), unknown, {});
+    }
+}
+
+QCoro::Task<void> AppCoordinator::textFlow(QImage image) {
+    const RecognitionOptions options = settings_.recognitionOptions();
+    const TextObservations observations =
+        co_await ocr_.recognize(std::move(image), options.autoDetectLanguage,
+                                options.preferredLanguages, options.customWords);
+    const QString text = TextAssembler::assemble(observations, settings_.keepIndentation(),
+                                                 settings_.fixHyphenation());
+    log_.info("OCR found %ld pieces, %ld characters (%s)", qint64(observations.size()),
+              qint64(UnicodeText::characterCount(text)), stepTime());
+    if (text.isEmpty()) {
+        toast_.show(tr("No text found"), tr("Try zooming in or selecting a larger area."), {});
+        co_return;
+    }
+
+    remember(text);
+    log_.info("Saved to history (%s)", stepTime());
+
+    if (settings_.alwaysShowResultWindow()) {
+        showResultWindow(text);
+        co_return;
+    }
+    copyWithSound(text);
+    log_.info("Copied to clipboard (%s)", stepTime());
+    platform_.notifications.post(captureCopied, text);
+
+    const qint64 words = UnicodeText::splitAtWhitespace(text).size();
+    toast_.show(tr("Copied %1 words").arg(words), std::nullopt, copiedTextActions(text));
+    log_.info("Toast shown (%s)", stepTime());
+}
+
+QList<ToastWindow::Action> AppCoordinator::copiedTextActions(const QString& text) {
+    QPointer<AppCoordinator> self(this);
+    QList<ToastWindow::Action> actions;
+    actions.append({tr("Edit"), [self, text] {
+                        if (self)
+                            self->showResultWindow(text);
+                    }});
+    actions.append({tr("Undo"), [self] {
+                        if (self)
+                            self->clipboard_.undo();
+                    }});
+    // "Look Up" and "Search the web" hold only the text (and the service they run on).
+    SearchService* search = &search_;
+    if (WebSearch::lookUpTerm(text))
+        actions.append({tr("Look Up"), [self, search, text] {
+                            if (self)
+                                search->lookUp(text);
+                        }});
+    actions.append({tr("Search the web"), [self, search, text] {
+                        if (self)
+                            search->searchWeb(text);
+                    }});
+    return actions;
+}
+
+QCoro::Task<void> AppCoordinator::barcodeFlow(QImage image) {
+    const QStringList payloads = co_await barcodes_.detect(std::move(image));
+    if (payloads.isEmpty()) {
+        toast_.show(tr("No QR code or barcode found"),
+                    tr("Try selecting a larger area around the code."), {});
+        co_return;
+    }
+    const QString text = payloads.join(u'\n');
+    remember(text);
+    copyWithSound(text);
+    platform_.notifications.post(captureCopied, text);
+
+    QList<ToastWindow::Action> actions;
+    const QUrl url(text, QUrl::StrictMode);
+    const QString scheme = url.scheme().toLower();
+    if (url.isValid() && (scheme == u"http" || scheme == u"https")) {
+        UrlOpener* urls = &platform_.urls;
+        QPointer<AppCoordinator> self(this);
+        actions.append({tr("Open Link"), [self, urls, url] {
+                            if (self)
+                                urls->open(url);
+                        }});
+    }
+    toast_.show(tr("Copied QR / barcode content"), text, actions);
+}
+
+void AppCoordinator::remember(const QString& text) {
+    const qint64 limit = settings_.historyLimit();
+    if (limit < 1)
+        return;
+    history_->insert(Capture(text, ocr_.detectLanguages(text), QDateTime::currentDateTime()));
+    history_->save();
+    history_->prune(limit);
+}
+
+void AppCoordinator::showHistory() {
+    QPointer<AppCoordinator> self(this);
+    historyWindow_.show(*history_, speech_, [self](const QString& text) {
+        if (self)
+            self->copyWithSound(text);
+    });
+}
+
+void AppCoordinator::showResultWindow(const QString& text) {
+    QPointer<AppCoordinator> self(this);
+    resultWindow_.show(text, [self](const QString& edited) {
+        if (self)
+            self->copyWithSound(edited);
+    });
+}

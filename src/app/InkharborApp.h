@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QObject>
+
+#include <memory>
+
+class AppDelegate;
+class ApplicationBus;
+class LinuxPlatform;
+class Log;
+class MenuBarContent;
+class SettingsWindow;
+
+// The tray program: one instance per session (a second launch hands over to
+// the first and exits), the platform, the delegate and the tray menu.
+class InkharborApp : public QObject {
+    Q_OBJECT
+public:
+    InkharborApp();
+    ~InkharborApp() override;
+
+    // Runs the program; returns the process's exit status.
+    int run();
+
+private:
+    void openSettings();
+    void handleAction(const QString& name);
+
+    std::unique_ptr<ApplicationBus> bus_;
+    std::unique_ptr<LinuxPlatform> platform_;
+    std::unique_ptr<Log> log_;
+    std::unique_ptr<AppDelegate> delegate_;
+    std::unique_ptr<MenuBarContent> menu_;
+    std::unique_ptr<SettingsWindow> settings_;
+};

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "settings/SettingsEnvironment.h"
+
+#include <QList>
+#include <QWidget>
+
+class AboutSettingsPane;
+class GeneralSettingsPane;
+class QStackedWidget;
+class RecognitionSettingsPane;
+class SettingsTabButton;
+class ShortcutsSettingsPane;
+
+// The settings: a toolbar of four tabs (General, Shortcuts, Recognition,
+// About) over the chosen pane. Nothing is applied on closing: every control
+// writes its setting as it changes.
+class SettingsView : public QWidget {
+    Q_OBJECT
+public:
+    // Fixed: the window is not resizable.
+    static constexpr QSize windowSize{500, 440};
+
+    explicit SettingsView(const SettingsEnvironment& environment, QWidget* parent = nullptr);
+
+    int currentIndex() const;
+    void setCurrentIndex(int index);
+
+    const QList<SettingsTabButton*>& tabs() const { return tabs_; }
+    GeneralSettingsPane* generalPane() const { return general_; }
+    ShortcutsSettingsPane* shortcutsPane() const { return shortcuts_; }
+    RecognitionSettingsPane* recognitionPane() const { return recognition_; }
+    AboutSettingsPane* aboutPane() const { return about_; }
+
+private:
+    void addTab(const QString& title, const QString& symbolName, QWidget* pane);
+    void step(int delta);
+
+    QStackedWidget* stack_;
+    QList<SettingsTabButton*> tabs_;
+    GeneralSettingsPane* general_;
+    ShortcutsSettingsPane* shortcuts_;
+    RecognitionSettingsPane* recognition_;
+    AboutSettingsPane* about_;
+};

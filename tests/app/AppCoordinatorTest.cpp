@@ -1,0 +1,288 @@
+#include "app/AppCoordinator.h"
+#include "KeyBindings/KeyBindings.h"
+#include "capture/OverlayWindow.h"
+#include "capture/SelectionView.h"
+#include "history/HistoryStore.h"
+#include "output/ResultWindow.h"
+#include "output/ToastView.h"
+#include "settings/AppSettings.h"
+
+#include "support/Async.h"
+#include "support/FakePlatform.h"
+
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QString pasteboardText(FakePasteboard& pasteboard) {
+    for (const PasteboardItem& item : pasteboard.contents)
+        for (const PasteboardRepresentation& r : item)
+            if (r.type == FakePasteboard::plainTextType())
+                return QString::fromUtf8(r.data);
+    return {};
+}
+
+// A recognised line as the recogniser reports it: normalised, bottom-left origin.
+RecognizedText line(const QString& text, double top) {
+    return RecognizedText{text, QRectF(0.05, 1.0 - top - 0.1, 0.9, 0.1)};
+}
+
+class AppCoordinatorTest : public ::testing::Test {
+protected:
+    AppCoordinatorTest() {
+        qputenv("XCTestConfigurationFilePath", "inkharbor-tests");
+        coordinator.settings().registerDefaults();
+        coordinator.start();
+    }
+    ~AppCoordinatorTest() override { qunsetenv("XCTestConfigurationFilePath"); }
+
+    // Starts a capture; the task runs on while the test drives the overlay.
+    void request(CaptureMode mode) {
+        ++started;
+        coordinator.capture(mode).then([this] { ++finished; });
+    }
+    SelectionView* overlayView(size_t display = 0) {
+        EXPECT_TRUE(TestAsync::waitUntil([&] { return !coordinator.overlay().windows().empty(); }));
+        return coordinator.overlay().windows().at(display)->view();
+    }
+    void drag(size_t display = 0) {
+        SelectionView* view = overlayView(display);
+        QTest::mousePress(view, Qt::LeftButton, {}, QPoint(100, 100));
+        QTest::mouseMove(view, QPoint(300, 200));
+        QTest::mouseRelease(view, Qt::LeftButton, {}, QPoint(300, 200));
+    }
+    void waitForEnd() {
+        ASSERT_TRUE(TestAsync::waitUntil([&] { return finished == started; }));
+    }
+    void captureText() {
+        request(CaptureMode::text);
+        drag();
+        waitForEnd();
+    }
+    QStringList captureLog() const { return fake.log.lines(QStringLiteral("capture")); }
+    QString toastMessage() {
+        return coordinator.toast().view() ? coordinator.toast().view()->message() : QString();
+    }
+    QStringList toastButtons() {
+        QStringList titles;
+        if (coordinator.toast().view())
+            for (QPushButton* b : coordinator.toast().view()->buttons())
+                titles.append(b->text());
+        return titles;
+    }
+    void pressToastButton(const QString& title) {
+        for (QPushButton* b : coordinator.toast().view()->buttons())
+            if (b->text() == title)
+                return b->click();
+        ADD_FAILURE() << "no toast button " << title.toStdString();
+    }
+
+    FakePlatform fake;
+    KeyBindings keyBindings{fake.defaults, fake.notifications, fake.hotKeys, fake.keyboardLayout};
+    AppCoordinator coordinator{fake.platform, keyBindings};
+    int started = 0;
+    int finished = 0;
+};
+
+TEST_F(AppCoordinatorTest, ATextCaptureIsCopiedRememberedAnnouncedAndConfirmed) {
+    fake.recognizer.results = {line(QStringLiteral("world, again!"), 0.22),
+                               line(QStringLiteral("Hello"), 0.1)};
+    fake.languageIdentifier.answer = QStringLiteral("en");
+    QStringList announced;
+    QObject receiver;
+    fake.notifications.addObserver(
+        QStringLiteral("InkharborCaptureCopied"), &receiver,
+        [&](const Notification& n) { announced << n.object.toString(); });
+    captureText();
+
+    EXPECT_EQ(pasteboardText(fake.pasteboard), QStringLiteral("Hello\nworld, again!"));
+    EXPECT_EQ(fake.sound.played, QStringList{QStringLiteral("Pop")});
+    EXPECT_EQ(announced, QStringList{QStringLiteral("Hello\nworld, again!")});
+    const QList<Capture> history = coordinator.history().fetchAll();
+    ASSERT_EQ(history.size(), 1);
+    EXPECT_EQ(history[0].languages, QStringList{QStringLiteral("en")});
+    EXPECT_EQ(toastMessage(), QStringLiteral("Copied 3 words"));
+    EXPECT_EQ(toastButtons(),
+              (QStringList{QStringLiteral("Edit"), QStringLiteral("Undo"),
+                           QStringLiteral("Look Up"), QStringLiteral("Search the web")}));
+    EXPECT_FALSE(coordinator.isCapturing());
+
+    // The capture log, each timed step ending in whole milliseconds.
+    const QStringList log = captureLog();
+    ASSERT_EQ(log.size(), 7) << log.join(u'\n').toStdString();
+    EXPECT_EQ(log[0], QStringLiteral("Capture requested (busy: false)"));
+    EXPECT_EQ(log[1], QStringLiteral("Selected (100.0, 100.0, 200.0, 100.0) on display 1"));
+    EXPECT_TRUE(log[2].startsWith(QStringLiteral("Captured image 200x100 (")));
+    EXPECT_TRUE(log[3].startsWith(QStringLiteral("OCR found 2 pieces, 19 characters (")));
+    for (const char* step : {"Saved to history (", "Copied to clipboard (", "Toast shown ("})
+        EXPECT_TRUE(std::any_of(log.begin(), log.end(), [&](const QString& l) {
+            return l.startsWith(QString::fromUtf8(step)) && l.endsWith(QStringLiteral(" ms)"));
+        })) << step;
+    // The privacy rule: nothing of the capture appears in the log as written.
+    for (const LogRecord& r : fake.log.records)
+        EXPECT_FALSE(r.message.contains(QStringLiteral("200x100"))) << r.message.toStdString();
+}
+
+TEST_F(AppCoordinatorTest, UndoRestoresWhatTheClipboardHeld) {
+    fake.pasteboard.contents = {{{QStringLiteral("text/html"), QByteArray("<b>mine</b>"), {}, 8}}};
+    fake.recognizer.results = {line(QStringLiteral("copied text"), 0.1)};
+    captureText();
+    pressToastButton(QStringLiteral("Undo"));
+    EXPECT_FALSE(coordinator.toast().isShown());
+    ASSERT_EQ(fake.pasteboard.contents.size(), 1);
+    EXPECT_EQ(fake.pasteboard.contents[0][0].data, QByteArray("<b>mine</b>"));
+}
+
+TEST_F(AppCoordinatorTest, ASecondRequestWhileTheOverlayIsOpenIsDropped) {
+    fake.recognizer.results = {line(QStringLiteral("one"), 0.1)};
+    request(CaptureMode::text);
+    overlayView();
+    request(CaptureMode::barcode);
+    EXPECT_TRUE(TestAsync::waitUntil([&] { return finished == 1; }));
+    EXPECT_TRUE(captureLog().contains(QStringLiteral("Capture requested (busy: true)")));
+    EXPECT_EQ(coordinator.overlay().windows().size(), 2u); // the first goes on
+    drag();
+    waitForEnd();
+    EXPECT_EQ(pasteboardText(fake.pasteboard), QStringLiteral("one"));
+}
+
+TEST_F(AppCoordinatorTest, WithoutPermissionTheOnboardingAsksForIt) {
+    fake.permission.granted = false;
+    request(CaptureMode::text);
+    waitForEnd();
+    EXPECT_TRUE(captureLog().contains(QStringLiteral("No Screen Recording permission")));
+    EXPECT_TRUE(coordinator.overlay().windows().empty());
+    ASSERT_TRUE(coordinator.onboardingWindow().view());
+    EXPECT_EQ(coordinator.onboardingWindow().view()->step(), OnboardingStep::permission);
+    EXPECT_FALSE(coordinator.isCapturing());
+
+    fake.permission.granted = true;
+    fake.recognizer.results = {line(QStringLiteral("granted"), 0.1)};
+    captureText();
+    EXPECT_EQ(pasteboardText(fake.pasteboard), QStringLiteral("granted"));
+}
+
+TEST_F(AppCoordinatorTest, EscapeCancelsQuietly) {
+    request(CaptureMode::text);
+    QTest::keyClick(overlayView(), Qt::Key_Escape);
+    waitForEnd();
+    EXPECT_TRUE(captureLog().contains(QStringLiteral("Selection cancelled")));
+    EXPECT_FALSE(coordinator.toast().isShown());
+    EXPECT_FALSE(coordinator.isCapturing());
+}
+
+TEST_F(AppCoordinatorTest, NothingReadShowsNoTextFoundAndChangesNothing) {
+    fake.pasteboard.setString(QStringLiteral("kept"));
+    fake.recognizer.results = {line(QStringLiteral("   "), 0.1)};
+    captureText();
+    EXPECT_EQ(toastMessage(), QStringLiteral("No text found"));
+    EXPECT_EQ(coordinator.toast().view()->detail(),
+              QStringLiteral("Try zooming in or selecting a larger area."));
+    EXPECT_EQ(pasteboardText(fake.pasteboard), QStringLiteral("kept"));
+    EXPECT_TRUE(coordinator.history().fetchAll().isEmpty());
+    EXPECT_TRUE(fake.sound.played.isEmpty());
+}
+
+TEST_F(AppCoordinatorTest, HistoryOffStillCopiesAndLogsTheStep) {
+    fake.defaults.setValue(SettingsKey::historyLimit, 0);
+    fake.defaults.setValue(SettingsKey::playSound, false);
+    fake.recognizer.results = {line(QStringLiteral("four words of text"), 0.1)};
+    captureText();
+    EXPECT_TRUE(coordinator.history().fetchAll().isEmpty());
+    const QStringList log = captureLog();
+    EXPECT_TRUE(std::any_of(log.begin(), log.end(), [](const QString& l) {
+        return l.startsWith(QStringLiteral("Saved to history"));
+    }));
+    EXPECT_EQ(pasteboardText(fake.pasteboard), QStringLiteral("four words of text"));
+    EXPECT_TRUE(fake.sound.played.isEmpty());
+    EXPECT_FALSE(toastButtons().contains(QStringLiteral("Look Up")));
+}
+
+TEST_F(AppCoordinatorTest, TheResultWindowTakesOverWhenAlwaysShown) {
+    fake.defaults.setValue(SettingsKey::alwaysShowResultWindow, true);
+    fake.recognizer.results = {line(QStringLiteral("check me"), 0.1)};
+    captureText();
+    ASSERT_TRUE(coordinator.resultWindow().window());
+    EXPECT_TRUE(fake.pasteboard.contents.isEmpty());
+    EXPECT_TRUE(fake.sound.played.isEmpty());
+    EXPECT_FALSE(coordinator.toast().isShown());
+    coordinator.resultWindow().close();
+
+    // The barcode flow does not consult the setting.
+    fake.barcodeDetector.codes = {
+        DetectedBarcode{QStringLiteral("HTTPS://example.com/a"), QRectF(0.1, 0.1, 0.3, 0.3)}};
+    request(CaptureMode::barcode);
+    drag();
+    waitForEnd();
+    EXPECT_EQ(pasteboardText(fake.pasteboard), QStringLiteral("HTTPS://example.com/a"));
+    EXPECT_EQ(toastMessage(), QStringLiteral("Copied QR / barcode content"));
+    EXPECT_EQ(toastButtons(), QStringList{QStringLiteral("Open Link")});
+    pressToastButton(QStringLiteral("Open Link"));
+    ASSERT_EQ(fake.urls.opened.size(), 1u);
+    EXPECT_EQ(fake.urls.opened[0].host(), QStringLiteral("example.com"));
+}
+
+TEST_F(AppCoordinatorTest, OnlyASingleWebAddressOffersOpenLink) {
+    auto barcodes = [&](QStringList payloads) {
+        fake.barcodeDetector.codes.clear();
+        double y = 0.8;
+        for (const QString& p : payloads) {
+            fake.barcodeDetector.codes.append(DetectedBarcode{p, QRectF(0.1, y, 0.1, 0.1)});
+            y -= 0.3;
+        }
+        request(CaptureMode::barcode);
+        drag();
+        waitForEnd();
+        return toastButtons();
+    };
+    EXPECT_TRUE(barcodes({QStringLiteral("ftp://example.com/file")}).isEmpty());
+    EXPECT_TRUE(barcodes({QStringLiteral("just text")}).isEmpty());
+    EXPECT_TRUE(barcodes({QStringLiteral("https://a.example"), QStringLiteral("https://b.example")})
+                    .isEmpty());
+    EXPECT_EQ(pasteboardText(fake.pasteboard),
+              QStringLiteral("https://a.example\nhttps://b.example"));
+    barcodes({});
+    EXPECT_EQ(toastMessage(), QStringLiteral("No QR code or barcode found"));
+}
+
+TEST_F(AppCoordinatorTest, FailuresSayWhatWentWrongAndTheNextCaptureWorks) {
+    fake.recognizer.performError = QStringLiteral("The recogniser ran out of time.");
+    captureText();
+    EXPECT_EQ(toastMessage(), QStringLiteral("Something went wrong"));
+    EXPECT_EQ(coordinator.toast().view()->detail(),
+              QStringLiteral("The recogniser ran out of time."));
+    const QList<LogRecord> errors = fake.log.find(LogLevel::Error, QStringLiteral("capture"));
+    ASSERT_EQ(errors.size(), 1);
+    EXPECT_EQ(errors[0].revealed,
+              QStringLiteral("Capture failed: The recogniser ran out of time."));
+
+    fake.recognizer.performError.reset();
+    fake.recognizer.results = {line(QStringLiteral("fine"), 0.1)};
+    captureText();
+    EXPECT_EQ(pasteboardText(fake.pasteboard), QStringLiteral("fine"));
+}
+
+TEST_F(AppCoordinatorTest, ADisplayUnpluggedAfterTheDragFails) {
+    request(CaptureMode::text);
+    SelectionView* view = overlayView(1);
+    fake.screens.list.removeLast();
+    QTest::mousePress(view, Qt::LeftButton, {}, QPoint(10, 10));
+    QTest::mouseMove(view, QPoint(100, 100));
+    QTest::mouseRelease(view, Qt::LeftButton, {}, QPoint(100, 100));
+    waitForEnd();
+    EXPECT_EQ(toastMessage(), QStringLiteral("Something went wrong"));
+    EXPECT_FALSE(coordinator.isCapturing());
+}
+
+TEST_F(AppCoordinatorTest, StartOpensTheOnboardingOnlyOutsideTheTestRunner) {
+    EXPECT_FALSE(coordinator.onboardingWindow().window());
+    qunsetenv("XCTestConfigurationFilePath");
+    coordinator.start();
+    ASSERT_TRUE(coordinator.onboardingWindow().view());
+    EXPECT_EQ(coordinator.onboardingWindow().view()->step(), OnboardingStep::welcome);
+}
+
+} // namespace

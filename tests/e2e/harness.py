@@ -1,0 +1,247 @@
+"""Drives the real Inkharbor in a desktop session of its own (see session.sh):
+starts it, shows windows of known content, presses keys and drags the mouse
+with xdotool, and reads what the user would see: the clipboard, the history
+file, and the screen (read back with our own recogniser)."""
+
+import os
+import re
+import sqlite3
+import subprocess
+import tempfile
+import time
+import unittest
+
+BIN = os.environ.get("INKHARBOR_BIN", os.path.join(os.path.dirname(__file__), "../../build/bin"))
+HOME = os.environ["HOME"]
+CONFIG = os.path.join(os.environ["XDG_CONFIG_HOME"], "Inkharbor", "Inkharbor.conf")
+HISTORY = os.path.join(os.environ["XDG_DATA_HOME"], "Inkharbor", "history.sqlite")
+APP_ID = "app.inkharbor.Inkharbor"
+
+
+def run(*args, check=True, timeout=30, input=None):
+    return subprocess.run(args, check=check, timeout=timeout, capture_output=True, input=input)
+
+
+def wait_until(condition, timeout=15.0, interval=0.05, message="condition"):
+    deadline = time.monotonic() + timeout
+    while time.monotonic() < deadline:
+        value = condition()
+        if value:
+            return value
+        time.sleep(interval)
+    raise AssertionError(f"timed out waiting for {message}")
+
+
+def xdotool(*args):
+    run("xdotool", *[str(a) for a in args])
+
+
+def clipboard(target=None):
+    args = ["xclip", "-o", "-selection", "clipboard"]
+    if target:
+        args += ["-t", target]
+    result = run(*args, check=False, timeout=10)
+    return result.stdout if result.returncode == 0 else None
+
+
+def set_clipboard(data, target="UTF8_STRING"):
+    # xclip keeps serving the selection from the background until replaced.
+    proc = subprocess.Popen(["xclip", "-i", "-selection", "clipboard", "-t", target],
+                            stdin=subprocess.PIPE, stdout=subprocess.DEVNULL,
+                            stderr=subprocess.DEVNULL)
+    proc.stdin.write(data)
+    proc.stdin.close()
+    wait_until(lambda: clipboard(target) == data, message="xclip to own the clipboard")
+    return proc
+
+
+def pixel(x, y):
+    out = run("import", "-window", "root", "-crop", f"1x1+{x}+{y}", "-depth", "8", "txt:-").stdout
+    # "0,0: (255,255,255)  #FFFFFF  white"
+    line = out.decode().splitlines()[-1]
+    rgb = line.split("(")[1].split(")")[0].split(",")
+    return tuple(int(float(v)) for v in rgb[:3])
+
+
+def screen_text(x, y, w, h):
+    """What the recogniser reads in a region of the screen."""
+    with tempfile.TemporaryDirectory() as tmp:
+        shot = os.path.join(tmp, "shot.png")
+        run("import", "-window", "root", "-crop", f"{w}x{h}+{x}+{y}", shot)
+        result = run(os.path.join(BIN, "inkharbor-recognize"), "--languages", "en", shot,
+                     check=False, timeout=60)
+        return result.stdout.decode()
+
+
+def drag(x1, y1, x2, y2, steps=6):
+    xdotool("mousemove", x1, y1)
+    xdotool("mousedown", 1)
+    for i in range(1, steps + 1):
+        xdotool("mousemove", x1 + (x2 - x1) * i // steps, y1 + (y2 - y1) * i // steps)
+    xdotool("mouseup", 1)
+
+
+def history_texts():
+    if not os.path.exists(HISTORY):
+        return []
+    db = sqlite3.connect(f"file:{HISTORY}?mode=ro", uri=True)
+    try:
+        return [row[0] for row in db.execute("SELECT text FROM capture ORDER BY date DESC")]
+    finally:
+        db.close()
+
+
+def write_settings(**values):
+    os.makedirs(os.path.dirname(CONFIG), exist_ok=True)
+    with open(CONFIG, "w") as f:
+        f.write("[General]\n")
+        for key, value in values.items():
+            f.write(f"{key}={str(value).lower() if isinstance(value, bool) else value}\n")
+
+
+class TestWindow:
+    """A window of known text (or QR codes) at a known place on the screen."""
+
+    def __init__(self, x, y, width, height, lines=(), qr=(), font_size=20, title="Document"):
+        args = [os.path.join(BIN, "inkharbor-test-window"), "--at", f"{x},{y}",
+                "--size", f"{width},{height}", "--font-size", str(font_size), "--title", title]
+        for line in lines:
+            args += ["--text", line]
+        for payload in qr:
+            args += ["--qr", payload]
+        self.proc = subprocess.Popen(args, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        wait_until(lambda: run("xdotool", "search", "--name", f"^{title}$", check=False).returncode == 0,
+                   message=f"window {title}")
+        time.sleep(0.3)  # mapped and painted
+
+    def close(self):
+        self.proc.terminate()
+        self.proc.wait(timeout=10)
+
+
+class Inkharbor:
+    """The real program, started with the session's empty home folder."""
+
+    def __init__(self, *extra_env):
+        env = dict(os.environ)
+        env.update(dict(extra_env))
+        self.log_path = os.path.join(HOME, f"inkharbor-{time.monotonic_ns()}.log")
+        self.log_file = open(self.log_path, "w")
+        self.proc = subprocess.Popen([os.path.join(BIN, "inkharbor")], env=env,
+                                     stdout=self.log_file, stderr=subprocess.STDOUT)
+        wait_until(self.owns_bus_name, timeout=30, message="Inkharbor on the session bus")
+
+    @staticmethod
+    def owns_bus_name():
+        out = run("gdbus", "call", "--session", "--dest", "org.freedesktop.DBus",
+                  "--object-path", "/org/freedesktop/DBus", "--method",
+                  "org.freedesktop.DBus.NameHasOwner", APP_ID, check=False).stdout
+        return b"true" in out
+
+    def action(self, name):
+        run("gdbus", "call", "--session", "--dest", APP_ID, "--object-path", "/app/inkharbor/Inkharbor",
+            "--method", "org.freedesktop.Application.ActivateAction", name, "[]", "{}")
+
+    def log(self):
+        self.log_file.flush()
+        with open(self.log_path) as f:
+            return f.read()
+
+    def wait_for_log(self, text, timeout=20):
+        return wait_until(lambda: text in self.log(), timeout=timeout, message=f"log line {text!r}")
+
+    def stop(self):
+        if self.proc.poll() is None:
+            self.proc.terminate()
+            try:
+                self.proc.wait(timeout=10)
+            except subprocess.TimeoutExpired:
+                self.proc.kill()
+        self.log_file.close()
+
+
+def accessible_nodes(role=None, name=None):
+    """Inkharbor's accessible objects (AT-SPI), optionally of a role and name,
+    as (name, role, (x, y, width, height)) tuples."""
+    import pyatspi
+    found = []
+    desktop = pyatspi.Registry.getDesktop(0)
+
+    def walk(node, depth):
+        if depth > 25:
+            return
+        for i in range(node.childCount):
+            child = node.getChildAtIndex(i)
+            if child is None:
+                continue
+            try:
+                ext = child.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+                box = (ext.x, ext.y, ext.width, ext.height)
+            except Exception:
+                box = None
+            if (role is None or child.getRoleName() == role) and \
+                    (name is None or child.name == name):
+                found.append((child.name, child.getRoleName(), box))
+            walk(child, depth + 1)
+
+    for i in range(desktop.childCount):
+        app = desktop.getChildAtIndex(i)
+        if app is not None and app.name == "Inkharbor":
+            walk(app, 0)
+    return found
+
+
+def click_accessible(role, name):
+    """Clicks the middle of an accessible object of ours, as a user would."""
+    node = wait_until(lambda: [n for n in accessible_nodes(role, name) if n[2] and n[2][2] > 0],
+                      message=f"{role} {name!r}")[0]
+    x, y, w, h = node[2]
+    xdotool("mousemove", x + w // 2, y + h // 2, "click", 1)
+
+
+def toast_message():
+    """The toast's message as assistive technologies get it, or None."""
+    for name, role, box in accessible_nodes():
+        if name in TOAST_MESSAGES or re.fullmatch(r"Copied \d+ words", name or ""):
+            return name
+    return None
+
+
+def toast_buttons():
+    return [name for name, role, box in accessible_nodes("push button")
+            if name in ("Edit", "Undo", "Look Up", "Search the web", "Open Link")]
+
+
+TOAST_MESSAGES = ("No text found", "Something went wrong", "No QR code or barcode found",
+                  "Copied QR / barcode content")
+
+
+def overlay_shown(x, y):
+    """The overlay dims the frozen screen: a white pixel turns grey."""
+    return pixel(x, y)[0] < 230
+
+
+class DesktopTest(unittest.TestCase):
+    def setUp(self):
+        for path in (HISTORY, HISTORY + "-wal", HISTORY + "-shm"):
+            if os.path.exists(path):
+                os.remove(path)
+        write_settings(hasCompletedOnboarding=True)
+        self.app = Inkharbor()
+        self.addCleanup(self.app.stop)
+
+    def show_window(self, *args, **kwargs):
+        window = TestWindow(*args, **kwargs)
+        self.addCleanup(window.close)
+        return window
+
+    def capture(self, action, rect, probe):
+        """Starts a capture and drags over rect (x, y, w, h) once the overlay is up."""
+        self.app.action(action)
+        wait_until(lambda: overlay_shown(*probe), message="the overlay")
+        x, y, w, h = rect
+        drag(x, y, x + w, y + h)
+
+    def wait_for_toast(self, message):
+        return wait_until(lambda: toast_message() == message, timeout=10,
+                          message=f"the toast {message!r}")

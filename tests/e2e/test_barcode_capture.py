@@ -1,0 +1,30 @@
+import unittest
+
+from harness import DesktopTest, clipboard, history_texts, set_clipboard, toast_buttons, wait_until
+
+
+class BarcodeCapture(DesktopTest):
+    def test_a_qr_code_is_read_copied_and_remembered(self):
+        self.show_window(200, 150, 400, 420, qr=["https://inkharbor.app/e2e?code=1"])
+        keeper = set_clipboard(b"before")
+        self.addCleanup(keeper.kill)
+
+        self.capture("capture-barcode", (205, 175, 300, 300), probe=(550, 500))
+        payload = wait_until(lambda: clipboard() if clipboard() != b"before" else None,
+                             message="the payload on the clipboard")
+        self.assertEqual(payload, b"https://inkharbor.app/e2e?code=1")
+        self.assertEqual(history_texts(), ["https://inkharbor.app/e2e?code=1"])
+        self.wait_for_toast("Copied QR / barcode content")
+        self.assertEqual(toast_buttons(), ["Open Link"])
+
+    def test_an_area_without_a_code_says_so(self):
+        self.show_window(200, 150, 400, 420, lines=["no code here"])
+        keeper = set_clipboard(b"kept")
+        self.addCleanup(keeper.kill)
+        self.capture("capture-barcode", (250, 250, 200, 150), probe=(550, 500))
+        self.wait_for_toast("No QR code or barcode found")
+        self.assertEqual(clipboard(), b"kept")
+
+
+if __name__ == "__main__":
+    unittest.main(verbosity=2)

@@ -1,0 +1,269 @@
+#include "output/ResultWindow.h"
+#include "output/ActionButton.h"
+#include "output/LookUpWindow.h"
+#include "output/ResultEditor.h"
+#include "output/ResultView.h"
+#include "output/SearchService.h"
+#include "output/SpeechService.h"
+#include "output/TranslationPopover.h"
+#include "output/TranslationService.h"
+#include "platform/Dictionary.h"
+#include "platform/UserDefaults.h"
+#include "shell/DockIconService.h"
+#include "support/Async.h"
+#include "support/FakeSpeechSynthesizer.h"
+#include "support/FakeTranslator.h"
+#include "support/FakeUrlOpener.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+#include <QStyleFactory>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include "support/FakeDesktop.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class EmptyDictionary : public Dictionary {
+public:
+    std::vector<DictionaryEntry> definitions(const QString&) override { return {}; }
+};
+
+class ResultWindowTest : public ::testing::Test {
+protected:
+    ResultView* view() const { return window.view(); }
+    template <typename T = ActionButton>
+    T* button(const char* name) const {
+        return view()->findChild<T*>(QString::fromLatin1(name));
+    }
+    bool shows(const char* name) const { return !button(name)->isHidden(); }
+    void type(const QString& keys) { QTest::keyClicks(view()->editor(), keys); }
+    void waitForTranslationCheck() {
+        ASSERT_TRUE(TestAsync::waitUntil([&] {
+            return !view()->translationCheckTimer()->isActive() &&
+                   detected.size() == checksExpected;
+        }));
+    }
+
+    QTemporaryDir dir;
+    UserDefaults defaults{dir.path() + u"/settings.conf"};
+    FakeUrlOpener opener;
+    EmptyDictionary dictionary;
+    FakeFocus focus;
+    RecordingLogSink activationLog;
+    DockIconService dockIcon{focus, activationLog};
+    LookUpWindow lookUpWindow{dictionary, dockIcon};
+    SearchService search{defaults, opener, lookUpWindow};
+    FakeSpeechSynthesizer synthesizer;
+    SpeechService speech{synthesizer, [](const QString&) { return QStringList(); }};
+    FakeTranslator translator;
+    QStringList detected; // every text whose language was asked for the translation check
+    qsizetype checksExpected = 1;
+    TranslationService translation{translator,
+                                   [this](const QString& text) {
+                                       detected.append(text);
+                                       return text.contains(u"casa")
+                                                  ? QStringList{QStringLiteral("es")}
+                                                  : QStringList{QStringLiteral("en")};
+                                   },
+                                   QStringLiteral("en")};
+    ResultWindow window{speech, search, translation, dockIcon};
+    QStringList copied;
+    std::function<void(const QString&)> onCopy = [this](const QString& text) {
+        copied.append(text);
+    };
+};
+
+TEST_F(ResultWindowTest, ASecondShowReplacesTheFirstWindow) {
+    window.show(QStringLiteral("first"), onCopy);
+    QPointer<QWidget> first = window.window();
+    window.show(QStringLiteral("second"), onCopy);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(first.isNull());
+    ASSERT_NE(window.window(), nullptr);
+    EXPECT_EQ(view()->text(), QStringLiteral("second"));
+    EXPECT_EQ(window.window()->windowTitle(), QStringLiteral("Recognized Text"));
+    EXPECT_TRUE(window.window()->windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_EQ(view()->editor()->accessibleName(), QStringLiteral("Recognized text"));
+    EXPECT_TRUE(copied.isEmpty());
+}
+
+TEST_F(ResultWindowTest, ReturnCopiesTheEditedTextAndCloses) {
+    window.show(QStringLiteral("Helo"), onCopy);
+    view()->editor()->moveCursor(QTextCursor::End);
+    type(QStringLiteral(" world"));
+    QTest::keyClick(view()->editor(), Qt::Key_Return, Qt::ShiftModifier);
+    type(QStringLiteral("again"));
+    QTest::keyClick(view()->editor(), Qt::Key_Return);
+    EXPECT_EQ(copied, QStringList{QStringLiteral("Helo world\nagain")});
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(window.window(), nullptr);
+}
+
+TEST_F(ResultWindowTest, ReturnOnAnotherButtonStillCopies) {
+    window.show(QStringLiteral("text"), onCopy);
+    QTest::keyClick(button("speak"), Qt::Key_Return);
+    EXPECT_EQ(copied, QStringList{QStringLiteral("text")});
+}
+
+TEST_F(ResultWindowTest, ClosingCopiesNothingAndStopsSpeech) {
+    window.show(QStringLiteral("read me"), onCopy);
+    button("speak")->click();
+    EXPECT_TRUE(synthesizer.isSpeaking());
+    EXPECT_EQ(synthesizer.requests.back().text, QStringLiteral("read me"));
+    window.window()->close();
+    EXPECT_FALSE(synthesizer.isSpeaking());
+
+    window.show(QStringLiteral("escape"), onCopy);
+    QTest::keyClick(view()->editor(), Qt::Key_Escape);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(window.window(), nullptr);
+    EXPECT_TRUE(copied.isEmpty());
+}
+
+TEST_F(ResultWindowTest, LookUpAndSearchFollowTheCurrentText) {
+    window.show(QStringLiteral("one two three"), onCopy);
+    EXPECT_TRUE(shows("lookUp"));
+    EXPECT_TRUE(button("search")->isEnabled());
+    view()->editor()->moveCursor(QTextCursor::End);
+    type(QStringLiteral(" four"));
+    EXPECT_FALSE(shows("lookUp"));
+
+    button("search")->click();
+    ASSERT_EQ(opener.opened.size(), 1u);
+    EXPECT_EQ(opener.opened[0].toEncoded(),
+              "https://www.google.com/search?q=one%20two%20three%20four");
+
+    view()->editor()->clear();
+    EXPECT_FALSE(shows("lookUp"));
+    EXPECT_FALSE(button("search")->isEnabled());
+    view()->editor()->insertPlainText(QStringLiteral(" \n "));
+    EXPECT_FALSE(button("search")->isEnabled());
+}
+
+TEST_F(ResultWindowTest, TranslateAppearsOnlyOnceTheTextHasRested) {
+    window.show(QStringLiteral("La casa"), onCopy);
+    EXPECT_FALSE(shows("translate"));
+    EXPECT_TRUE(view()->translationCheckTimer()->isActive());
+    waitForTranslationCheck();
+    EXPECT_TRUE(shows("translate"));
+
+    // Typing without pauses asks once, about the final text.
+    view()->editor()->moveCursor(QTextCursor::End);
+    type(QStringLiteral(" es roja"));
+    checksExpected = 2;
+    waitForTranslationCheck();
+    EXPECT_EQ(detected.last(), QStringLiteral("La casa es roja"));
+
+    // Clearing hides Translate only after the check, not at once.
+    view()->editor()->clear();
+    EXPECT_TRUE(shows("translate"));
+    waitForTranslationCheck(); // blank text: no detection, no new entry
+    EXPECT_FALSE(shows("translate"));
+    EXPECT_FALSE(view()->canTranslate());
+}
+
+TEST_F(ResultWindowTest, TextInTheUsersLanguageIsNotOffered) {
+    window.show(QStringLiteral("The house"), onCopy);
+    waitForTranslationCheck();
+    EXPECT_FALSE(shows("translate"));
+}
+
+TEST_F(ResultWindowTest, ReplaceTakesTheTranslationIntoTheEditor) {
+    window.show(QStringLiteral("La casa es roja"), onCopy);
+    waitForTranslationCheck();
+    button("translate")->click();
+    EXPECT_TRUE(view()->isShowingTranslation());
+    TranslationPopover* popover = view()->translationPopover();
+    ASSERT_NE(popover, nullptr);
+    auto* replace = popover->findChild<QPushButton*>();
+    ASSERT_TRUE(TestAsync::waitUntil([&] { return replace->isEnabled(); }));
+    replace->click();
+    EXPECT_EQ(view()->text(), QStringLiteral("en: LA CASA ES ROJA"));
+    EXPECT_FALSE(view()->isShowingTranslation());
+    // The replacement is one undoable edit.
+    view()->editor()->undo();
+    EXPECT_EQ(view()->text(), QStringLiteral("La casa es roja"));
+}
+
+TEST_F(ResultWindowTest, NarrowWindowsShowIconsOnlyAndKeepTooltips) {
+    window.show(QStringLiteral("La casa"), onCopy); // all four actions
+    waitForTranslationCheck();
+    window.window()->resize(1000, 300);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(button("speak")->isCompact());
+    EXPECT_EQ(button("speak")->text(), QStringLiteral("Speak"));
+    window.window()->resize(440, 300);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(button("speak")->isCompact());
+    EXPECT_TRUE(button("speak")->text().isEmpty());
+    EXPECT_EQ(button("search")->toolTip(), QStringLiteral("Search the web"));
+    EXPECT_EQ(button<QPushButton>("copy")->text(), QStringLiteral("Copy"));
+}
+
+// Writes screenshots when INKHARBOR_SCREENSHOT_DIR names a folder.
+TEST_F(ResultWindowTest, Screenshots) {
+    const QString folder = qEnvironmentVariable("INKHARBOR_SCREENSHOT_DIR");
+    if (folder.isEmpty())
+        GTEST_SKIP() << "INKHARBOR_SCREENSHOT_DIR not set";
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    const QPalette light = QApplication::style()->standardPalette();
+    QPalette dark;
+    dark.setColor(QPalette::Window, QColor(0x2b, 0x2b, 0x2e));
+    dark.setColor(QPalette::WindowText, QColor(0xe8, 0xe8, 0xea));
+    dark.setColor(QPalette::Base, QColor(0x1e, 0x1e, 0x20));
+    dark.setColor(QPalette::AlternateBase, QColor(0x2b, 0x2b, 0x2e));
+    dark.setColor(QPalette::Text, QColor(0xe8, 0xe8, 0xea));
+    dark.setColor(QPalette::Button, QColor(0x3a, 0x3a, 0x3e));
+    dark.setColor(QPalette::ButtonText, QColor(0xe8, 0xe8, 0xea));
+    dark.setColor(QPalette::Highlight, QColor(0x3d, 0x7e, 0xe0));
+    dark.setColor(QPalette::HighlightedText, Qt::white);
+    dark.setColor(QPalette::PlaceholderText, QColor(0x9a, 0x9a, 0xa0));
+    dark.setColor(QPalette::Mid, QColor(0x55, 0x55, 0x5a));
+    dark.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(0x77, 0x77, 0x7c));
+    dark.setColor(QPalette::Disabled, QPalette::Text, QColor(0x77, 0x77, 0x7c));
+    const QString text = QStringLiteral("La casa roja");
+    for (const auto& [name, palette] :
+         {std::pair{QStringLiteral("light"), light}, std::pair{QStringLiteral("dark"), dark}}) {
+        QApplication::setPalette(palette);
+        window.show(text, onCopy);
+        checksExpected = detected.size() + 1;
+        waitForTranslationCheck();
+        for (const int width : {720, 540, 440}) {
+            window.window()->resize(width, 300);
+            QCoreApplication::processEvents();
+            window.window()->grab().save(
+                QStringLiteral("%1/result-%2-%3.png").arg(folder, name).arg(width));
+        }
+        window.window()->resize(540, 300);
+        button("translate")->click();
+        auto* replace = view()->translationPopover()->findChild<QPushButton*>();
+        ASSERT_TRUE(TestAsync::waitUntil([&] { return replace->isEnabled(); }));
+        view()->translationPopover()->grab().save(
+            QStringLiteral("%1/translation-%2.png").arg(folder, name));
+        if (QGuiApplication::platformName() == u"xcb") { // the real windows, under Xvfb
+            // Let the window manager place and paint them.
+            TestAsync::waitUntil([] { return false; }, std::chrono::milliseconds(500));
+            QGuiApplication::primaryScreen()->grabWindow(0).save(
+                QStringLiteral("%1/screen-%2.png").arg(folder, name));
+        }
+        view()->translationPopover()->close();
+        view()->editor()->setPlainText(QStringLiteral("lighthouse"));
+        checksExpected = detected.size() + 1;
+        waitForTranslationCheck();
+        window.window()->resize(540, 300);
+        QCoreApplication::processEvents();
+        window.window()->grab().save(QStringLiteral("%1/result-%2-word.png").arg(folder, name));
+    }
+    QApplication::setPalette(light);
+}
+
+} // namespace

@@ -1,0 +1,161 @@
+#include "output/SpeechService.h"
+#include "platform/EspeakSpeechSynthesizer.h"
+#include "support/Async.h"
+#include "support/FakeSpeechSynthesizer.h"
+
+#include <QSemaphore>
+
+#include <gtest/gtest.h>
+
+#include <mutex>
+
+namespace {
+
+QStringList detectFirstWordAsLanguage(const QString& text) {
+    // "de: Guten Tag" is German to this detector; text without a prefix is undetermined.
+    const qsizetype colon = text.indexOf(u':');
+    return colon > 0 ? QStringList{text.first(colon)} : QStringList{};
+}
+
+TEST(SpeechService, OnePressStartsTheNextStopsAndTheThirdStartsAfresh) {
+    FakeSpeechSynthesizer synthesizer;
+    SpeechService speech(synthesizer, detectFirstWordAsLanguage);
+    speech.toggleSpeaking(QStringLiteral("first"));
+    EXPECT_TRUE(speech.isSpeaking());
+    // During speech another text only stops; it is never started.
+    speech.toggleSpeaking(QStringLiteral("second"));
+    EXPECT_FALSE(speech.isSpeaking());
+    ASSERT_EQ(synthesizer.requests.size(), 1u);
+    speech.toggleSpeaking(QStringLiteral("first"));
+    ASSERT_EQ(synthesizer.requests.size(), 2u);
+    EXPECT_EQ(synthesizer.requests[1].text, QStringLiteral("first"));
+    // Speech that ended by itself starts again on the next press.
+    synthesizer.finishSpeaking();
+    speech.toggleSpeaking(QStringLiteral("third"));
+    EXPECT_EQ(synthesizer.requests.size(), 3u);
+}
+
+TEST(SpeechService, VoiceFollowsTheDetectedLanguageElseTheDefault) {
+    FakeSpeechSynthesizer synthesizer;
+    SpeechService speech(synthesizer, detectFirstWordAsLanguage);
+    for (const char* text : {"de: Guten Tag", "no language", "", "tlh: nuqneH"}) {
+        speech.toggleSpeaking(QString::fromUtf8(text));
+        synthesizer.finishSpeaking();
+    }
+    ASSERT_EQ(synthesizer.requests.size(), 4u);
+    ASSERT_TRUE(synthesizer.requests[0].voice);
+    EXPECT_EQ(synthesizer.requests[0].voice->identifier, QStringLiteral("German"));
+    EXPECT_FALSE(synthesizer.requests[1].voice);
+    EXPECT_FALSE(synthesizer.requests[2].voice);
+    EXPECT_FALSE(synthesizer.requests[3].voice); // no voice for the language
+}
+
+// Collects samples in memory. When `gate` is set, every write waits for a
+// permit, so a test can hold the synthesis mid-text.
+class MemoryOutput : public PcmOutput {
+public:
+    struct Shared {
+        std::mutex mutex;
+        std::vector<std::int16_t> samples;
+        QStringList descriptions;
+        QSemaphore* gate = nullptr;
+        std::atomic<int> writes{0};
+        std::atomic<int> discards{0};
+        bool failOpen = false;
+    };
+    explicit MemoryOutput(Shared& shared)
+        : shared_(shared) {}
+    bool open(int, const QString& description) override {
+        std::lock_guard lock(shared_.mutex);
+        shared_.descriptions.append(description);
+        return !shared_.failOpen;
+    }
+    bool write(const std::int16_t* samples, int count) override {
+        ++shared_.writes;
+        if (shared_.gate)
+            shared_.gate->acquire();
+        std::lock_guard lock(shared_.mutex);
+        shared_.samples.insert(shared_.samples.end(), samples, samples + count);
+        return true;
+    }
+    void drain() override {}
+    void discard() override { ++shared_.discards; }
+    QString errorString() const override { return QStringLiteral("no audio device"); }
+
+private:
+    Shared& shared_;
+};
+
+class NullSink : public LogSink {
+public:
+    void write(const LogRecord& record) override { messages.append(record.revealed); }
+    QStringList messages;
+};
+
+class EspeakTest : public ::testing::Test {
+protected:
+    NullSink sink;
+    MemoryOutput::Shared shared;
+    EspeakSpeechSynthesizer synthesizer{Log(sink, QStringLiteral("speech")),
+                                        [this] { return std::make_unique<MemoryOutput>(shared); }};
+};
+
+TEST_F(EspeakTest, FindsVoicesByLanguageTag) {
+    EXPECT_EQ(synthesizer.voiceForLanguage(QStringLiteral("de"))->identifier,
+              QStringLiteral("gmw/de"));
+    EXPECT_EQ(synthesizer.voiceForLanguage(QStringLiteral("pt-BR"))->identifier,
+              QStringLiteral("roa/pt-BR"));
+    EXPECT_EQ(synthesizer.voiceForLanguage(QStringLiteral("de_AT"))->identifier,
+              QStringLiteral("gmw/de"));
+    EXPECT_EQ(synthesizer.voiceForLanguage(QStringLiteral("zh-Hans"))->identifier,
+              QStringLiteral("sit/cmn"));
+    EXPECT_EQ(synthesizer.voiceForLanguage(QStringLiteral("tlh")), std::nullopt);
+    EXPECT_EQ(synthesizer.voiceForLanguage(QString()), std::nullopt);
+}
+
+TEST_F(EspeakTest, SpeaksInTheBackgroundWithTheChosenVoiceAndEndsByItself) {
+    SpeechService speech(synthesizer,
+                         [](const QString&) { return QStringList{QStringLiteral("de")}; });
+    int changes = 0;
+    QObject::connect(&synthesizer, &SpeechSynthesizer::speakingChanged, [&] { ++changes; });
+    speech.toggleSpeaking(QStringLiteral("Guten Tag, wie geht es Ihnen?"));
+    EXPECT_TRUE(speech.isSpeaking());
+    ASSERT_TRUE(TestAsync::waitUntil([&] { return !speech.isSpeaking(); }));
+    EXPECT_EQ(changes, 2);
+    std::lock_guard lock(shared.mutex);
+    EXPECT_GT(shared.samples.size(), 10000u);
+    ASSERT_EQ(shared.descriptions.size(), 1);
+    EXPECT_TRUE(shared.descriptions[0].contains(u"German"));
+}
+
+TEST_F(EspeakTest, StopsMidTextAndSpeaksAgain) {
+    QSemaphore gate;
+    shared.gate = &gate;
+    synthesizer.speak(QStringLiteral("This sentence is long enough to need many chunks of audio "
+                                     "before it is over, so it can be stopped in the middle."),
+                      std::nullopt);
+    ASSERT_TRUE(TestAsync::waitUntil([&] { return shared.writes.load() >= 1; }));
+    synthesizer.stopSpeaking();
+    EXPECT_FALSE(synthesizer.isSpeaking());
+    gate.release(1000);
+    // The worker notices the stop after the chunk in hand and discards the rest.
+    ASSERT_TRUE(TestAsync::waitUntil([&] { return shared.discards.load() == 1; }));
+    EXPECT_LE(shared.writes.load(), 2);
+
+    shared.gate = nullptr;
+    synthesizer.speak(QStringLiteral("Again."), std::nullopt);
+    EXPECT_TRUE(synthesizer.isSpeaking());
+    ASSERT_TRUE(TestAsync::waitUntil([&] { return !synthesizer.isSpeaking(); }));
+    EXPECT_GT(shared.writes.load(), 2);
+}
+
+TEST_F(EspeakTest, WithoutAnAudioDeviceSpeechEndsAtOnceAndIsLogged) {
+    shared.failOpen = true;
+    synthesizer.speak(QStringLiteral("Nobody hears this."), std::nullopt);
+    ASSERT_TRUE(TestAsync::waitUntil([&] { return !synthesizer.isSpeaking(); }));
+    EXPECT_TRUE(shared.samples.empty());
+    ASSERT_EQ(sink.messages.size(), 1);
+    EXPECT_TRUE(sink.messages[0].contains(u"no audio device"));
+}
+
+} // namespace

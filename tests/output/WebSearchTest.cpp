@@ -1,0 +1,124 @@
+#include "output/WebSearch.h"
+
+#include <QUrlQuery>
+
+#include <gtest/gtest.h>
+
+using namespace WebSearch;
+
+namespace {
+QByteArray encodedSearch(SearchEngine engine, const QString& text) {
+    const std::optional<QUrl> url = searchURL(engine, text);
+    return url ? url->toEncoded() : QByteArray("<none>");
+}
+QByteArray encodedLookUp(const QString& text) {
+    const std::optional<QUrl> url = lookUpURL(text);
+    return url ? url->toEncoded() : QByteArray("<none>");
+}
+} // namespace
+
+TEST(SearchEngine, ReadsOnlyExactRawValues) {
+    EXPECT_EQ(SearchEngines::fromStoredValue(QStringLiteral("duckDuckGo")),
+              SearchEngine::duckDuckGo);
+    EXPECT_EQ(SearchEngines::fromStoredValue(QStringLiteral("ecosia")), SearchEngine::ecosia);
+    EXPECT_EQ(SearchEngines::fromStoredValue(QStringLiteral("bing")), SearchEngine::bing);
+    for (const char* stored : {"Bing", "duckduckgo", "", " bing", "yahoo"})
+        EXPECT_EQ(SearchEngines::fromStoredValue(QString::fromUtf8(stored)), SearchEngine::google)
+            << stored;
+    for (const SearchEngine engine : SearchEngines::allCases)
+        EXPECT_EQ(SearchEngines::fromStoredValue(SearchEngines::rawValue(engine)), engine);
+}
+
+TEST(SearchEngine, BuildsEachEnginesAddress) {
+    EXPECT_EQ(encodedSearch(SearchEngine::google, QStringLiteral("Hello  \n world")),
+              "https://www.google.com/search?q=Hello%20world");
+    EXPECT_EQ(encodedSearch(SearchEngine::duckDuckGo, QStringLiteral("a")),
+              "https://duckduckgo.com/?q=a");
+    EXPECT_EQ(encodedSearch(SearchEngine::bing, QStringLiteral("a")),
+              "https://www.bing.com/search?q=a");
+    EXPECT_EQ(encodedSearch(SearchEngine::ecosia, QStringLiteral("a")),
+              "https://www.ecosia.org/search?q=a");
+}
+
+TEST(SearchQuery, CollapsesWhiteSpaceAndCutsAt500Characters) {
+    EXPECT_EQ(searchQuery(u" \t\n\u00A0\u2029 "), std::nullopt);
+    EXPECT_EQ(searchQuery(u""), std::nullopt);
+    EXPECT_EQ(searchQuery(u"\n one\u3000two\r\n"), QStringLiteral("one two"));
+
+    EXPECT_EQ(searchQuery(QString(600, u'x'))->size(), 500);
+    // The cut counts user-perceived characters and never splits one.
+    const QString accented = QStringLiteral("e\u0301").repeated(600);
+    EXPECT_EQ(*searchQuery(accented), QStringLiteral("e\u0301").repeated(500));
+    const QString flags = QStringLiteral("\U0001F1E9\U0001F1EA").repeated(501);
+    EXPECT_EQ(*searchQuery(flags), QStringLiteral("\U0001F1E9\U0001F1EA").repeated(500));
+}
+
+TEST(SearchURL, EncodesEverythingButLettersMarksDigitsAndUnreserved) {
+    EXPECT_EQ(encodedSearch(SearchEngine::google, QStringLiteral("a&b=c+d/e?f#g%h")),
+              "https://www.google.com/search?q=a%26b%3Dc%2Bd%2Fe%3Ff%23g%25h");
+    EXPECT_EQ(encodedSearch(SearchEngine::google, QStringLiteral("x-y.z_w~v")),
+              "https://www.google.com/search?q=x-y.z_w~v");
+    EXPECT_EQ(encodedSearch(SearchEngine::google, QStringLiteral("[]{}!'()*,;:@$\"<>\\^`|")),
+              "https://www.google.com/search?q=%5B%5D%7B%7D%21%27%28%29%2A%2C%3B%3A%40%24%22%3C%3E%"
+              "5C%5E%60%7C");
+    // Non-ASCII letters and digits stay raw in our step and leave QUrl as
+    // their UTF-8 bytes; symbols beyond ASCII are encoded by us.
+    EXPECT_EQ(encodedSearch(SearchEngine::google, QStringLiteral("Café ٣ — €")),
+              "https://www.google.com/search?q=Caf%C3%A9%20%D9%A3%20%E2%80%94%20%E2%82%AC");
+    EXPECT_EQ(percentEncode(u"Café—", true), QByteArray("Caf\xC3\xA9%E2%80%94"));
+}
+
+TEST(SearchURL, EngineReceivesTheWholeTextAsOneQueryValue) {
+    const QString text = QStringLiteral("q=1&x=2 #frag 100% + more \u00E9\u0301 \U0001F600 a/b?c");
+    const std::optional<QUrl> url = searchURL(SearchEngine::bing, text);
+    ASSERT_TRUE(url);
+    EXPECT_TRUE(url->fragment().isNull());
+    const QUrlQuery query(*url);
+    ASSERT_EQ(query.queryItems().size(), 1);
+    EXPECT_EQ(query.queryItemValue(QStringLiteral("q"), QUrl::FullyDecoded), text);
+}
+
+TEST(SearchURL, RefusesBlankTextAndBrokenUtf16) {
+    EXPECT_EQ(searchURL(SearchEngine::google, u"   \n"), std::nullopt);
+    const QChar lone[] = {QChar(u'a'), QChar(0xD800), QChar(u'b')};
+    EXPECT_EQ(searchURL(SearchEngine::google, QStringView(lone, 3)), std::nullopt);
+    EXPECT_EQ(percentEncode(QStringView(lone + 1, 1), true), std::nullopt);
+}
+
+TEST(LookUpTerm, TrimsPunctuationAndSymbolsAtWordEnds) {
+    EXPECT_EQ(lookUpTerm(u"Hello, world!"), QStringLiteral("Hello world"));
+    EXPECT_EQ(lookUpTerm(u"  «don't»\n"), QStringLiteral("don't"));
+    EXPECT_EQ(lookUpTerm(u"$100 (approx.)"), QStringLiteral("100 approx"));
+    EXPECT_EQ(lookUpTerm(u"\U0001F600word\U0001F44D\U0001F3FD"), QStringLiteral("word"));
+    // A trailing combining mark belongs to the word.
+    EXPECT_EQ(lookUpTerm(u"cafe\u0301."), QStringLiteral("cafe\u0301"));
+    // Pieces of only punctuation vanish and do not count as words.
+    EXPECT_EQ(lookUpTerm(u"one - two -- three"), QStringLiteral("one two three"));
+    EXPECT_EQ(lookUpTerm(u"... !!! ---"), std::nullopt);
+    EXPECT_EQ(lookUpTerm(u" \n"), std::nullopt);
+}
+
+TEST(LookUpTerm, LimitsWordsAndCharacters) {
+    EXPECT_EQ(lookUpTerm(u"one two three four"), std::nullopt);
+    EXPECT_TRUE(lookUpTerm(u"one two three"));
+    EXPECT_EQ(lookUpTerm(QString(61, u'a')), std::nullopt);
+    EXPECT_TRUE(lookUpTerm(QString(60, u'a')));
+    const QString twenty(20, u'w');
+    EXPECT_EQ(lookUpTerm(QString(twenty + u' ' + twenty + u' ' + twenty)), std::nullopt); // 62
+    // Characters, not UTF-16 units: 60 accented letters are 120 units.
+    EXPECT_TRUE(lookUpTerm(QStringLiteral("e\u0301").repeated(60)));
+    EXPECT_EQ(lookUpTerm(QStringLiteral("e\u0301").repeated(61)), std::nullopt);
+}
+
+TEST(LookUpURL, CarriesTheTermUnchangedToTheHandler) {
+    EXPECT_EQ(encodedLookUp(QStringLiteral("Hello, world!")), "dict:Hello%20world");
+    // We encode a hyphen inside a word, but QUrl writes an encoded unreserved
+    // character back as itself (an equivalent address); the apostrophe stays
+    // encoded. Case, digits and non-ASCII letters survive, which a host name
+    // would not have allowed.
+    EXPECT_EQ(percentEncode(u"e-mail", false), QByteArray("e%2Dmail"));
+    EXPECT_EQ(encodedLookUp(QStringLiteral("e-mail don't")), "dict:e-mail%20don%27t");
+    EXPECT_EQ(encodedLookUp(QStringLiteral("Grüß 123")), "dict:Gr%C3%BC%C3%9F%20123");
+    EXPECT_EQ(encodedLookUp(QStringLiteral("one two three four")), "<none>");
+    EXPECT_EQ(lookUpURL(u"Grüß")->path(), QStringLiteral("Grüß"));
+}

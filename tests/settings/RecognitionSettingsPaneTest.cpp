@@ -1,0 +1,141 @@
+#include "SettingsTestSupport.h"
+
+#include "settings/RecognitionSettingsPane.h"
+#include "settings/SettingsSection.h"
+#include "settings/SwitchButton.h"
+#include "settings/ToggleRow.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QTest>
+
+namespace {
+
+class RecognitionSettingsPaneTest : public SettingsFixture {
+protected:
+    QString stored() const { return onDisk(SettingsKey::preferredLanguages).toString(); }
+    QCheckBox* toggle(RecognitionSettingsPane& pane, const QString& code) {
+        const auto& languages = pane.languages();
+        for (qsizetype i = 0; i < languages.size(); ++i)
+            if (languages[i].code == code)
+                return pane.languageToggles()[i];
+        ADD_FAILURE() << "no language " << code.toStdString();
+        return nullptr;
+    }
+};
+
+TEST_F(RecognitionSettingsPaneTest, TurningDetectionOffRevealsTheLanguagesAndOnHidesThem) {
+    defaults.setValue(SettingsKey::preferredLanguages, QStringLiteral("fr-FR"));
+    RecognitionSettingsPane pane(defaults, supportedLanguages);
+    pane.show();
+    ToggleRow* detect = pane.autoDetectRow();
+    EXPECT_TRUE(detect->button()->isChecked());
+    EXPECT_FALSE(pane.languageList()->isVisible());
+    EXPECT_EQ(detect->subtitleLabel()->text(),
+              QStringLiteral("Inkharbor guesses the language of each capture before reading it."));
+
+    detect->button()->click();
+    EXPECT_EQ(onDisk(SettingsKey::autoDetectLanguage), QVariant(false));
+    EXPECT_TRUE(pane.languageList()->isVisible());
+    EXPECT_EQ(detect->subtitleLabel()->text(),
+              QStringLiteral("Inkharbor reads only the languages you tick below."));
+    // One per language, named in the language itself, in the recogniser's order.
+    ASSERT_EQ(pane.languageToggles().size(), 6);
+    EXPECT_EQ(pane.languageToggles()[0]->text(), QStringLiteral("English"));
+    EXPECT_EQ(pane.languageToggles()[1]->text(), QStringLiteral("Deutsch"));
+    EXPECT_EQ(pane.languageToggles()[2]->text(), QStringLiteral("Français"));
+    EXPECT_TRUE(pane.languageToggles()[2]->isChecked());
+
+    detect->button()->click();
+    EXPECT_FALSE(pane.languageList()->isVisible());
+    EXPECT_EQ(stored(), QStringLiteral("fr-FR"));
+}
+
+TEST_F(RecognitionSettingsPaneTest, TickingAndUntickingKeepsOnlyTheTickedLanguagesCodes) {
+    defaults.setValue(SettingsKey::autoDetectLanguage, false);
+    RecognitionSettingsPane pane(defaults, supportedLanguages);
+    toggle(pane, QStringLiteral("de"))->click();
+    toggle(pane, QStringLiteral("zh"))->click();
+    EXPECT_EQ(stored(), QStringLiteral("de-DE,zh-Hans,zh-Hant"));
+    toggle(pane, QStringLiteral("de"))->click();
+    EXPECT_EQ(stored(), QStringLiteral("zh-Hans,zh-Hant"));
+    EXPECT_FALSE(toggle(pane, QStringLiteral("de"))->isChecked());
+    EXPECT_TRUE(toggle(pane, QStringLiteral("zh"))->isChecked());
+}
+
+TEST_F(RecognitionSettingsPaneTest, APartlyStoredLanguageIsTickedAndUntickingRemovesAllItsCodes) {
+    defaults.setValue(SettingsKey::autoDetectLanguage, false);
+    defaults.setValue(SettingsKey::preferredLanguages, QStringLiteral("zh-Hant,en-US,zh-Hant"));
+    RecognitionSettingsPane pane(defaults, supportedLanguages);
+    QCheckBox* chinese = toggle(pane, QStringLiteral("zh"));
+    EXPECT_TRUE(chinese->isChecked());
+    EXPECT_TRUE(toggle(pane, QStringLiteral("en"))->isChecked());
+    EXPECT_FALSE(toggle(pane, QStringLiteral("fr"))->isChecked());
+    chinese->click();
+    EXPECT_EQ(stored(), QStringLiteral("en-US"));
+    // The boxes follow a list written elsewhere.
+    defaults.setValue(SettingsKey::preferredLanguages, QStringLiteral("fr-FR"));
+    EXPECT_TRUE(toggle(pane, QStringLiteral("fr"))->isChecked());
+    EXPECT_FALSE(toggle(pane, QStringLiteral("en"))->isChecked());
+}
+
+TEST_F(RecognitionSettingsPaneTest, TheArabicNoteShowsExactlyWhenNoCodeStartsWithAr) {
+    const QString note = QStringLiteral("Arabic needs macOS 15 or later.");
+    {
+        RecognitionSettingsPane pane(defaults, supportedLanguages);
+        pane.show();
+        // Shown whether or not detection is on.
+        EXPECT_TRUE(pane.languageSection()->footer()->isVisible());
+        EXPECT_EQ(pane.languageSection()->footer()->text(), note);
+    }
+    supportedLanguages.append(QStringLiteral("ar-SA"));
+    RecognitionSettingsPane pane(defaults, supportedLanguages);
+    pane.show();
+    EXPECT_FALSE(pane.languageSection()->footer()->isVisible());
+    EXPECT_EQ(pane.languages().last().nativeName, QStringLiteral("العربية"));
+}
+
+TEST_F(RecognitionSettingsPaneTest, CustomWordsAreStoredExactlyAsTypedWithoutMovingTheCursor) {
+    defaults.setValue(SettingsKey::customWords, QStringLiteral("Qt"));
+    RecognitionSettingsPane pane(defaults, supportedLanguages);
+    pane.show();
+    QPlainTextEdit* editor = pane.customWordsEditor();
+    EXPECT_EQ(editor->accessibleName(), QStringLiteral("Custom words"));
+    EXPECT_EQ(editor->height(), 80);
+    EXPECT_EQ(editor->toPlainText(), QStringLiteral("Qt"));
+    EXPECT_FALSE(onDisk(SettingsKey::customWords).isNull());
+
+    editor->setFocus();
+    editor->moveCursor(QTextCursor::End);
+    QTest::keyClick(editor, Qt::Key_Return);
+    QTest::keyClick(editor, Qt::Key_Return);
+    QTest::keyClicks(editor, QStringLiteral("  Inkharbor  "));
+    QTest::keyClick(editor, Qt::Key_Return);
+    editor->insertPlainText(QStringLiteral("New\u00A0York \t"));
+    const QString typed = QStringLiteral("Qt\n\n  Inkharbor  \nNew\u00A0York \t");
+    EXPECT_EQ(onDisk(SettingsKey::customWords).toString(), typed);
+    EXPECT_EQ(editor->textCursor().position(), int(typed.size()));
+
+    // Typing in the middle keeps the cursor where the user is.
+    editor->moveCursor(QTextCursor::Start);
+    editor->moveCursor(QTextCursor::Right);
+    QTest::keyClicks(editor, QStringLiteral("5"));
+    EXPECT_EQ(editor->textCursor().position(), 2);
+    EXPECT_TRUE(onDisk(SettingsKey::customWords).toString().startsWith(u"Q5t\n"));
+
+    // Erasing everything stores the empty text.
+    editor->selectAll();
+    QTest::keyClick(editor, Qt::Key_Delete);
+    EXPECT_EQ(onDisk(SettingsKey::customWords).toString(), QString());
+}
+
+TEST_F(RecognitionSettingsPaneTest, TextChoicesAreBound) {
+    RecognitionSettingsPane pane(defaults, supportedLanguages);
+    pane.keepIndentationRow()->button()->click();
+    EXPECT_EQ(onDisk(SettingsKey::keepIndentation), QVariant(true));
+    pane.fixHyphenationRow()->button()->click();
+    EXPECT_EQ(onDisk(SettingsKey::fixHyphenation), QVariant(true));
+}
+
+} // namespace
