@@ -135,7 +135,7 @@ public:
             const int lineCount = 4 + int(random_.bounded(5));
             const int start = int(random_.bounded(bank.size()));
             for (int k = 0; k < lineCount; ++k)
-                layout.lines << bank[(start + k * 7) % bank.size()];
+                layout.lines << bank[(start + k * 11) % bank.size()];
             layout.lineSpacing = 1.3 + random_.bounded(0.6);
             layout.boldFirstLine = random_.bounded(3) == 0;
             add(imageClass, language, layout);
@@ -244,17 +244,40 @@ QList<CorpusSample> generate() {
 }
 
 QImage sampleScreenshot() {
-    Layout layout;
-    layout.family = u"Cantarell"_s;
-    layout.pixelSize = 13;
-    layout.theme = lightThemes[1];
-    layout.lineSpacing = 1.5;
-    layout.boldFirstLine = true;
-    layout.lines = QStringList{u"Welcome to Inkharbor"_s,
-                               u"Press Control-Shift-T and drag over any text on the screen."_s,
-                               u"The text is recognised on this computer and copied."_s,
-                               u"Nothing leaves the machine unless you ask for a web search."_s};
-    return render(layout);
+    // A small window: a dark title bar, a few lines of text and a button.
+    QImage image(560, 236, QImage::Format_RGB32);
+    image.fill(QColor(0xf6f5f4));
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QFont title(u"Cantarell"_s);
+    title.setPixelSize(14);
+    title.setBold(true);
+    QFont body(u"Cantarell"_s);
+    body.setPixelSize(14);
+
+    painter.fillRect(0, 0, image.width(), 38, QColor(0x303030));
+    painter.setPen(QColor(0xffffff));
+    painter.setFont(title);
+    painter.drawText(QRect(0, 0, image.width(), 38), Qt::AlignCenter, u"Getting Started"_s);
+
+    painter.setPen(QColor(0x2e3436));
+    painter.setFont(title);
+    painter.drawText(24, 72, u"Welcome to Inkharbor"_s);
+    painter.setFont(body);
+    const QStringList lines{u"Press Control-Shift-T and drag over any text on the screen."_s,
+                            u"The text is recognised on this computer and copied."_s,
+                            u"Nothing leaves the machine unless you ask for a web search."_s};
+    for (qsizetype i = 0; i < lines.size(); ++i)
+        painter.drawText(24, 102 + int(i) * 24, lines[i]);
+
+    const QRect button(image.width() - 24 - 128, 180, 128, 34);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0x3584e4));
+    painter.drawRoundedRect(button, 6, 6);
+    painter.setPen(QColor(0xffffff));
+    painter.setFont(title);
+    painter.drawText(button, Qt::AlignCenter, u"Capture Text"_s);
+    return image;
 }
 
 } // namespace ScreenCorpus

@@ -27,10 +27,12 @@ QImage toGray(const QImage& image) {
                             ? image
                             : image.convertToFormat(QImage::Format_ARGB32);
     QImage gray(argb.size(), QImage::Format_Grayscale8);
-    for (int y = 0; y < argb.height(); ++y) {
+    const int width = argb.width();
+    const int height = argb.height();
+    for (int y = 0; y < height; ++y) {
         const auto* in = reinterpret_cast<const QRgb*>(argb.constScanLine(y));
         uchar* out = gray.scanLine(y);
-        for (int x = 0; x < argb.width(); ++x) {
+        for (int x = 0; x < width; ++x) {
             const int alpha = qAlpha(in[x]);
             out[x] = uchar((qGray(in[x]) * alpha + 255 * (255 - alpha)) / 255);
         }
@@ -40,9 +42,11 @@ QImage toGray(const QImage& image) {
 
 int mostFrequentLevel(const QImage& gray) {
     std::array<qint64, 256> histogram{};
-    for (int y = 0; y < gray.height(); ++y) {
+    const int width = gray.width();
+    const int height = gray.height();
+    for (int y = 0; y < height; ++y) {
         const uchar* row = gray.constScanLine(y);
-        for (int x = 0; x < gray.width(); ++x)
+        for (int x = 0; x < width; ++x)
             ++histogram[row[x]];
     }
     return int(std::max_element(histogram.begin(), histogram.end()) - histogram.begin());
@@ -53,21 +57,18 @@ QList<InkBand> bandsAgainst(const QImage& gray, int background) {
     QList<InkBand> bands;
     InkBand current;
     bool inBand = false;
-    for (int y = 0; y < gray.height(); ++y) {
+    const int width = gray.width();
+    const int height = gray.height();
+    for (int y = 0; y < height; ++y) {
         const uchar* row = gray.constScanLine(y);
-        qint64 ink = 0;
         bool any = false;
-        for (int x = 0; x < gray.width(); ++x) {
-            const int d = std::abs(row[x] - background);
-            ink += d;
-            any = any || d >= inkThreshold;
-        }
+        for (int x = 0; x < width && !any; ++x)
+            any = std::abs(row[x] - background) >= inkThreshold;
         if (any) {
             if (!inBand)
-                current = InkBand{y, y, 0};
+                current = InkBand{y, y};
             inBand = true;
             current.bottom = y + 1;
-            current.ink += ink;
         } else if (inBand) {
             bands << current;
             inBand = false;
@@ -95,9 +96,10 @@ int medianHeight(const QList<InkBand>& bands) {
 // nearer one when they differ too much to be one gradient.
 QImage normalized(const QImage& gray, int minRun, int fallbackBackground) {
     const int width = gray.width();
+    const int height = gray.height();
     QImage out(gray.size(), QImage::Format_Grayscale8);
     std::vector<std::pair<int, int>> runs; // first, last
-    for (int y = 0; y < gray.height(); ++y) {
+    for (int y = 0; y < height; ++y) {
         const uchar* p = gray.constScanLine(y);
         uchar* o = out.scanLine(y);
         runs.clear();
@@ -138,9 +140,46 @@ QImage normalized(const QImage& gray, int minRun, int fallbackBackground) {
     return out;
 }
 
+// Bilinear enlargement of a Grayscale8 image. Qt's smooth scaling takes the
+// 32-bit road for gray images and needed over a second for an 8K screen.
+QImage enlarged(const QImage& gray, QSize size) {
+    const int inWidth = gray.width();
+    const int inHeight = gray.height();
+    const double fx = double(inWidth) / size.width();
+    const double fy = double(inHeight) / size.height();
+    // Source column pairs and weights (out of 256), the same for every row.
+    std::vector<int> left(static_cast<size_t>(size.width()));
+    std::vector<int> weight(static_cast<size_t>(size.width()));
+    for (int x = 0; x < size.width(); ++x) {
+        const double source = std::clamp((x + 0.5) * fx - 0.5, 0.0, double(inWidth - 1));
+        left[size_t(x)] = std::min(int(source), inWidth - 1);
+        weight[size_t(x)] = int((source - left[size_t(x)]) * 256);
+    }
+    QImage out(size, QImage::Format_Grayscale8);
+    std::vector<int> row(static_cast<size_t>(inWidth));
+    for (int y = 0; y < size.height(); ++y) {
+        const double source = std::clamp((y + 0.5) * fy - 0.5, 0.0, double(inHeight - 1));
+        const int top = std::min(int(source), inHeight - 1);
+        const int bottom = std::min(top + 1, inHeight - 1);
+        const int wy = int((source - top) * 256);
+        const uchar* a = gray.constScanLine(top);
+        const uchar* b = gray.constScanLine(bottom);
+        for (int x = 0; x < inWidth; ++x)
+            row[size_t(x)] = a[x] * (256 - wy) + b[x] * wy; // 16 bits of fraction
+        uchar* o = out.scanLine(y);
+        for (int x = 0; x < size.width(); ++x) {
+            const int l = left[size_t(x)];
+            const int r = std::min(l + 1, inWidth - 1);
+            const int wx = weight[size_t(x)];
+            o[x] = uchar((row[size_t(l)] * (256 - wx) + row[size_t(r)] * wx + 32768) >> 16);
+        }
+    }
+    return out;
+}
+
 } // namespace
 
-Prepared prepare(const QImage& image, const Limits& limits) {
+Prepared prepare(const QImage& image, const Limits& limits, const Steps& steps) {
     if (image.isNull() || image.width() < 1 || image.height() < 1)
         return {};
     const QImage gray = toGray(image);
@@ -150,15 +189,23 @@ Prepared prepare(const QImage& image, const Limits& limits) {
     // how long a smooth run must be to count as background rather than a
     // stroke: longer than the strokes of a letter, shorter than a margin.
     const int roughHeight = medianHeight(bandsAgainst(gray, background));
-    const QImage flat = normalized(gray, std::max(8, roughHeight), background);
+    QImage flat = gray;
+    int flatBackground = background;
+    if (steps.background == Steps::Background::Flattened) {
+        flat = normalized(gray, std::max(8, roughHeight), background);
+        flatBackground = 255;
+    } else if (steps.background == Steps::Background::Inverted && background < 128) {
+        flat.invertPixels();
+        flatBackground = 255 - background;
+    }
 
-    const QList<InkBand> bands = bandsAgainst(flat, 255);
+    const QList<InkBand> bands = bandsAgainst(flat, flatBackground);
     if (bands.isEmpty())
         return {};
     const int height = medianHeight(bands);
 
     const double area = double(image.width()) * image.height();
-    double scale = std::clamp(targetTextHeight / std::max(height, 1), 1.0, 4.0);
+    double scale = std::clamp(steps.enlargeTo / std::max(height, 1), 1.0, 4.0);
     scale = std::min({scale, std::sqrt(double(limits.maxPixels) / area),
                       double(limits.maxSide) / std::max(image.width(), image.height())});
     scale = std::max(scale, 1.0);
@@ -167,37 +214,13 @@ Prepared prepare(const QImage& image, const Limits& limits) {
     prepared.scale = scale;
     prepared.textHeight = int(std::lround(height * scale));
     prepared.image = scale == 1.0 ? flat
-                                  : flat.scaled(int(std::lround(image.width() * scale)),
-                                                int(std::lround(image.height() * scale)),
-                                                Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+                                  : enlarged(flat, QSize(int(std::lround(image.width() * scale)),
+                                                         int(std::lround(image.height() * scale))));
     return prepared;
 }
 
 QList<InkBand> inkBands(const QImage& prepared) {
     return bandsAgainst(prepared, 255);
-}
-
-int balancedCut(const QList<InkBand>& bands, double minShare) {
-    if (bands.size() < 2)
-        return -1;
-    qint64 total = 0;
-    for (const auto& band : bands)
-        total += band.ink;
-    qint64 above = 0;
-    qint64 bestImbalance = -1;
-    int cut = -1;
-    for (qsizetype i = 0; i + 1 < bands.size(); ++i) {
-        above += bands[i].ink;
-        const qint64 imbalance = std::abs(2 * above - total);
-        if (bestImbalance < 0 || imbalance < bestImbalance) {
-            bestImbalance = imbalance;
-            cut = (bands[i].bottom + bands[i + 1].top) / 2;
-        }
-    }
-    // The smaller part holds (total - imbalance) / 2 of the ink.
-    if (total <= 0 || double(total - bestImbalance) / 2 < minShare * double(total))
-        return -1;
-    return cut;
 }
 
 } // namespace ScreenImagePreprocessor

@@ -22,7 +22,6 @@ struct Prepared {
 struct InkBand {
     int top = 0;
     int bottom = 0; // exclusive
-    qint64 ink = 0; // summed ink of the band, a measure of how much text it holds
 };
 
 struct Limits {
@@ -30,18 +29,23 @@ struct Limits {
     int maxSide = 30'000;          // the engine keeps coordinates in 16 bits
 };
 
-// Text rows are enlarged to about this height, where the engine's line finder
-// and recogniser read screen fonts best (measured with bench-recognition).
-inline constexpr double targetTextHeight = 24;
+// The steps prepare() takes; all of them unless a measurement leaves some out.
+struct Steps {
+    enum class Background {
+        Kept,      // gray levels as they are
+        Inverted,  // the whole image inverted when its most common level is dark
+        Flattened, // each row's background taken out, as described above
+    };
+    Background background = Background::Flattened;
+    // Text rows lower than this many pixels are enlarged to it (0: never).
+    // The engine reads enlarged screen fonts much better, but its time grows
+    // with the height of the rows it reads; bench-recognition measures both.
+    double enlargeTo = 24;
+};
 
-Prepared prepare(const QImage& image, const Limits& limits = {});
+Prepared prepare(const QImage& image, const Limits& limits = {}, const Steps& steps = {});
 
 // The bands of rows with ink in a prepared image, top to bottom.
 QList<InkBand> inkBands(const QImage& prepared);
-
-// The row at which to cut the prepared image into two parts with about the
-// same amount of text, in the middle of a blank gap; -1 when there is no gap
-// or when the smaller part would hold less than minShare of the ink.
-int balancedCut(const QList<InkBand>& bands, double minShare = 0.2);
 
 } // namespace ScreenImagePreprocessor

@@ -90,9 +90,10 @@ bool shouldStop(void* check, int /*words*/) {
 
 } // namespace
 
-TesseractEngine::TesseractEngine(const QString& dataPath, const QStringList& packs,
-                                 const QStringList& customWords)
-    : api_(std::make_unique<tesseract::TessBaseAPI>()) {
+TesseractEngine::TesseractEngine(const QString& dataPath, bool darkOnLight,
+                                 const QStringList& packs, const QStringList& customWords)
+    : api_(std::make_unique<tesseract::TessBaseAPI>())
+    , darkOnLight_(darkOnLight) {
     const QByteArray words = wordList(customWords);
     const MemoryFile wordFile(words);
     if (!words.isEmpty() && !wordFile.isOpen())
@@ -113,9 +114,10 @@ TesseractEngine::TesseractEngine(const QString& dataPath, const QStringList& pac
             u"The text recognition data for %1 could not be loaded from %2."_s.arg(
                 packs.join(u", "_s), dataPath));
     }
-    // The image arrives dark on light everywhere, so Tesseract's second try of
-    // each doubtful line upside down in brightness would only cost time.
-    api_->SetVariable("tessedit_do_invert", "0");
+    // With dark on light everywhere, Tesseract's second try of each doubtful
+    // line upside down in brightness would only cost time.
+    if (darkOnLight)
+        api_->SetVariable("tessedit_do_invert", "0");
 }
 
 TesseractEngine::~TesseractEngine() {
@@ -167,27 +169,26 @@ TesseractEngine::recognize(const QImage& image, int pageSegMode,
     return lines;
 }
 
-TesseractEngine::Result TesseractEngine::read(const QImage& image, const QRect& area,
-                                              std::chrono::steady_clock::time_point deadline,
-                                              const std::atomic<bool>& stop) {
-    Q_ASSERT(image.format() == QImage::Format_Grayscale8);
-    // A part is handed over as an image of its own: with SetRectangle,
-    // Tesseract 5.3's LSTM reads its lines from the wrong rows.
-    const QRect inside = area.intersected(image.rect());
-    const QImage part = inside == image.rect() ? image : image.copy(inside);
-    QList<Line> lines = recognize(part, tesseract::PSM_AUTO, deadline, stop);
-
-    // Tesseract's page layout leaves out some lines that hold one short word
-    // or a lone character (a closing brace under a block of code). A band of
-    // ink rows that no line covers is read again as a single line.
-    const auto bands = ScreenImagePreprocessor::inkBands(part);
+// Tesseract's page layout leaves out some lines that hold one short word or a
+// lone character (a closing brace under a block of code). A band of ink rows
+// that no line covers is read again as a single line. Bands of ink are only
+// known on white.
+QList<TesseractEngine::Line>
+TesseractEngine::missedLines(const QImage& image, const QList<Line>& found,
+                             std::chrono::steady_clock::time_point deadline,
+                             const std::atomic<bool>& stop) {
+    if (!darkOnLight_)
+        return {};
+    const auto bands = ScreenImagePreprocessor::inkBands(image);
     std::vector<int> heights;
     for (const auto& band : bands)
         heights.push_back(band.bottom - band.top);
     std::nth_element(heights.begin(), heights.begin() + qsizetype(heights.size() / 2),
                      heights.end());
+    // Lower bands are rules, dots and the like.
     const int minHeight = heights.empty() ? 0 : std::max(4, int(heights[heights.size() / 2] * 0.4));
-    const QList<Line> found = lines;
+
+    QList<Line> missed;
     for (qsizetype i = 0; i < bands.size(); ++i) {
         const auto& band = bands[i];
         const int height = band.bottom - band.top;
@@ -200,16 +201,29 @@ TesseractEngine::Result TesseractEngine::read(const QImage& image, const QRect& 
             continue;
         const int above = i > 0 ? (band.top - bands[i - 1].bottom) / 2 : band.top;
         const int below = i + 1 < bands.size() ? (bands[i + 1].top - band.bottom) / 2
-                                               : part.height() - band.bottom;
+                                               : image.height() - band.bottom;
         const int pad = std::min({above, below, height});
-        const QRect strip(0, band.top - pad, part.width(), height + 2 * pad);
-        for (Line line : recognize(part.copy(strip), tesseract::PSM_SINGLE_LINE, deadline, stop)) {
+        const QRect strip(0, band.top - pad, image.width(), height + 2 * pad);
+        for (Line line : recognize(image.copy(strip), tesseract::PSM_SINGLE_LINE, deadline, stop)) {
             if (line.confidence >= recoveredLineConfidence) {
                 line.box.translate(strip.topLeft());
-                lines << line;
+                missed << line;
             }
         }
     }
+    return missed;
+}
+
+TesseractEngine::Result TesseractEngine::read(const QImage& image, const QRect& area,
+                                              std::chrono::steady_clock::time_point deadline,
+                                              const std::atomic<bool>& stop) {
+    Q_ASSERT(image.format() == QImage::Format_Grayscale8);
+    // A part is handed over as an image of its own: with SetRectangle,
+    // Tesseract 5.3's LSTM reads its lines from the wrong rows.
+    const QRect inside = area.intersected(image.rect());
+    const QImage part = inside == image.rect() ? image : image.copy(inside);
+    QList<Line> lines = recognize(part, tesseract::PSM_AUTO, deadline, stop);
+    lines += missedLines(part, lines, deadline, stop);
 
     Result result;
     double weightedConfidence = 0;

@@ -32,9 +32,10 @@ public:
     };
 
     // Loads the packs (Tesseract names, "eng", "chi_sim"; the first leads) with
-    // the LSTM engine and its dictionaries. Throws RecognitionError when a pack
-    // cannot be loaded.
-    TesseractEngine(const QString& dataPath, const QStringList& packs,
+    // the LSTM engine and its dictionaries. darkOnLight: every image will come
+    // with dark text on a light background. Throws RecognitionError when a
+    // pack cannot be loaded.
+    TesseractEngine(const QString& dataPath, bool darkOnLight, const QStringList& packs,
                     const QStringList& customWords);
     ~TesseractEngine();
     TesseractEngine(const TesseractEngine&) = delete;
@@ -47,9 +48,13 @@ public:
                 std::chrono::steady_clock::time_point deadline, const std::atomic<bool>& stop);
 
 private:
+    QList<Line> missedLines(const QImage& image, const QList<Line>& found,
+                            std::chrono::steady_clock::time_point deadline,
+                            const std::atomic<bool>& stop);
     QList<Line> recognize(const QImage& image, int pageSegMode,
                           std::chrono::steady_clock::time_point deadline,
                           const std::atomic<bool>& stop);
 
     std::unique_ptr<tesseract::TessBaseAPI> api_;
+    bool darkOnLight_;
 };

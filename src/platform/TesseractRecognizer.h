@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/ScreenImagePreprocessor.h"
 #include "platform/TextRecognizer.h"
 
 #include <chrono>
@@ -8,9 +9,9 @@
 // Text recognition with Tesseract's LSTM engine and its dictionaries.
 //
 // Each call prepares the screen image (see ScreenImagePreprocessor), reads it
-// on worker threads that own their engines, and resumes the caller on its own
-// thread. An image with enough text is cut at a blank gap and its two parts
-// are read at once on two workers. Boxes come back in the caller's image.
+// on a worker thread that owns its engines, and resumes the caller on its own
+// thread; boxes come back in the caller's image. Where automatic detection
+// tries other scripts, a second worker tries one at the same time.
 class TesseractRecognizer : public TextRecognizer {
 public:
     struct Options {
@@ -22,6 +23,8 @@ public:
         // time and memory grow with the area. 40 megapixels holds an 8K display.
         qint64 maxImagePixels = 40'000'000;
         int maxImageSide = 16'384;
+        // All steps, except where the benchmark measures what each one brings.
+        ScreenImagePreprocessor::Steps preprocessing;
     };
 
     // The identifier guesses the language of a first reading when the request

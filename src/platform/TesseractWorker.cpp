@@ -23,8 +23,9 @@ QString engineKey(const QStringList& packs, const QStringList& customWords) {
 
 } // namespace
 
-TesseractWorker::TesseractWorker(QString dataPath)
+TesseractWorker::TesseractWorker(QString dataPath, bool darkOnLight)
     : dataPath_(std::move(dataPath))
+    , darkOnLight_(darkOnLight)
     , thread_([this] { loop(); }) {}
 
 TesseractWorker::~TesseractWorker() {
@@ -46,7 +47,7 @@ TesseractEngine& TesseractWorker::engine(const QStringList& packs, const QString
             return *engines_.back().second;
         }
     }
-    auto engine = std::make_unique<TesseractEngine>(dataPath_, packs, customWords);
+    auto engine = std::make_unique<TesseractEngine>(dataPath_, darkOnLight_, packs, customWords);
     if (engines_.size() >= cachedEngines)
         engines_.pop_front();
     engines_.emplace_back(key, std::move(engine));
@@ -73,7 +74,12 @@ void TesseractWorker::loop() {
         std::function<void(TesseractWorker*)> job;
         {
             std::unique_lock lock(mutex_);
-            wake_.wait(lock, [this] { return stopping_ || !jobs_.empty(); });
+            if (!wake_.wait_for(lock, idleRelease,
+                                [this] { return stopping_ || !jobs_.empty(); })) {
+                lock.unlock();
+                engines_.clear();
+                continue;
+            }
             if (stopping_)
                 break;
             job = std::move(jobs_.front());

@@ -6,6 +6,7 @@
 #include <QFuture>
 #include <QPromise>
 
+#include <chrono>
 #include <condition_variable>
 #include <deque>
 #include <functional>
@@ -16,10 +17,12 @@
 // A thread of its own with the Tesseract engines it made. Engines never leave
 // their thread; work comes in as jobs and results go out as futures, which a
 // coroutine awaits on its own thread. Starting an engine costs about 80 ms, so
-// the worker keeps the few it used last (keyed by packs and custom words).
+// the worker keeps the few it used last (keyed by packs and custom words),
+// and lets them go when it has been idle for a while: each holds about 10 MB.
 class TesseractWorker {
 public:
-    explicit TesseractWorker(QString dataPath);
+    // darkOnLight: the images read will all be dark text on light (see TesseractEngine).
+    TesseractWorker(QString dataPath, bool darkOnLight);
     // Lets the running job finish (it should watch the stop flag it was given)
     // and fails the jobs still waiting.
     ~TesseractWorker();
@@ -49,13 +52,17 @@ public:
         return future;
     }
 
-    static constexpr size_t cachedEngines = 4;
+    // Automatic detection alone may use three (English, another script, the
+    // identified language with English).
+    static constexpr size_t cachedEngines = 6;
+    static constexpr std::chrono::minutes idleRelease{10};
 
 private:
     void enqueue(std::function<void(TesseractWorker*)> job);
     void loop();
 
     const QString dataPath_;
+    const bool darkOnLight_;
     std::mutex mutex_;
     std::condition_variable wake_;
     std::deque<std::function<void(TesseractWorker*)>> jobs_;

@@ -100,7 +100,7 @@ TEST(ScreenImagePreprocessor, GradientBackgroundsBecomeWhite) {
 TEST(ScreenImagePreprocessor, SmallTextIsEnlargedAndLargeTextIsNot) {
     const Pre::Prepared small = Pre::prepare(renderText(sample, 9).image);
     EXPECT_GE(small.scale, 2.0);
-    EXPECT_NEAR(small.textHeight, Pre::targetTextHeight, 4);
+    EXPECT_NEAR(small.textHeight, Pre::Steps().enlargeTo, 4);
 
     const Pre::Prepared large = Pre::prepare(renderText(sample, 36).image);
     EXPECT_EQ(large.scale, 1.0);
@@ -145,16 +145,13 @@ TEST(ScreenImagePreprocessor, TransparentPixelsCountAsWhite) {
     EXPECT_LT(darkShare(p.image), 0.15);
 }
 
-TEST(ScreenImagePreprocessor, CutsAtTheGapThatSharesTheTextFairly) {
-    using Band = Pre::InkBand;
-    EXPECT_EQ(Pre::balancedCut({{10, 20, 100}, {30, 40, 100}, {50, 60, 100}, {70, 80, 100}}), 45);
-    EXPECT_EQ(Pre::balancedCut({{10, 20, 300}, {30, 40, 100}, {50, 60, 100}, {70, 80, 100}}), 25);
-    EXPECT_EQ(Pre::balancedCut({{10, 20, 100}}), -1);
-    EXPECT_EQ(Pre::balancedCut({}), -1);
-    EXPECT_EQ(Pre::balancedCut({Band{10, 20, 1000}, Band{30, 40, 10}}),
-              -1); // not worth a second engine
-
+TEST(ScreenImagePreprocessor, FindsTheBandsOfRowsWithInk) {
     const RenderedText text = renderText(sample, 13);
-    const auto bands = Pre::inkBands(Pre::prepare(text.image).image);
-    EXPECT_EQ(bands.size(), 2);
+    const Pre::Prepared p = Pre::prepare(text.image);
+    const auto bands = Pre::inkBands(p.image);
+    ASSERT_EQ(bands.size(), 2);
+    for (qsizetype i = 0; i < 2; ++i) {
+        EXPECT_NEAR(bands[i].top, text.lines[i].top() * p.scale, p.scale + 1);
+        EXPECT_NEAR(bands[i].bottom, (text.lines[i].bottom() + 1) * p.scale, p.scale + 1);
+    }
 }

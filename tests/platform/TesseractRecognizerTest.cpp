@@ -73,6 +73,17 @@ TEST_F(TesseractRecognizerTest, ReadsSmallScreenTextWithBoxesInTheOriginalImage)
     }
 }
 
+TEST_F(TesseractRecognizerTest, KeepsALoneCharacterOnALineOfItsOwn) {
+    // Tesseract's page layout drops such lines; they are read again.
+    const QStringList code{u"for (const auto& item : items) {"_s, u"    if (item.isEmpty())"_s,
+                           u"        continue;"_s, u"    total += item.size();"_s, u"}"_s};
+    const RenderedText rendered =
+        renderText(code, 12, Qt::black, Qt::white, u"DejaVu Sans Mono"_s, 1.2);
+    const QStringList lines = linesOf(read(rendered.image, false, {u"en"_s}));
+    ASSERT_FALSE(lines.isEmpty());
+    EXPECT_EQ(lines.last(), u"}"_s) << qPrintable(lines.join(u'\n'));
+}
+
 TEST_F(TesseractRecognizerTest, ReadsTheLanguagesAskedForOnADarkTheme) {
     const QStringList lines{u"Möchten Sie die Änderungen speichern?"_s, u"Größe: 2,4 MB"_s};
     const RenderedText rendered = renderText(lines, 13, QColor(0xdeddda), QColor(0x1e1e1e));
@@ -106,14 +117,20 @@ TEST_F(TesseractRecognizerTest, ImagesWithoutTextGiveNothingAndNoImageIsAnError)
 }
 
 TEST_F(TesseractRecognizerTest, LargeImagesAreReadAndTooLargeOnesRefused) {
-    // A whole 8K display with a few words in one corner.
+    // A whole 8K display with a few words in one corner; with time to spare
+    // on a slow (sanitised, shared) machine.
+    TesseractRecognizer::Options patient;
+    patient.timeLimit = std::chrono::minutes(10);
+    TesseractRecognizer patientRecognizer(identifier, patient);
     QImage display(7680, 4320, QImage::Format_Grayscale8);
     display.fill(255);
     {
         QPainter painter(&display);
         painter.drawImage(7000, 4000, renderText({u"Empty Trash"_s}, 13).image);
     }
-    EXPECT_EQ(linesOf(read(display)), QStringList{u"Empty Trash"_s});
+    EXPECT_EQ(linesOf(TestAsync::run(patientRecognizer.perform(display, {true, {}, {}}),
+                                     std::chrono::minutes(10))),
+              QStringList{u"Empty Trash"_s});
 
     const QString tooLarge =
         failureOf(recognizer.perform(QImage(20000, 100, QImage::Format_Grayscale8), {}));
