@@ -79,6 +79,7 @@ TEST_F(MenuBarContentTest, ItemsDoWhatTheySay) {
             .contains(QStringLiteral("Capture requested (busy: true)"));
     }));
     coordinator.overlay().finish(std::nullopt);
+    EXPECT_TRUE(TestAsync::waitUntil([&] { return !coordinator.isCapturing(); }));
 
     for (const char* title :
          {"Show History\u2026", "Settings\u2026", "Help / Onboarding", "Quit Inkharbor"})
