@@ -120,6 +120,13 @@ TesseractEngine::TesseractEngine(const QString& dataPath, bool darkOnLight,
         api_->SetVariable("tessedit_do_invert", "0");
 }
 
+void TesseractEngine::setDarkOnLight(bool darkOnLight) {
+    if (darkOnLight == darkOnLight_)
+        return;
+    darkOnLight_ = darkOnLight;
+    api_->SetVariable("tessedit_do_invert", darkOnLight ? "0" : "1");
+}
+
 TesseractEngine::~TesseractEngine() {
     api_->End();
 }

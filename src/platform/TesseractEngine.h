@@ -47,6 +47,10 @@ public:
     Result read(const QImage& image, const QRect& area,
                 std::chrono::steady_clock::time_point deadline, const std::atomic<bool>& stop);
 
+    // Whether the images read from now on are all dark text on white (the
+    // flattened screen) or may hold light text on dark as well.
+    void setDarkOnLight(bool darkOnLight);
+
 private:
     QList<Line> missedLines(const QImage& image, const QList<Line>& found,
                             std::chrono::steady_clock::time_point deadline,

@@ -136,10 +136,16 @@ QString textOf(const Result& result) {
 
 QCoro::Task<Result> readArea(std::shared_ptr<Shared> shared, size_t worker, QImage image,
                              QRect area, QStringList packs, QStringList words,
-                             Clock::time_point deadline) {
+                             Clock::time_point deadline, bool darkOnLight = true) {
     const std::atomic<bool>* stop = &shared->stop;
+    // Decided here: a job must not hold `shared`, or the workers could end up
+    // destroyed on one of their own threads.
+    const bool flattened = darkOnLight && shared->options.preprocessing.background ==
+                                              ScreenImagePreprocessor::Steps::Background::Flattened;
     QFuture<Result> future = shared->workers[worker]->run([=](TesseractWorker& w) {
-        return w.engine(packs, words).read(image, area, deadline, *stop);
+        TesseractEngine& engine = w.engine(packs, words);
+        engine.setDarkOnLight(flattened);
+        return engine.read(image, area, deadline, *stop);
     });
     Result result = co_await future;
     co_return result;
@@ -296,6 +302,40 @@ QCoro::Task<QList<RecognizedText>> TesseractRecognizer::perform(QImage image,
     } else {
         const QStringList packs = requestedPacks(request.recognitionLanguages, installed);
         result = co_await readAll(shared, prepared, packs, request.customWords, deadline);
+    }
+    if (result.confidence >= otherScriptConfidence ||
+        steps.background != ScreenImagePreprocessor::Steps::Background::Flattened)
+        co_return normalisedBoxes(result, prepared.scale, image.size());
+
+    // Nothing read, or nothing read with confidence. A row's background is
+    // taken from its long smooth runs, which fails where a light panel with
+    // dark text sits on a dark screen (the panel turns to ink). Read the gray
+    // image as it is too, letting the engine try either polarity, and keep
+    // the surer reading.
+    auto keptSteps = steps;
+    keptSteps.background = ScreenImagePreprocessor::Steps::Background::Kept;
+    // The text's height cannot be measured against a background that is not
+    // its own, so the image is read at twice its size, as small screen text
+    // needs (the flattened road measures and enlarges it).
+    const bool doubled =
+        qint64(image.width()) * image.height() * 4 <= shared->options.maxImagePixels / 4;
+    QFuture<Preparation> preparingKept =
+        shared->workers[0]->run([image, keptSteps, doubled](TesseractWorker&) {
+            const QImage source = doubled ? image.scaled(image.size() * 2, Qt::IgnoreAspectRatio,
+                                                         Qt::SmoothTransformation)
+                                          : image;
+            auto p = ScreenImagePreprocessor::prepare(source, {}, keptSteps);
+            return Preparation{p.image, p.scale * (doubled ? 2 : 1), {}};
+        });
+    const Preparation kept = co_await preparingKept;
+    const QStringList packs = request.automaticallyDetectsLanguage
+                                  ? QStringList{leadPack(installed)}
+                                  : requestedPacks(request.recognitionLanguages, installed);
+    if (!kept.image.isNull()) {
+        const Result second = co_await readArea(shared, 0, kept.image, kept.image.rect(), packs,
+                                                request.customWords, deadline, false);
+        if (second.confidence > result.confidence)
+            co_return normalisedBoxes(second, kept.scale, image.size());
     }
     co_return normalisedBoxes(result, prepared.scale, image.size());
 }

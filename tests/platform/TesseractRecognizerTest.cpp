@@ -1,4 +1,5 @@
 #include "platform/TesseractRecognizer.h"
+#include "output/ToastView.h"
 #include "platform/Cld2LanguageIdentifier.h"
 
 #include "RenderedText.h"
@@ -6,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QPainter>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -88,6 +90,19 @@ TEST_F(TesseractRecognizerTest, ReadsTheLanguagesAskedForOnADarkTheme) {
     const QStringList lines{u"Möchten Sie die Änderungen speichern?"_s, u"Größe: 2,4 MB"_s};
     const RenderedText rendered = renderText(lines, 13, QColor(0xdeddda), QColor(0x1e1e1e));
     EXPECT_EQ(linesOf(read(rendered.image, false, {u"de"_s})), lines);
+}
+
+TEST_F(TesseractRecognizerTest, ReadsALightPanelOnADarkScreen) {
+    // Our own toast over a dark desktop: the flattened rows lose the panel's
+    // text, and the gray image read as it is finds it.
+    ToastView toast(u"Copied 9 words"_s, std::nullopt, {{u"Edit"_s, {}}, {u"Undo"_s, {}}});
+    toast.adjustSize();
+    const QImage panel = toast.grab().toImage();
+    QImage screen(panel.width() + 500, panel.height() + 200, QImage::Format_RGB32);
+    screen.fill(Qt::black);
+    QPainter(&screen).drawImage(250, 100, panel);
+    const QString text = linesOf(read(screen)).join(u' ');
+    EXPECT_TRUE(text.contains(u"Copied 9 words"_s)) << qPrintable(text);
 }
 
 TEST_F(TesseractRecognizerTest, DetectsTheLanguageAndScriptByItself) {
