@@ -42,7 +42,7 @@ def main():
             xdotool("mousemove", 640, 262)
             released = time.monotonic()
             xdotool("mouseup", 1)
-            wait_until(lambda: clipboard() not in (marker, None), interval=0.002,
+            wait_until(lambda: clipboard() not in (marker, None), interval=0.02,
                        message="the text on the clipboard")
             copied = time.monotonic()
             wait_until(lambda: "Toast shown" in app.log()[before:], message="the toast")
