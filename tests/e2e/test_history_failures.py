@@ -11,7 +11,6 @@ turning read-only under a running program (the immutable attribute)."""
 import os
 import re
 import subprocess
-import time
 import unittest
 
 from harness import (BIN, HISTORY, CodeWindow, Inkharbor, accessible_nodes, click_accessible,
