@@ -42,6 +42,10 @@ QCoro::Task<QImage> CaptureService::capture(ScreenSelection selection) const {
                              ? double(frame.width()) / display->geometry.width()
                              : display->scale;
     const QRect source = Geometry::pixelRect(selection.rect, scale);
+    // QImage::copy() takes a rectangle without pixels for the whole frame: an
+    // area too small to hold one pixel must not become the whole display.
+    if (source.width() < 1 || source.height() < 1)
+        throw Error(QStringLiteral("The selected area is too small to capture."));
     QImage image = frame.copy(source); // areas outside the frame come out black
     image.setDevicePixelRatio(1);
     co_return image;

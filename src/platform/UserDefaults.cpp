@@ -7,6 +7,42 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// The settings hold the user's own words and choices, so the file is the
+// user's alone (0600) and so is every folder made for it (0700, as the XDG
+// base directories want). QSettings would make both readable by everyone
+// (0644, 0755); an existing file keeps its mode through QSettings' writes, so
+// the file is made first with the private mode and then left to QSettings.
+void makePrivateFile(const QString& path) {
+    const QStringList parts = QFileInfo(path).absolutePath().split(u'/');
+    QString folder;
+    for (const QString& part : parts) {
+        if (part.isEmpty() && !folder.isEmpty())
+            continue;
+        folder += part + u'/';
+        ::mkdir(QFile::encodeName(folder).constData(), 0700); // EEXIST for most
+    }
+    const QByteArray native = QFile::encodeName(path);
+    const int fd = ::open(native.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (fd >= 0) {
+        ::close(fd);
+        return;
+    }
+    // A file from before, written readable by others.
+    struct stat info {};
+    if (errno == EEXIST && ::stat(native.constData(), &info) == 0 && S_ISREG(info.st_mode) &&
+        (info.st_mode & 077) != 0)
+        ::chmod(native.constData(), info.st_mode & 0700);
+}
+
+} // namespace
+
 UserDefaults::UserDefaults(const QString& filePath, QObject* parent)
     : QObject(parent)
     , settings_(std::make_unique<QSettings>(filePath, QSettings::IniFormat)) {
@@ -72,6 +108,7 @@ void UserDefaults::preserveDamagedFile() {
 
 void UserDefaults::setValue(const QString& key, const QVariant& value) {
     preserveDamagedFile();
+    makePrivateFile(settings_->fileName());
     settings_->setValue(key, value);
     settings_->sync();
     Q_EMIT changed(key);
@@ -81,6 +118,7 @@ void UserDefaults::remove(const QString& key) {
     if (!settings_->contains(key))
         return;
     preserveDamagedFile();
+    makePrivateFile(settings_->fileName());
     settings_->remove(key);
     settings_->sync();
     Q_EMIT changed(key);

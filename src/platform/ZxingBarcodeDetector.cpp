@@ -99,6 +99,14 @@ struct Outcome {
 QList<DetectedBarcode> ZxingBarcodeDetector::detect(const QImage& image) {
     if (image.isNull())
         throw BarcodeError(QStringLiteral("The image to search for codes is empty."));
+    if (qint64(image.width()) * image.height() > maxImagePixels) {
+        throw BarcodeError(
+            QStringLiteral("The image is too large to search for codes (%1 × %2 pixels; at most "
+                           "%3 megapixels).")
+                .arg(image.width())
+                .arg(image.height())
+                .arg(double(maxImagePixels) / 1e6));
+    }
     try {
         return read(image.convertToFormat(QImage::Format_Grayscale8));
     } catch (const std::exception& e) {

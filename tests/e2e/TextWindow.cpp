@@ -1,16 +1,25 @@
 // A window of known content at a known place, standing in for "any
 // application" in the end-to-end tests.
 //   inkharbor-test-window --at X,Y [--size W,H] [--font-size PX] [--text TEXT]... [--qr PAYLOAD]...
+//                         [--stdin]
+// With --stdin every line read replaces the window's one QR code with a code
+// of that line, and once it is painted "shown LINE" is written to standard
+// output: tests that make many captures of different content need not start
+// a window for each.
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QImage>
 #include <QLabel>
 #include <QPainter>
+#include <QSocketNotifier>
 #include <QVBoxLayout>
 #include <QWidget>
 
 #include <ZXing/BitMatrix.h>
 #include <ZXing/MultiFormatWriter.h>
+
+#include <cstdio>
+#include <unistd.h>
 
 namespace {
 
@@ -42,6 +51,8 @@ int main(int argc, char** argv) {
         {QStringLiteral("qr"), QStringLiteral("A QR code payload."), QStringLiteral("payload")});
     parser.addOption(
         {QStringLiteral("title"), QStringLiteral("Window title."), QStringLiteral("title")});
+    parser.addOption(
+        {QStringLiteral("stdin"), QStringLiteral("Show a QR code of each line read.")});
     parser.process(app);
 
     QWidget window;
@@ -70,6 +81,12 @@ int main(int argc, char** argv) {
         label->setPixmap(QPixmap::fromImage(qrCode(payload, 160)));
         layout->addWidget(label);
     }
+    QLabel* changing = nullptr;
+    if (parser.isSet(QStringLiteral("stdin"))) {
+        changing = new QLabel;
+        changing->setMinimumSize(160, 160);
+        layout->addWidget(changing);
+    }
     layout->addStretch();
     const QStringList at = parser.value(QStringLiteral("at")).split(u',');
     const QStringList size = parser.value(QStringLiteral("size")).split(u',');
@@ -78,5 +95,26 @@ int main(int argc, char** argv) {
     if (at.size() == 2)
         window.move(at[0].toInt(), at[1].toInt());
     window.show();
+
+    QByteArray pending;
+    QSocketNotifier input(STDIN_FILENO, QSocketNotifier::Read);
+    input.setEnabled(changing != nullptr);
+    QObject::connect(&input, &QSocketNotifier::activated, &window, [&] {
+        char buffer[4096];
+        const ssize_t n = ::read(STDIN_FILENO, buffer, sizeof buffer);
+        if (n <= 0) {
+            QCoreApplication::quit();
+            return;
+        }
+        pending.append(buffer, n);
+        for (qsizetype end = pending.indexOf('\n'); end >= 0; end = pending.indexOf('\n')) {
+            const QString payload = QString::fromUtf8(pending.left(end));
+            pending.remove(0, end + 1);
+            changing->setPixmap(QPixmap::fromImage(qrCode(payload, 160)));
+            changing->repaint();
+            std::printf("shown %s\n", payload.toUtf8().constData());
+            std::fflush(stdout);
+        }
+    });
     return app.exec();
 }

@@ -91,6 +91,15 @@ def history_texts():
         db.close()
 
 
+def history_integrity():
+    """PRAGMA integrity_check of the history file: "ok" when it is sound."""
+    db = sqlite3.connect(f"file:{HISTORY}?mode=ro", uri=True)
+    try:
+        return "\n".join(row[0] for row in db.execute("PRAGMA integrity_check"))
+    finally:
+        db.close()
+
+
 def write_settings(**values):
     os.makedirs(os.path.dirname(CONFIG), exist_ok=True)
     with open(CONFIG, "w") as f:
@@ -119,17 +128,45 @@ class TestWindow:
         self.proc.wait(timeout=10)
 
 
+class CodeWindow:
+    """A window showing one QR code that the test changes at will."""
+
+    def __init__(self, x, y, title="Codes"):
+        args = [os.path.join(BIN, "inkharbor-test-window"), "--at", f"{x},{y}", "--size", "260,260",
+                "--title", title, "--stdin"]
+        self.proc = subprocess.Popen(args, stdin=subprocess.PIPE, stdout=subprocess.PIPE,
+                                     stderr=subprocess.DEVNULL)
+        wait_until(lambda: run("xdotool", "search", "--name", f"^{title}$", check=False).returncode == 0,
+                   message=f"window {title}")
+        time.sleep(0.3)  # mapped and painted
+
+    def show(self, payload):
+        self.proc.stdin.write(payload.encode() + b"\n")
+        self.proc.stdin.flush()
+        line = self.proc.stdout.readline().decode().rstrip("\n")
+        if line != f"shown {payload}":
+            raise AssertionError(f"the code window answered {line!r}")
+        time.sleep(0.05)  # the X server has drawn it
+
+    def close(self):
+        self.proc.stdin.close()
+        self.proc.terminate()
+        self.proc.wait(timeout=10)
+        self.proc.stdout.close()
+
+
 class Inkharbor:
     """The real program, started with the session's empty home folder."""
 
-    def __init__(self, *extra_env):
+    def __init__(self, *extra_env, wait=True, command=()):
         env = dict(os.environ)
         env.update(dict(extra_env))
         self.log_path = os.path.join(HOME, f"inkharbor-{time.monotonic_ns()}.log")
         self.log_file = open(self.log_path, "w")
-        self.proc = subprocess.Popen([os.path.join(BIN, "inkharbor")], env=env,
+        self.proc = subprocess.Popen([*command, os.path.join(BIN, "inkharbor")], env=env,
                                      stdout=self.log_file, stderr=subprocess.STDOUT)
-        wait_until(self.owns_bus_name, timeout=30, message="Inkharbor on the session bus")
+        if wait:
+            wait_until(self.owns_bus_name, timeout=30, message="Inkharbor on the session bus")
 
     @staticmethod
     def owns_bus_name():
@@ -137,6 +174,12 @@ class Inkharbor:
                   "--object-path", "/org/freedesktop/DBus", "--method",
                   "org.freedesktop.DBus.NameHasOwner", APP_ID, check=False).stdout
         return b"true" in out
+
+    def wait_until_ready(self):
+        """Returns once the program has finished launching: the bus delivers
+        actions through its event loop, which runs only after the history is
+        open. An action of no meaning to it changes nothing."""
+        self.action("ready")
 
     def action(self, name):
         run("gdbus", "call", "--session", "--dest", APP_ID, "--object-path", "/app/inkharbor/Inkharbor",

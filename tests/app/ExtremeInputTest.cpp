@@ -1,0 +1,148 @@
+// Captures of extreme screens through the whole road, with the real text
+// recogniser and barcode detector: a display of 16384 × 16384 pixels, an
+// all-black display, the smallest area the overlay takes, a display that
+// cannot be read. Each ends in a clear result and none loses what the
+// clipboard and the history held.
+#include "KeyBindings/KeyBindings.h"
+#include "app/AppCoordinator.h"
+#include "platform/Cld2LanguageIdentifier.h"
+#include "platform/TesseractRecognizer.h"
+#include "platform/ZxingBarcodeDetector.h"
+#include "settings/AppSettings.h"
+
+#include "CaptureDriver.h"
+#include "support/FakePlatform.h"
+#include "support/ProcessMemory.h"
+
+#include <QElapsedTimer>
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QString pasteboardText(const FakePasteboard& pasteboard) {
+    for (const PasteboardItem& item : pasteboard.contents)
+        for (const PasteboardRepresentation& r : item)
+            if (r.type == FakePasteboard::plainTextType())
+                return QString::fromUtf8(r.data);
+    return {};
+}
+
+QImage filled(QSize size, QColor color) {
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(color);
+    return image;
+}
+
+class ExtremeInputTest : public ::testing::Test {
+protected:
+    ExtremeInputTest() {
+        qputenv("XCTestConfigurationFilePath", "inkharbor-tests");
+        coordinator.settings().registerDefaults();
+        coordinator.start();
+        fake.pasteboard.setString(u"the user's own clipboard"_s);
+    }
+    ~ExtremeInputTest() override { qunsetenv("XCTestConfigurationFilePath"); }
+
+    // The clipboard and the history are as they were before the capture.
+    void expectNothingDelivered() {
+        EXPECT_EQ(pasteboardText(fake.pasteboard), u"the user's own clipboard"_s);
+        EXPECT_TRUE(coordinator.history().fetchAll().isEmpty());
+        EXPECT_FALSE(coordinator.isCapturing());
+    }
+
+    FakePlatform fake;
+    Cld2LanguageIdentifier languages;
+    TesseractRecognizer recognizer{languages};
+    ZxingBarcodeDetector barcodes;
+    Platform platform{fake.log,        fake.defaults,       fake.notifications,
+                      fake.screens,    fake.permission,     fake.focus,
+                      fake.pasteboard, fake.sound,          fake.urls,
+                      recognizer,      languages,           barcodes,
+                      fake.speech,     fake.translator,     fake.dictionary,
+                      fake.hotKeys,    fake.keyboardLayout, fake.systemShortcuts,
+                      std::nullopt};
+    KeyBindings keyBindings{fake.defaults, fake.notifications, fake.hotKeys, fake.keyboardLayout};
+    AppCoordinator coordinator{platform, keyBindings};
+    CaptureDriver driver{coordinator};
+};
+
+TEST_F(ExtremeInputTest, AnAllBlackDisplayHasNeitherTextNorCodes) {
+    fake.screens.pixels[1] = filled(QSize(1440, 900), Qt::black);
+    ASSERT_TRUE(driver.capture(CaptureMode::text, QPoint(1440, 900), QPoint(-1, -1)));
+    EXPECT_EQ(driver.toastMessage(), u"No text found"_s);
+    ASSERT_TRUE(driver.capture(CaptureMode::barcode, QPoint(1440, 900), QPoint(-1, -1)));
+    EXPECT_EQ(driver.toastMessage(), u"No QR code or barcode found"_s);
+    // The smallest area the overlay takes.
+    ASSERT_TRUE(driver.capture(CaptureMode::text, QPoint(700, 400), QPoint(704, 404)));
+    EXPECT_EQ(driver.toastMessage(), u"No text found"_s);
+    ASSERT_TRUE(driver.capture(CaptureMode::barcode, QPoint(700, 400), QPoint(704, 404)));
+    EXPECT_EQ(driver.toastMessage(), u"No QR code or barcode found"_s);
+    expectNothingDelivered();
+}
+
+TEST_F(ExtremeInputTest, ADisplayThatCannotBeReadSaysSoAndTheNextCaptureGoesOn) {
+    fake.screens.pixels[1] = QImage();
+    ASSERT_TRUE(driver.capture(CaptureMode::text));
+    EXPECT_EQ(driver.toastMessage(), u"Something went wrong"_s);
+    EXPECT_EQ(driver.toastDetail(), u"The screen could not be read."_s);
+    expectNothingDelivered();
+
+    fake.screens.pixels[1] = filled(QSize(1440, 900), Qt::white);
+    ASSERT_TRUE(driver.capture(CaptureMode::text));
+    EXPECT_EQ(driver.toastMessage(), u"No text found"_s);
+}
+
+// A 16384 × 16384 display is a gigabyte a frame. Its whole area is more than
+// recognition and barcode reading take, and they say so; a part of it is
+// read as on any display. The memory peak is printed: the frozen frame, the
+// overlay's window and the captured area are a frame each at most.
+TEST_F(ExtremeInputTest, AHugeDisplayGivesAClearResultInBoundedMemory) {
+    constexpr int side = 16384;
+    fake.screens.list = {FakeScreens::display(1, QRect(0, 0, side, side))};
+    fake.screens.pixels[1] = filled(QSize(side, side), Qt::white);
+    const qint64 frameKiB = qint64(side) * side * 4 / 1024;
+    ProcessMemory::resetPeak();
+    const qint64 before = ProcessMemory::residentKiB();
+    QElapsedTimer timer;
+    timer.start();
+
+    ASSERT_TRUE(driver.capture(CaptureMode::text, QPoint(side, side), QPoint(-1, -1)));
+    EXPECT_EQ(driver.toastMessage(), u"Something went wrong"_s);
+    EXPECT_TRUE(driver.toastDetail().startsWith(
+        u"The image is too large to read text from (16384 × 16384 pixels"_s))
+        << driver.toastDetail().toStdString();
+    const QStringList log = fake.log.lines(u"capture"_s);
+    EXPECT_TRUE(std::any_of(log.begin(), log.end(), [](const QString& line) {
+        return line.startsWith(u"Captured image 16384x16384 ("_s);
+    }));
+    const qint64 textMs = timer.restart();
+
+    ASSERT_TRUE(driver.capture(CaptureMode::barcode, QPoint(side, side), QPoint(-1, -1)));
+    EXPECT_EQ(driver.toastMessage(), u"Something went wrong"_s);
+    EXPECT_TRUE(driver.toastDetail().startsWith(
+        u"The image is too large to search for codes (16384 × 16384 pixels"_s))
+        << driver.toastDetail().toStdString();
+    const qint64 barcodeMs = timer.restart();
+
+    ASSERT_TRUE(driver.capture(CaptureMode::text, QPoint(8000, 8000), QPoint(9000, 8600)));
+    EXPECT_EQ(driver.toastMessage(), u"No text found"_s);
+    const qint64 partMs = timer.restart();
+    expectNothingDelivered();
+
+    const qint64 peak = ProcessMemory::peakResidentKiB() - before;
+    std::printf("16384 x 16384 display: whole area as text %lld ms, as codes %lld ms, "
+                "a part as text %lld ms; memory peak %lld MiB above the start "
+                "(%.1f frames of %lld MiB)\n",
+                textMs, barcodeMs, partMs, peak / 1024, double(peak) / double(frameKiB),
+                frameKiB / 1024);
+    if (!ProcessMemory::isSanitized()) {
+        EXPECT_LT(peak, 4 * frameKiB);
+    }
+}
+
+} // namespace

@@ -1,0 +1,268 @@
+"""Screenshots stay in memory and nothing leaves the machine. The program
+runs from its first launch through the onboarding, a text capture and a
+barcode capture under strace, and the trace shows:
+
+- no image file (PNG, JPEG, PPM/PGM/PBM, BMP, TIFF) is created, renamed or
+  linked into place, and nothing that starts like one is written to a file;
+- the only files written are its settings, its history database (with the
+  write-ahead log, index and journal), its log, /dev/null and in-memory files;
+- the only sockets are local ones (AF_UNIX, AF_NETLINK): the X server, the
+  session and accessibility buses;
+- no other program is run.
+
+Afterwards the settings and the history, and the folders made for them, are
+readable by their owner only."""
+
+import os
+import re
+import shutil
+import signal
+import time
+import unittest
+
+from harness import (CONFIG, HISTORY, HOME, CodeWindow, Inkharbor, TestWindow, clipboard, drag,
+                     history_texts, overlay_shown, run, wait_until, xdotool)
+
+SYSCALLS = ("open,openat,openat2,creat,write,writev,pwrite64,pwritev,pwritev2,sendto,sendmsg,"
+            "sendmmsg,connect,socket,socketpair,bind,rename,renameat,renameat2,link,linkat,"
+            "symlink,symlinkat,execve,execveat,memfd_create")
+IMAGE_EXTENSIONS = (".png", ".jpg", ".jpeg", ".ppm", ".pgm", ".pbm", ".pnm", ".bmp", ".tif",
+                    ".tiff")
+IMAGE_SIGNATURES = (b"\x89PNG", b"\xff\xd8\xff", b"P1\n", b"P2\n", b"P3\n", b"P4\n", b"P5\n",
+                    b"P6\n", b"BM", b"II*\x00", b"MM\x00*")
+LOCAL_FAMILIES = ("AF_UNIX", "AF_LOCAL", "AF_NETLINK")
+
+LINE = re.compile(r"^(\d+) +(\w+)\((.*)$")
+PATH_ARG = re.compile(r'^(?:AT_FDCWD|-?\d+)(?:<[^>]*>)?, "((?:[^"\\]|\\.)*)"(?:\.\.\.)?, (.*)$')
+FD_ARG = re.compile(r"^(-?\d+)<(.*?)>(\(deleted\))?[,)]")
+DATA = re.compile(r'"((?:[^"\\]|\\.)*)"')
+
+
+def unescape(text):
+    """The bytes of a string as strace prints it (C escapes, octal or hex)."""
+    out = bytearray()
+    i = 0
+    simple = {"n": 10, "t": 9, "r": 13, "v": 11, "f": 12, "a": 7, "b": 8, '"': 34, "\\": 92}
+    while i < len(text):
+        c = text[i]
+        if c != "\\":
+            out += c.encode()
+            i += 1
+            continue
+        n = text[i + 1]
+        if n == "x":
+            out.append(int(text[i + 2:i + 4], 16))
+            i += 4
+        elif n.isdigit():
+            digits = re.match(r"[0-7]{1,3}", text[i + 1:]).group(0)
+            out.append(int(digits, 8))
+            i += 1 + len(digits)
+        else:
+            out.append(simple.get(n, ord(n)))
+            i += 2
+    return bytes(out)
+
+
+class Trace:
+    """What a strace log says the program did."""
+
+    def __init__(self, path):
+        self.opened_for_writing = []  # (path, flags)
+        self.written = []  # (target, first bytes)
+        self.families = []  # address families of sockets made, connected or sent to
+        self.placed = []  # names files were renamed or linked to
+        self.executed = []
+        with open(path, errors="replace") as f:
+            for line in f:
+                match = LINE.match(line)
+                if match:
+                    self.read(match.group(2), match.group(3))
+
+    def read(self, call, args):
+        if call in ("open", "openat", "openat2", "creat"):
+            if call != "open" and call != "creat":
+                match = PATH_ARG.match(args)
+                path, rest = (match.group(1), match.group(2)) if match else ("?", args)
+            else:
+                path, _, rest = args.partition('", ')
+                path = path.lstrip('"')
+            writing = call == "creat" or re.search(r"O_(WRONLY|RDWR|CREAT|TRUNC|TMPFILE)", rest)
+            if writing:
+                self.opened_for_writing.append((unescape(path).decode(errors="replace"), rest))
+        elif call in ("write", "writev", "pwrite64", "pwritev", "pwritev2", "sendto", "sendmsg",
+                      "sendmmsg"):
+            match = FD_ARG.match(args)
+            if not match:
+                return
+            target = match.group(2)
+            data = DATA.search(args[match.end():])
+            self.written.append((target, unescape(data.group(1)) if data else b""))
+            self.families += re.findall(r"sa_family=(AF_\w+)", args)
+        elif call in ("socket", "socketpair", "connect", "bind"):
+            self.families += re.findall(r"\b(AF_\w+)", args)
+        elif call in ("rename", "renameat", "renameat2", "link", "linkat", "symlink",
+                      "symlinkat"):
+            names = [unescape(n).decode(errors="replace") for n in DATA.findall(args)]
+            if names:
+                self.placed.append(names[-1])
+        elif call in ("execve", "execveat"):
+            names = DATA.findall(args)
+            if names:
+                self.executed.append(unescape(names[0]).decode(errors="replace"))
+
+
+def is_image_name(path):
+    return path.lower().endswith(IMAGE_EXTENSIONS)
+
+
+def mode(path):
+    return oct(os.stat(path).st_mode & 0o777)
+
+
+class Privacy(unittest.TestCase):
+    def setUp(self):
+        if shutil.which("strace") is None:
+            self.skipTest("strace is not installed")
+        for path in (CONFIG, HISTORY, HISTORY + "-wal", HISTORY + "-shm"):
+            if os.path.exists(path):
+                os.remove(path)
+        self.trace_path = os.path.join(HOME, "trace")
+        self.app = Inkharbor(command=("strace", "-f", "-qq", "-yy", "-s", "24", "--seccomp-bpf",
+                                      "-o", self.trace_path, "-e", f"trace={SYSCALLS}"))
+        self.addCleanup(self.app.stop)
+
+    def stop_traced_program(self):
+        """Ends the program itself; strace then ends with it."""
+        children = run("pgrep", "-P", str(self.app.proc.pid), check=False).stdout.split()
+        for pid in children:
+            os.kill(int(pid), signal.SIGTERM)
+        self.app.proc.wait(timeout=30)
+
+    def use_the_program(self):
+        wait_until(lambda: run("xdotool", "search", "--onlyvisible", "--name",
+                               "^Welcome to Inkharbor$", check=False).returncode == 0,
+                   timeout=30, message="the onboarding")
+        for _ in range(3):  # Continue, Continue, Done: writes the settings
+            xdotool("search", "--name", "^Welcome to Inkharbor$", "windowactivate", "--sync")
+            xdotool("key", "Return")
+            time.sleep(0.5)
+        wait_until(lambda: os.path.exists(CONFIG), message="the settings written")
+
+        text = TestWindow(200, 150, 700, 200, lines=["Private words on screen"], font_size=24)
+        self.addCleanup(text.close)
+        self.app.action("capture-text")
+        wait_until(lambda: overlay_shown(850, 320), message="the overlay")
+        drag(215, 165, 715, 230)
+        wait_until(lambda: b"Private" in (clipboard() or b""), timeout=60, message="the text")
+
+        codes = CodeWindow(1000, 150)
+        self.addCleanup(codes.close)
+        codes.show("https://example.com/private")
+        self.app.action("capture-barcode")
+        wait_until(lambda: overlay_shown(1240, 395), message="the overlay")
+        drag(1005, 155, 1255, 405)
+        wait_until(lambda: clipboard() == b"https://example.com/private", timeout=60,
+                   message="the code")
+        self.assertEqual(len(history_texts()), 2)
+
+    def test_screenshots_stay_in_memory_and_nothing_goes_out(self):
+        self.use_the_program()
+        self.stop_traced_program()
+        trace = Trace(self.trace_path)
+        self.assertEqual(violations(trace, self.app.log_path), [])
+        # The trace did see the program at work.
+        written = files_written(trace)
+        self.assertIn(HISTORY + "-wal", written)
+        self.assertTrue(any(f.startswith(os.path.dirname(CONFIG)) for f in written), written)
+        self.assertIn("AF_UNIX", trace.families)
+
+        for path in (CONFIG, HISTORY, HISTORY + "-wal", HISTORY + "-shm"):
+            if os.path.exists(path):
+                self.assertEqual(mode(path), "0o600", path)
+        for folder in (os.path.dirname(CONFIG), os.path.dirname(HISTORY)):
+            self.assertEqual(mode(folder), "0o700", folder)
+        print(f"traced: {len(trace.opened_for_writing)} opens for writing, "
+              f"{len(trace.written)} writes and sends, files written: "
+              f"{', '.join(sorted(os.path.basename(f) for f in written))}; "
+              f"socket families {sorted(set(trace.families))}", flush=True)
+
+
+def files_written(trace):
+    return {target for target, _ in trace.written
+            if not re.match(r"(UNIX|NETLINK|TCP|UDP|pipe|anon_inode|socket)", target)}
+
+
+def violations(trace, log_path):
+    """Everything in the trace that breaks the rules above, described."""
+    config_folder = os.path.dirname(CONFIG)
+    allowed = {HISTORY + suffix for suffix in ("", "-wal", "-shm", "-journal")}
+    allowed |= {CONFIG, CONFIG + ".lock", "/dev/null", os.path.realpath(log_path)}
+
+    def allowed_file(path):
+        # QSettings writes a new file beside the old one, named or unnamed
+        # (O_TMPFILE in the folder, seen as "#inode"), then renames it.
+        return (path in allowed or path.startswith(CONFIG + ".") or path == config_folder
+                or re.fullmatch(re.escape(config_folder) + r"/#\d+", path) is not None
+                or path.startswith("/memfd:"))
+
+    found = []
+    for path, flags in trace.opened_for_writing:
+        if is_image_name(path):
+            found.append(f"image file opened for writing: {path}")
+        elif not allowed_file(path):
+            found.append(f"file opened for writing: {path} ({flags[:40]})")
+    for path in trace.placed:
+        if is_image_name(path) or not (path == CONFIG or path.startswith(CONFIG + ".")):
+            found.append(f"file renamed or linked into place: {path}")
+    for target, data in trace.written:
+        if re.match(r"(UNIX|NETLINK)", target):
+            continue
+        if re.match(r"(TCP|UDP|socket)", target):
+            found.append(f"sent over {target}")
+        elif re.match(r"(pipe|anon_inode)", target):
+            continue
+        elif data.startswith(IMAGE_SIGNATURES):
+            found.append(f"image data written to {target}: {data[:8]!r}")
+        elif not allowed_file(target):
+            found.append(f"written to {target}")
+    for family in sorted(set(trace.families) - set(LOCAL_FAMILIES)):
+        found.append(f"socket of family {family}")
+    for program in trace.executed[1:]:
+        found.append(f"ran {program}")
+    return sorted(set(found))
+
+
+class TraceReading(unittest.TestCase):
+    """The rules catch what they are for (a trace of a program that breaks them)."""
+
+    def test_every_kind_of_breach_is_found(self):
+        path = os.path.join(HOME, "bad-trace")
+        shot = os.path.join(HOME, "shot.png")
+        with open(path, "w") as f:
+            f.write(f"""10 execve("/usr/bin/inkharbor", ["inkharbor"], 0x1 /* 5 vars */) = 0
+10 openat(AT_FDCWD</>, "{shot}", O_WRONLY|O_CREAT|O_TRUNC|O_CLOEXEC, 0666) = 5<{shot}>
+10 openat(AT_FDCWD</>, "/tmp/frame", O_RDWR|O_CREAT, 0600 <unfinished ...>
+11 write(6</tmp/frame>, "\\211PNG\\r\\n\\32\\n\\0\\0\\0\\rIHDR"..., 4096) = 4096
+11 pwrite64(7</tmp/capture.ppm>, "P6\\n1 1\\n255\\n\\0\\0\\0", 16, 0) = 16
+12 socket(AF_INET6, SOCK_STREAM|SOCK_CLOEXEC, IPPROTO_IP) = 8<TCPv6:[77]>
+12 connect(9<UDP:[78]>, {{sa_family=AF_INET, sin_port=htons(53), sin_addr=inet_addr("1.1.1.1")}}, 16) = 0
+12 sendto(9<UDP:[78]>, "\\x12\\x34", 2, 0, NULL, 0) = 2
+12 renameat2(AT_FDCWD</>, "/tmp/a", AT_FDCWD</>, "/tmp/b.jpeg", 0) = 0
+13 execve("/bin/sh", ["sh", "-c", "x"], 0x1 /* 5 vars */) = 0
+10 write(2<{os.path.join(HOME, "log")}>, "ok", 2) = 2
+""")
+        found = violations(Trace(path), os.path.join(HOME, "log"))
+        self.assertEqual(found, sorted([
+            f"image file opened for writing: {shot}",
+            "file opened for writing: /tmp/frame (O_RDWR|O_CREAT, 0600 <unfinished ...>)",
+            "image data written to /tmp/frame: b'\\x89PNG\\r\\n\\x1a\\n'",
+            "image data written to /tmp/capture.ppm: b'P6\\n1 1\\n2'",
+            "socket of family AF_INET6",
+            "socket of family AF_INET",
+            "sent over UDP:[78]",
+            "file renamed or linked into place: /tmp/b.jpeg",
+            "ran /bin/sh"]))
+
+
+if __name__ == "__main__":
+    unittest.main(verbosity=2)
