@@ -59,7 +59,13 @@ QString UserDefaults::string(const QString& key) const {
 }
 
 void UserDefaults::preserveDamagedFile() {
-    if (preserved_ || settings_->status() != QSettings::FormatError)
+    if (preserved_)
+        return;
+    // QSettings parses a section of the file only when one of its keys is
+    // first needed, and notices a fault in it only then: a damaged section
+    // the program never reads would show up only while the write replaces it.
+    settings_->allKeys();
+    if (settings_->status() != QSettings::FormatError)
         return;
     preserved_ = true;
     const QString path = settings_->fileName();
@@ -91,6 +97,7 @@ QString UserDefaults::filePath() const {
 }
 
 bool UserDefaults::isReadable() const {
+    settings_->allKeys(); // parses every section, see preserveDamagedFile
     return settings_->status() == QSettings::NoError;
 }
 
@@ -145,6 +152,17 @@ std::optional<QString> toString(const QVariant& value) {
     case QMetaType::QStringList:
         // An unquoted value with commas in a hand-edited file reads as a list.
         return value.toStringList().join(u',');
+    case QMetaType::QVariantList: {
+        // The same list, when one of its items starts with "@": QSettings
+        // then gives variants, and writes them back so they read as strings.
+        QStringList items;
+        for (const QVariant& item : value.toList()) {
+            if (item.typeId() != QMetaType::QString)
+                return std::nullopt;
+            items.append(item.toString());
+        }
+        return items.join(u',');
+    }
     case QMetaType::Int:
     case QMetaType::LongLong:
     case QMetaType::UInt:
