@@ -74,6 +74,18 @@ void UserDefaults::preserveDamagedFile() {
         copy = path + QStringLiteral(".damaged-%1").arg(n);
     if (QFile::copy(path, copy))
         Q_EMIT damagedFilePreserved(copy);
+    // What QSettings made of the damaged lines would be written back in a
+    // tidied form, and a value the program could not see until now (a key
+    // under a garbled section header, say) would suddenly take effect. The
+    // rewritten file holds exactly what the program reads; the rest is in the
+    // copy.
+    QVariantMap readable;
+    for (const QString& key : settings_->allKeys())
+        if (!key.startsWith(u'/') && settings_->contains(key))
+            readable.insert(key, settings_->value(key));
+    settings_->clear();
+    for (auto it = readable.begin(); it != readable.end(); ++it)
+        settings_->setValue(it.key(), it.value());
 }
 
 void UserDefaults::setValue(const QString& key, const QVariant& value) {

@@ -39,6 +39,23 @@ TEST_F(SettingsFileTest, DamageInASectionTheProgramNeverReadsIsKeptBeforeTheFirs
     EXPECT_EQ(copy.readAll(), damaged);
 }
 
+TEST_F(SettingsFileTest, AWriteToADamagedFileDoesNotBringItsUnreadableValuesToLife) {
+    // The garbled header hides these keys from the program; tidying the file
+    // on the first write must not make them count.
+    writeFile("[]General]\nsearchEngine=duckDuckGo\nplaySound5true\n");
+    UserDefaults defaults(path());
+    AppSettings settings(defaults);
+    settings.registerDefaults();
+    const QString engine = settings.searchEngineRawValue();
+    defaults.setValue(SettingsKey::historyLimit, 10);
+
+    UserDefaults reread(path());
+    AppSettings rereadSettings(reread);
+    rereadSettings.registerDefaults();
+    EXPECT_EQ(rereadSettings.searchEngineRawValue(), engine);
+    EXPECT_EQ(reread.integer(SettingsKey::historyLimit), 10);
+}
+
 TEST_F(SettingsFileTest, AnUnquotedListWithAnAtSignReadsTheSameBeforeAndAfterAWrite) {
     // QSettings reads this as a list of variants, and writes it back so that
     // it then reads as a list of strings: both must give the same words.
