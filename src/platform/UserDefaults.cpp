@@ -7,6 +7,8 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include <algorithm>
+
 UserDefaults::UserDefaults(const QString& filePath, QObject* parent)
     : QObject(parent)
     , settings_(std::make_unique<QSettings>(filePath, QSettings::IniFormat)) {
@@ -64,8 +66,7 @@ void UserDefaults::preserveDamagedFile() {
     // QSettings parses a section of the file only when one of its keys is
     // first needed, and notices a fault in it only then: a damaged section
     // the program never reads would show up only while the write replaces it.
-    settings_->allKeys();
-    if (settings_->status() != QSettings::FormatError)
+    if (isReadable())
         return;
     preserved_ = true;
     const QString path = settings_->fileName();
@@ -109,8 +110,13 @@ QString UserDefaults::filePath() const {
 }
 
 bool UserDefaults::isReadable() const {
-    settings_->allKeys(); // parses every section, see preserveDamagedFile
-    return settings_->status() == QSettings::NoError;
+    // allKeys() parses every section, see preserveDamagedFile. A garbled
+    // section header ("[]General]") is no format error to QSettings, but the
+    // keys under it come out with a leading slash, out of the program's reach.
+    const QStringList keys = settings_->allKeys();
+    return settings_->status() == QSettings::NoError &&
+           std::none_of(keys.begin(), keys.end(),
+                        [](const QString& key) { return key.startsWith(u'/'); });
 }
 
 namespace UserDefaultsValue {

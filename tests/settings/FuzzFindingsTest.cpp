@@ -42,11 +42,12 @@ TEST_F(SettingsFileTest, DamageInASectionTheProgramNeverReadsIsKeptBeforeTheFirs
 TEST_F(SettingsFileTest, AWriteToADamagedFileDoesNotBringItsUnreadableValuesToLife) {
     // The garbled header hides these keys from the program; tidying the file
     // on the first write must not make them count.
-    writeFile("[]General]\nsearchEngine=duckDuckGo\nplaySound5true\n");
+    writeFile("[]General]\nsearchEngine=duckDuckGo\n");
     UserDefaults defaults(path());
     AppSettings settings(defaults);
     settings.registerDefaults();
     const QString engine = settings.searchEngineRawValue();
+    EXPECT_FALSE(defaults.isReadable());
     defaults.setValue(SettingsKey::historyLimit, 10);
 
     UserDefaults reread(path());
