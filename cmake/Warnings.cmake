@@ -14,6 +14,17 @@ if(INKHARBOR_SANITIZE)
     -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
   target_link_options(inkharbor-options INTERFACE -fsanitize=address,undefined)
 endif()
+if(INKHARBOR_FUZZ)
+  # Coverage feedback for libFuzzer in every library; only the fuzz targets
+  # link libFuzzer itself (fuzz/CMakeLists.txt).
+  target_compile_options(inkharbor-options INTERFACE
+    -fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all
+    -fno-omit-frame-pointer
+    # clang 14 cannot emit the function-type check together with the coverage
+    # tables for some inline code ("Cannot represent a difference across sections").
+    -fno-sanitize=function)
+  target_link_options(inkharbor-options INTERFACE -fsanitize=address,undefined)
+endif()
 
 find_program(CCACHE_PROGRAM ccache)
 if(CCACHE_PROGRAM)

@@ -106,6 +106,9 @@ std::optional<int> xKeycode(qint64 carbonKeyCode) {
 }
 
 std::optional<qint64> carbonKeyCodeForXKeycode(int xKeycode) {
+    // X key codes start at 8; anything below is no key (and must not wrap around).
+    if (xKeycode < xKeycodeOffset)
+        return std::nullopt;
     return carbonKeyCode(xKeycode - xKeycodeOffset);
 }
 

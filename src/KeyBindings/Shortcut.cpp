@@ -48,7 +48,10 @@ bool isSingleCharacter(const QString& text) {
 QString capitalized(const QString& text) {
     if (text.isEmpty())
         return text;
-    return text.left(1).toUpper() + text.mid(1);
+    // The first scalar, whole: a letter outside the BMP is a surrogate pair.
+    const qsizetype first =
+        text.size() > 1 && text[0].isHighSurrogate() && text[1].isLowSurrogate() ? 2 : 1;
+    return text.first(first).toUpper() + text.sliced(first);
 }
 
 } // namespace

@@ -77,7 +77,12 @@ std::optional<QString> searchQuery(QStringView text) {
     const QString collapsed = UnicodeText::collapseWhitespace(text);
     if (collapsed.isEmpty())
         return std::nullopt;
-    return UnicodeText::leftCharacters(collapsed, maximumQueryCharacters);
+    QString query = UnicodeText::leftCharacters(collapsed, maximumQueryCharacters);
+    // Cut just after a word, the query would end in the space that followed it.
+    const QStringView last = UnicodeText::lastCharacter(query);
+    if (UnicodeText::isWhitespace(last))
+        query.chop(last.size());
+    return query;
 }
 
 std::optional<QByteArray> percentEncode(QStringView text, bool keepUnreservedPunctuation) {

@@ -19,7 +19,7 @@ inline constexpr qsizetype maximumTermWords = 3;
 inline constexpr qsizetype maximumTermCharacters = 60;
 
 // The text with its white space collapsed to single spaces, cut to 500
-// characters; none for a blank text.
+// characters (without a space left dangling at the cut); none for a blank text.
 std::optional<QString> searchQuery(QStringView text);
 
 // Percent-encodes every Unicode scalar except letters, marks and digits (and,

@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -95,7 +96,12 @@ QString UserDefaults::string(const QString& key) const {
 }
 
 void UserDefaults::preserveDamagedFile() {
-    if (preserved_ || settings_->status() != QSettings::FormatError)
+    if (preserved_)
+        return;
+    // QSettings parses a section of the file only when one of its keys is
+    // first needed, and notices a fault in it only then: a damaged section
+    // the program never reads would show up only while the write replaces it.
+    if (isReadable())
         return;
     preserved_ = true;
     const QString path = settings_->fileName();
@@ -104,6 +110,18 @@ void UserDefaults::preserveDamagedFile() {
         copy = path + QStringLiteral(".damaged-%1").arg(n);
     if (QFile::copy(path, copy))
         Q_EMIT damagedFilePreserved(copy);
+    // What QSettings made of the damaged lines would be written back in a
+    // tidied form, and a value the program could not see until now (a key
+    // under a garbled section header, say) would suddenly take effect. The
+    // rewritten file holds exactly what the program reads; the rest is in the
+    // copy.
+    QVariantMap readable;
+    for (const QString& key : settings_->allKeys())
+        if (!key.startsWith(u'/') && settings_->contains(key))
+            readable.insert(key, settings_->value(key));
+    settings_->clear();
+    for (auto it = readable.begin(); it != readable.end(); ++it)
+        settings_->setValue(it.key(), it.value());
 }
 
 void UserDefaults::setValue(const QString& key, const QVariant& value) {
@@ -129,7 +147,13 @@ QString UserDefaults::filePath() const {
 }
 
 bool UserDefaults::isReadable() const {
-    return settings_->status() == QSettings::NoError;
+    // allKeys() parses every section, see preserveDamagedFile. A garbled
+    // section header ("[]General]") is no format error to QSettings, but the
+    // keys under it come out with a leading slash, out of the program's reach.
+    const QStringList keys = settings_->allKeys();
+    return settings_->status() == QSettings::NoError &&
+           std::none_of(keys.begin(), keys.end(),
+                        [](const QString& key) { return key.startsWith(u'/'); });
 }
 
 namespace UserDefaultsValue {
@@ -183,6 +207,17 @@ std::optional<QString> toString(const QVariant& value) {
     case QMetaType::QStringList:
         // An unquoted value with commas in a hand-edited file reads as a list.
         return value.toStringList().join(u',');
+    case QMetaType::QVariantList: {
+        // The same list, when one of its items starts with "@": QSettings
+        // then gives variants, and writes them back so they read as strings.
+        QStringList items;
+        for (const QVariant& item : value.toList()) {
+            if (item.typeId() != QMetaType::QString)
+                return std::nullopt;
+            items.append(item.toString());
+        }
+        return items.join(u',');
+    }
     case QMetaType::Int:
     case QMetaType::LongLong:
     case QMetaType::UInt:

@@ -3,9 +3,17 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 
+// xkb.h names a member "explicit"; clang rejects redefining a keyword unless told.
+#if defined(__clang__)
+#pragma clang diagnostic push
+#pragma clang diagnostic ignored "-Wkeyword-macro"
+#endif
 #define explicit explicit_
 #include <xcb/xkb.h>
 #undef explicit
+#if defined(__clang__)
+#pragma clang diagnostic pop
+#endif
 
 #include <cstdlib>
 #include <vector>

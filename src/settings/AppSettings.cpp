@@ -77,20 +77,20 @@ QString AppSettings::updatedLanguageList(const QStringList& codes, bool enabled,
 }
 
 QStringList AppSettings::parseWordList(const QString& stored) {
-    auto isHorizontalSpace = [](char32_t c) {
-        return c == u'\t' || u_charType(UChar32(c)) == U_SPACE_SEPARATOR;
+    // Every space separator lies in the BMP, so trimming can go by code unit;
+    // a surrogate is never a space, and the word keeps it exactly as stored.
+    auto isHorizontalSpace = [](QChar c) {
+        return c == u'\t' || u_charType(UChar32(c.unicode())) == U_SPACE_SEPARATOR;
     };
     QStringList words;
     for (const QString& line : UnicodeText::splitAtLineBreaks(stored)) {
-        const QList<uint> scalars = line.toUcs4();
-        qsizetype begin = 0, end = scalars.size();
-        while (begin < end && isHorizontalSpace(scalars[begin]))
+        qsizetype begin = 0, end = line.size();
+        while (begin < end && isHorizontalSpace(line[begin]))
             ++begin;
-        while (end > begin && isHorizontalSpace(scalars[end - 1]))
+        while (end > begin && isHorizontalSpace(line[end - 1]))
             --end;
         if (begin < end)
-            words.append(QString::fromUcs4(
-                reinterpret_cast<const char32_t*>(scalars.constData()) + begin, end - begin));
+            words.append(line.sliced(begin, end - begin));
     }
     return words;
 }
