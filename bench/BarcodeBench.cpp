@@ -3,6 +3,8 @@
 // with the same settings, measured in the same run.
 #include "platform/ZxingBarcodeDetector.h"
 
+#include "BenchSupport.h"
+
 #define ZX_USE_UTF8 1
 #include <ZXing/BitMatrix.h>
 #include <ZXing/MultiFormatWriter.h>
@@ -20,15 +22,7 @@
 namespace {
 
 double medianMs(int runs, const std::function<void()>& work) {
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        work();
-        times.push_back(double(timer.nsecsElapsed()) / 1e6);
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
+    return BenchSupport::medianMicroseconds(runs, work) / 1000.0;
 }
 
 QImage screenWithCode(QSize size) {

@@ -11,6 +11,8 @@
 #include "history/HistoryText.h"
 #include "output/WebSearch.h"
 
+#include "BenchSupport.h"
+
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLocale>
@@ -22,27 +24,14 @@
 
 namespace {
 
-class NullSink : public LogSink {
-public:
-    void write(const LogRecord&) override {}
-};
+using BenchSupport::NullSink;
 
-// Median of the runs, in microseconds.
 double measure(int runs, const std::function<void()>& work) {
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        work();
-        times.push_back(double(timer.nsecsElapsed()) / 1000.0);
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
+    return BenchSupport::medianMicroseconds(runs, work);
 }
 
 void report(const char* what, double ours, const char* baselineName, double baseline) {
-    std::printf("%-38s %9.0f us   %-38s %9.0f us   ratio %.2f\n", what, ours, baselineName,
-                baseline, ours / baseline);
+    BenchSupport::report(38, what, ours, baselineName, baseline);
 }
 
 QString ordinaryText(int i) {

@@ -45,7 +45,7 @@ void SettingsTabButton::paintEvent(QPaintEvent*) {
         shape.addRoundedRect(bounds, 7, 7);
         painter.fillPath(shape, fill);
     }
-    if (hasFocus() && showsFocusRing_) {
+    if (hasFocus() && focusRing_.isShown()) {
         QColor ring = accent;
         ring.setAlphaF(0.8f);
         painter.setPen(QPen(ring, 2));
@@ -77,24 +77,12 @@ void SettingsTabButton::leaveEvent(QEvent* event) {
 }
 
 void SettingsTabButton::focusInEvent(QFocusEvent* event) {
-    switch (event->reason()) {
-    case Qt::MouseFocusReason:
-    case Qt::PopupFocusReason:
-        showsFocusRing_ = false;
-        break;
-    case Qt::ActiveWindowFocusReason:
-        break; // as it was before the window went to the background
-    default:
-        showsFocusRing_ = true;
-    }
+    focusRing_.focusGained(event->reason());
     QAbstractButton::focusInEvent(event);
 }
 
 void SettingsTabButton::keyPressEvent(QKeyEvent* event) {
-    // A key pressed here means the keyboard is in use: show where the focus is.
-    if (!showsFocusRing_) {
-        showsFocusRing_ = true;
+    if (focusRing_.keyPressed())
         update();
-    }
     QAbstractButton::keyPressEvent(event);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/KeyboardFocusRing.h"
+
 #include <QAbstractButton>
 
 // One tab of the settings window's toolbar: a symbol above its title, the
@@ -25,5 +27,5 @@ private:
     bool hovered_ = false;
     // The focus ring shows only where the keyboard put the focus, not after a
     // click or when the window opens.
-    bool showsFocusRing_ = false;
+    KeyboardFocusRing focusRing_;
 };

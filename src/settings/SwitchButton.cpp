@@ -55,7 +55,7 @@ void SwitchButton::paintEvent(QPaintEvent*) {
     painter.setBrush(Qt::white);
     painter.drawEllipse(knobRect);
 
-    if (hasFocus() && showsFocusRing_) {
+    if (hasFocus() && focusRing_.isShown()) {
         QColor ring = pal.color(QPalette::Highlight);
         ring.setAlphaF(on ? 0.55f : 0.9f);
         painter.setBrush(Qt::NoBrush);
@@ -67,24 +67,12 @@ void SwitchButton::paintEvent(QPaintEvent*) {
 }
 
 void SwitchButton::focusInEvent(QFocusEvent* event) {
-    switch (event->reason()) {
-    case Qt::MouseFocusReason:
-    case Qt::PopupFocusReason:
-        showsFocusRing_ = false;
-        break;
-    case Qt::ActiveWindowFocusReason:
-        break; // as it was before the window went to the background
-    default:
-        showsFocusRing_ = true;
-    }
+    focusRing_.focusGained(event->reason());
     QCheckBox::focusInEvent(event);
 }
 
 void SwitchButton::keyPressEvent(QKeyEvent* event) {
-    // A key pressed here means the keyboard is in use: show where the focus is.
-    if (!showsFocusRing_) {
-        showsFocusRing_ = true;
+    if (focusRing_.keyPressed())
         update();
-    }
     QCheckBox::keyPressEvent(event);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/KeyboardFocusRing.h"
+
 #include <QCheckBox>
 
 // An on/off switch: a check box in behaviour and to assistive technology,
@@ -21,5 +23,5 @@ protected:
 
 private:
     // The focus ring shows only where the keyboard put the focus, not after a click.
-    bool showsFocusRing_ = false;
+    KeyboardFocusRing focusRing_;
 };
