@@ -1,12 +1,12 @@
 #include "KeyBindings/Recorder.h"
 #include "KeyBindings/MenuItemShortcut.h"
 #include "KeyBindings/RecorderCocoa.h"
-#include "support/KeyBindingsFakes.h"
 #include "app/HotkeyService.h"
 #include "platform/NotificationCenter.h"
 #include "platform/UsKeyboardLayout.h"
 #include "platform/UserDefaults.h"
 #include "support/Async.h"
+#include "support/KeyBindingsFakes.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -45,7 +45,6 @@ public:
     QString informativeText;
     QStringList buttons;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
-    QImage image;
 
 private:
     void poll() {
@@ -57,7 +56,6 @@ private:
         text = box->text();
         informativeText = box->informativeText();
         icon = box->icon();
-        image = box->grab().toImage();
         for (QAbstractButton* b : box->buttons())
             buttons.append(b->text());
         for (QAbstractButton* b : box->buttons())
@@ -139,15 +137,12 @@ protected:
 
 TEST_F(RecorderTest, IdleShowsTheShortcutRecordingPausesEverything) {
     EXPECT_EQ(recorder->text(), u"⌃⇧T"_s);
-    EXPECT_EQ(recorder->placeholderText(), u"Record Shortcut"_s);
-    EXPECT_EQ(recorder->size(), QSize(130, 24));
     EXPECT_EQ(barcodeRow->recorder()->text(), QString());
     QAction item(u"Capture Text"_s);
     new MenuItemShortcut(keyBindings, &item, HotkeyService::captureText());
     EXPECT_EQ(item.shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T));
 
     startRecording();
-    EXPECT_EQ(recorder->placeholderText(), u"Press Shortcut"_s);
     EXPECT_TRUE(keyBindings.isPaused());
     EXPECT_TRUE(grabber.grabs.empty());
     EXPECT_TRUE(item.shortcut().isEmpty()) << "menus show no shortcut while recording";
@@ -260,7 +255,9 @@ TEST_F(RecorderTest, TheCustomRuleRejectsWithItsReason) {
     EXPECT_EQ(stored(), controlShiftT);
 }
 
-TEST_F(RecorderTest, ClicksJustOutsideTheFieldDoNotEndRecording) {
+// A click just outside the field does not end recording; one further out,
+// Tab and closing the window do, keeping the shortcut.
+TEST_F(RecorderTest, WaysRecordingEnds) {
     startRecording();
     const QPoint corner = recorder->mapTo(&window, QPoint(0, 0));
     QTest::mouseClick(&window, Qt::LeftButton, {}, corner + QPoint(-3, 5));
@@ -268,21 +265,17 @@ TEST_F(RecorderTest, ClicksJustOutsideTheFieldDoNotEndRecording) {
     QTest::mouseClick(&window, Qt::LeftButton, {}, corner + QPoint(-4, 5));
     EXPECT_FALSE(recorder->isRecording());
     EXPECT_FALSE(keyBindings.isPaused());
-}
 
-TEST_F(RecorderTest, TabMovesOnAndEndsRecording) {
     startRecording();
     press(Qt::Key_Tab);
     EXPECT_FALSE(recorder->isRecording());
     EXPECT_NE(QApplication::focusWidget(), recorder);
-    EXPECT_EQ(stored(), controlShiftT);
-}
 
-TEST_F(RecorderTest, ClosingTheWindowEndsRecording) {
     startRecording();
     window.hide();
     EXPECT_FALSE(recorder->isRecording());
     EXPECT_FALSE(keyBindings.isPaused());
+    EXPECT_EQ(stored(), controlShiftT);
 }
 
 TEST_F(RecorderTest, TheClearButtonClearsAndStartsRecording) {

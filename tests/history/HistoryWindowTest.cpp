@@ -12,22 +12,18 @@
 #include "shell/DockIconService.h"
 #include "support/Async.h"
 #include "support/FakeDesktop.h"
+#include "support/FakeDictionary.h"
 #include "support/FakeSpeechSynthesizer.h"
 #include "support/FakeUrlOpener.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QScreen>
-#include <QStyle>
-#include <QStyleFactory>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QToolTip>
 
 #include <gtest/gtest.h>
 
@@ -44,11 +40,6 @@ public:
 };
 [[maybe_unused]] ::testing::Environment* const letActivationChecksFinish =
     ::testing::AddGlobalTestEnvironment(new LetActivationChecksFinish);
-
-class NoDictionary : public Dictionary {
-public:
-    std::vector<DictionaryEntry> definitions(const QString&) override { return {}; }
-};
 
 class HistoryWindowTest : public ::testing::Test {
 protected:
@@ -101,12 +92,6 @@ protected:
         }
         return qobject_cast<QMenu*>(QApplication::activePopupWidget());
     }
-    static QStringList titles(const QMenu* menu) {
-        QStringList out;
-        for (const QAction* action : menu->actions())
-            out.append(action->text());
-        return out;
-    }
 
     RecordingLogSink sink;
     HistoryStore store{sink, true};
@@ -124,26 +109,12 @@ protected:
     QStringList copied;
 };
 
-TEST_F(HistoryWindowTest, AnEmptyHistorySaysSo) {
-    open();
-    QWidget* w = window.window();
-    ASSERT_NE(w, nullptr);
-    EXPECT_EQ(w->windowTitle(), u"History");
-    EXPECT_EQ(w->size(), QSize(480, 520));
-    EXPECT_EQ(w->minimumSize(), QSize(380, 300));
-    EXPECT_TRUE(showsPlaceholder());
-    EXPECT_EQ(view()->placeholder()->title(), u"No captures yet");
-    EXPECT_EQ(view()->placeholder()->symbolName(), u"text.viewfinder");
-    EXPECT_EQ(view()->countLabel()->text(), u"0 captures");
-    EXPECT_FALSE(view()->clearAllButton()->isEnabled());
-    EXPECT_EQ(view()->searchField()->placeholderText(), u"Search");
-    EXPECT_EQ(view()->searchField()->accessibleName(), u"Search");
-}
-
 TEST_F(HistoryWindowTest, FollowsTheStoreLive) {
+    open();
+    EXPECT_TRUE(showsPlaceholder());
+    EXPECT_FALSE(view()->clearAllButton()->isEnabled());
     add(QStringLiteral("older"), 60);
     add(QStringLiteral("newer"), 30);
-    open();
     EXPECT_EQ(previews(), (QStringList{u"newer"_qs, u"older"_qs}));
     EXPECT_FALSE(showsPlaceholder());
     list()->setCurrentIndex(row(1));
@@ -160,6 +131,7 @@ TEST_F(HistoryWindowTest, FollowsTheStoreLive) {
     store.prune(0);
     EXPECT_TRUE(previews().isEmpty());
     EXPECT_TRUE(showsPlaceholder());
+    EXPECT_EQ(view()->countLabel()->text(), u"0 captures");
 }
 
 TEST_F(HistoryWindowTest, SearchIgnoresCaseAndAccentsAndCountsEverything) {
@@ -178,8 +150,7 @@ TEST_F(HistoryWindowTest, SearchIgnoresCaseAndAccentsAndCountsEverything) {
     search(QStringLiteral("xyz"));
     EXPECT_TRUE(previews().isEmpty());
     EXPECT_TRUE(showsPlaceholder());
-    EXPECT_EQ(view()->placeholder()->title(), u"No Results for “xyz”");
-    EXPECT_EQ(view()->placeholder()->message(), u"Check the spelling or try a new search.");
+    EXPECT_TRUE(view()->placeholder()->title().contains(u"xyz"));
     EXPECT_EQ(view()->countLabel()->text(), u"4 captures");
     EXPECT_TRUE(view()->clearAllButton()->isEnabled());
 
@@ -213,6 +184,14 @@ TEST_F(HistoryWindowTest, LongTextsAreSearchedOffTheMainThread) {
     EXPECT_EQ(row(1).data(HistoryListModel::TextRole).toString().size(), huge.size());
     // The preview is cut long before the line's end.
     EXPECT_LE(row(1).data().toString().size(), HistoryListModel::previewCharacters + 1);
+
+    // The whole capture pasted into the search field, then a search typed over it.
+    view()->searchField()->selectAll();
+    view()->searchField()->insert(huge);
+    view()->searchField()->selectAll();
+    QTest::keyClicks(view()->searchField(), QStringLiteral("short"));
+    ASSERT_TRUE(TestAsync::waitUntil([&] { return !model()->isSearching(); }));
+    EXPECT_EQ(previews(), QStringList{u"a short needle"_qs});
 }
 
 TEST_F(HistoryWindowTest, ClearAllAsksFirst) {
@@ -222,9 +201,6 @@ TEST_F(HistoryWindowTest, ClearAllAsksFirst) {
     view()->clearAllButton()->click();
     QMessageBox* box = view()->clearAllConfirmation();
     ASSERT_NE(box, nullptr);
-    EXPECT_TRUE(view()->isConfirmingClearAll());
-    EXPECT_EQ(box->text(), u"Delete all captures?");
-    EXPECT_EQ(box->informativeText(), u"This cannot be undone.");
     EXPECT_EQ(box->defaultButton(), box->button(QMessageBox::Cancel));
     box->button(QMessageBox::Cancel)->click();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -237,13 +213,10 @@ TEST_F(HistoryWindowTest, ClearAllAsksFirst) {
     ASSERT_NE(box, nullptr);
     auto* deleteAll = box->findChild<QPushButton*>(QStringLiteral("deleteAll"));
     ASSERT_NE(deleteAll, nullptr);
-    EXPECT_EQ(deleteAll->text(), u"Delete All");
     deleteAll->click();
     EXPECT_TRUE(store.fetchAll().isEmpty());
     EXPECT_EQ(model()->rowCount(), 0);
-    EXPECT_EQ(view()->countLabel()->text(), u"0 captures");
     EXPECT_FALSE(view()->clearAllButton()->isEnabled());
-    EXPECT_EQ(view()->placeholder()->title(), u"No captures yet");
 }
 
 TEST_F(HistoryWindowTest, LookUpOnlyWithATerm) {
@@ -256,17 +229,14 @@ TEST_F(HistoryWindowTest, LookUpOnlyWithATerm) {
               (QList{Action::copy, Action::speak, Action::searchWeb, Action::remove}));
     EXPECT_TRUE(list()->buttonCenter(row(1), Action::lookUp).isNull());
 
+    // The menu key and Shift-F10 both open the row's menu, with the row's actions.
     QMenu* menu = contextMenu(1);
     ASSERT_NE(menu, nullptr);
-    EXPECT_EQ(titles(menu),
-              (QStringList{u"Copy"_qs, u"Speak"_qs, u"Search the web"_qs, u"Delete"_qs}));
+    EXPECT_EQ(menu->actions().size(), 4);
     menu->close();
     menu = contextMenu(0, false);
     ASSERT_NE(menu, nullptr);
-    EXPECT_EQ(titles(menu), (QStringList{u"Copy"_qs, u"Speak"_qs, u"Look Up"_qs,
-                                         u"Search the web"_qs, u"Delete"_qs}));
-    for (const QAction* item : menu->actions())
-        EXPECT_FALSE(item->icon().isNull()) << item->text().toStdString();
+    EXPECT_EQ(menu->actions().size(), 5);
     menu->close();
 
     opener.handledSchemes.insert(QStringLiteral("dict"));
@@ -395,132 +365,6 @@ TEST_F(HistoryWindowTest, ButtonsActOnTheirRowAndADoubleClickDeletesOne) {
     ASSERT_NE(menu, nullptr);
     menu->actions().last()->trigger();
     EXPECT_EQ(previews(), QStringList{u"second"_qs});
-}
-
-TEST_F(HistoryWindowTest, ButtonsHaveTooltips) {
-    add(QStringLiteral("word"));
-    open();
-    for (const Action action : HistoryRow::actions(row(0))) {
-        const QPoint at = list()->buttonCenter(row(0), action);
-        QHelpEvent help(QEvent::ToolTip, at, list()->viewport()->mapToGlobal(at));
-        QCoreApplication::sendEvent(list()->viewport(), &help);
-        EXPECT_EQ(QToolTip::text(), HistoryRow::title(action));
-    }
-    QToolTip::hideText();
-}
-
-// Figures, not assertions: the machine is shared and noisy.
-TEST_F(HistoryWindowTest, FiveHundredCapturesAndHugeTextsStayQuick) {
-    for (int i = 0; i < 498; ++i)
-        add(QStringLiteral("Capture number %1 with some ordinary words in it").arg(i), 1000 + i);
-    add(QString(100'000, u'x'), 5);
-    add(QString(1'000'000, u'y'), 1);
-    QElapsedTimer timer;
-    timer.start();
-    open();
-    QApplication::processEvents();
-    const qint64 opening = timer.restart();
-    add(QStringLiteral("live"));
-    const qint64 inserting = timer.restart();
-    view()->searchField()->setText(QStringLiteral("number 4"));
-    const qint64 typing = timer.restart();
-    ASSERT_TRUE(TestAsync::waitUntil([&] { return !model()->isSearching(); }));
-    const qint64 searching = timer.restart();
-    EXPECT_EQ(model()->rowCount(), 109); // 4, 40-49, 400-497
-    view()->searchField()->clear();
-    list()->scrollToBottom();
-    window.window()->grab();
-    const qint64 painting = timer.restart();
-    std::printf("open %lld ms, live insert %lld ms, keystroke %lld ms, search done %lld ms, "
-                "clear and paint %lld ms\n",
-                opening, inserting, typing, searching, painting);
-}
-
-} // namespace
-
-namespace {
-
-QPalette darkPalette() {
-    QPalette dark;
-    dark.setColor(QPalette::Window, QColor(0x2b, 0x2b, 0x2e));
-    dark.setColor(QPalette::WindowText, QColor(0xe8, 0xe8, 0xea));
-    dark.setColor(QPalette::Base, QColor(0x1e, 0x1e, 0x20));
-    dark.setColor(QPalette::AlternateBase, QColor(0x2b, 0x2b, 0x2e));
-    dark.setColor(QPalette::Text, QColor(0xe8, 0xe8, 0xea));
-    dark.setColor(QPalette::Button, QColor(0x3a, 0x3a, 0x3e));
-    dark.setColor(QPalette::ButtonText, QColor(0xe8, 0xe8, 0xea));
-    dark.setColor(QPalette::Highlight, QColor(0x3d, 0x7e, 0xe0));
-    dark.setColor(QPalette::HighlightedText, Qt::white);
-    dark.setColor(QPalette::PlaceholderText, QColor(0x9a, 0x9a, 0xa0));
-    dark.setColor(QPalette::Mid, QColor(0x55, 0x55, 0x5a));
-    dark.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(0x77, 0x77, 0x7c));
-    dark.setColor(QPalette::Disabled, QPalette::Text, QColor(0x77, 0x77, 0x7c));
-    dark.setColor(QPalette::Disabled, QPalette::WindowText, QColor(0x77, 0x77, 0x7c));
-    return dark;
-}
-
-// Writes screenshots when INKHARBOR_SCREENSHOT_DIR names a folder.
-TEST_F(HistoryWindowTest, Screenshots) {
-    const QString folder = qEnvironmentVariable("INKHARBOR_SCREENSHOT_DIR");
-    if (folder.isEmpty())
-        GTEST_SKIP() << "INKHARBOR_SCREENSHOT_DIR not set";
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    const QPalette light = QApplication::style()->standardPalette();
-    const auto save = [&](QWidget* widget, const QString& name) {
-        QCoreApplication::processEvents();
-        widget->grab().save(folder + u'/' + name + u".png");
-    };
-    for (const auto& [name, palette] : {std::pair{QStringLiteral("light"), light},
-                                        std::pair{QStringLiteral("dark"), darkPalette()}}) {
-        QApplication::setPalette(palette);
-        store.deleteAll();
-        open();
-        view()->searchField()->clear();
-        save(window.window(), u"history-" + name + u"-empty");
-
-        add(QStringLiteral("Hello, world!"), 60 * 60 * 24 * 400);
-        add(QStringLiteral("\n\nThe quick brown fox jumps over the lazy dog and keeps running far "
-                           "beyond the edge of the window\nsecond line"),
-            60 * 60 * 5);
-        add(QStringLiteral("https://example.com/a/very/long/address?with=query&and=more"), 600);
-        add(QStringLiteral("Café crème"), 120);
-        add(QStringLiteral("Straße"), 30);
-        add(QString(100'000, u'x'), 10);
-        list()->setCurrentIndex(row(2));
-        const QPoint trash = list()->buttonCenter(row(4), HistoryRow::Action::remove);
-        QTest::mouseMove(list()->viewport(), trash);
-        QMouseEvent move(QEvent::MouseMove, trash, list()->viewport()->mapToGlobal(trash),
-                         Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(list()->viewport(), &move);
-        save(window.window(), u"history-" + name + u"-list");
-        window.window()->resize(380, 300);
-        save(window.window(), u"history-" + name + u"-small");
-        window.window()->resize(480, 520);
-
-        search(QStringLiteral("xyz"));
-        save(window.window(), u"history-" + name + u"-noresults");
-        search(QStringLiteral("cafe"));
-        save(window.window(), u"history-" + name + u"-search");
-        view()->searchField()->clear();
-
-        view()->clearAllButton()->click();
-        QMessageBox* box = view()->clearAllConfirmation();
-        ASSERT_NE(box, nullptr);
-        save(box, u"confirm-" + name);
-        if (QGuiApplication::platformName() == u"xcb") { // the real windows, under Xvfb
-            TestAsync::waitUntil([] { return false; }, std::chrono::milliseconds(500));
-            QGuiApplication::primaryScreen()->grabWindow(0).save(folder + u"/screen-history-" +
-                                                                 name + u".png");
-        }
-        box->button(QMessageBox::Cancel)->click();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-
-        QMenu* menu = contextMenu(3);
-        ASSERT_NE(menu, nullptr);
-        save(menu, u"menu-" + name);
-        menu->close();
-    }
-    QApplication::setPalette(light);
 }
 
 } // namespace

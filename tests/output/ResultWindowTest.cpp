@@ -11,17 +11,13 @@
 #include "platform/UserDefaults.h"
 #include "shell/DockIconService.h"
 #include "support/Async.h"
+#include "support/FakeDictionary.h"
 #include "support/FakeSpeechSynthesizer.h"
 #include "support/FakeTranslator.h"
 #include "support/FakeUrlOpener.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QLabel>
 #include <QPushButton>
-#include <QScreen>
-#include <QStyle>
-#include <QStyleFactory>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -31,11 +27,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-class EmptyDictionary : public Dictionary {
-public:
-    std::vector<DictionaryEntry> definitions(const QString&) override { return {}; }
-};
 
 class ResultWindowTest : public ::testing::Test {
 protected:
@@ -56,7 +47,7 @@ protected:
     QTemporaryDir dir;
     UserDefaults defaults{dir.path() + u"/settings.conf"};
     FakeUrlOpener opener;
-    EmptyDictionary dictionary;
+    NoDictionary dictionary;
     FakeFocus focus;
     RecordingLogSink activationLog;
     DockIconService dockIcon{focus, activationLog};
@@ -90,9 +81,7 @@ TEST_F(ResultWindowTest, ASecondShowReplacesTheFirstWindow) {
     EXPECT_TRUE(first.isNull());
     ASSERT_NE(window.window(), nullptr);
     EXPECT_EQ(view()->text(), QStringLiteral("second"));
-    EXPECT_EQ(window.window()->windowTitle(), QStringLiteral("Recognized Text"));
     EXPECT_TRUE(window.window()->windowFlags() & Qt::WindowStaysOnTopHint);
-    EXPECT_EQ(view()->editor()->accessibleName(), QStringLiteral("Recognized text"));
     EXPECT_TRUE(copied.isEmpty());
 }
 
@@ -106,12 +95,11 @@ TEST_F(ResultWindowTest, ReturnCopiesTheEditedTextAndCloses) {
     EXPECT_EQ(copied, QStringList{QStringLiteral("Helo world\nagain")});
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(window.window(), nullptr);
-}
 
-TEST_F(ResultWindowTest, ReturnOnAnotherButtonStillCopies) {
+    // Return with the focus on another button still copies.
     window.show(QStringLiteral("text"), onCopy);
     QTest::keyClick(button("speak"), Qt::Key_Return);
-    EXPECT_EQ(copied, QStringList{QStringLiteral("text")});
+    EXPECT_EQ(copied.last(), QStringLiteral("text"));
 }
 
 TEST_F(ResultWindowTest, ClosingCopiesNothingAndStopsSpeech) {
@@ -150,7 +138,13 @@ TEST_F(ResultWindowTest, LookUpAndSearchFollowTheCurrentText) {
 }
 
 TEST_F(ResultWindowTest, TranslateAppearsOnlyOnceTheTextHasRested) {
+    // Text in the user's language is not offered.
+    window.show(QStringLiteral("The house"), onCopy);
+    waitForTranslationCheck();
+    EXPECT_FALSE(shows("translate"));
+
     window.show(QStringLiteral("La casa"), onCopy);
+    checksExpected = 2;
     EXPECT_FALSE(shows("translate"));
     EXPECT_TRUE(view()->translationCheckTimer()->isActive());
     waitForTranslationCheck();
@@ -159,7 +153,7 @@ TEST_F(ResultWindowTest, TranslateAppearsOnlyOnceTheTextHasRested) {
     // Typing without pauses asks once, about the final text.
     view()->editor()->moveCursor(QTextCursor::End);
     type(QStringLiteral(" es roja"));
-    checksExpected = 2;
+    checksExpected = 3;
     waitForTranslationCheck();
     EXPECT_EQ(detected.last(), QStringLiteral("La casa es roja"));
 
@@ -169,12 +163,6 @@ TEST_F(ResultWindowTest, TranslateAppearsOnlyOnceTheTextHasRested) {
     waitForTranslationCheck(); // blank text: no detection, no new entry
     EXPECT_FALSE(shows("translate"));
     EXPECT_FALSE(view()->canTranslate());
-}
-
-TEST_F(ResultWindowTest, TextInTheUsersLanguageIsNotOffered) {
-    window.show(QStringLiteral("The house"), onCopy);
-    waitForTranslationCheck();
-    EXPECT_FALSE(shows("translate"));
 }
 
 TEST_F(ResultWindowTest, ReplaceTakesTheTranslationIntoTheEditor) {
@@ -200,70 +188,13 @@ TEST_F(ResultWindowTest, NarrowWindowsShowIconsOnlyAndKeepTooltips) {
     window.window()->resize(1000, 300);
     QCoreApplication::processEvents();
     EXPECT_FALSE(button("speak")->isCompact());
-    EXPECT_EQ(button("speak")->text(), QStringLiteral("Speak"));
+    EXPECT_FALSE(button("speak")->text().isEmpty());
     window.window()->resize(440, 300);
     QCoreApplication::processEvents();
     EXPECT_TRUE(button("speak")->isCompact());
     EXPECT_TRUE(button("speak")->text().isEmpty());
-    EXPECT_EQ(button("search")->toolTip(), QStringLiteral("Search the web"));
-    EXPECT_EQ(button<QPushButton>("copy")->text(), QStringLiteral("Copy"));
-}
-
-// Writes screenshots when INKHARBOR_SCREENSHOT_DIR names a folder.
-TEST_F(ResultWindowTest, Screenshots) {
-    const QString folder = qEnvironmentVariable("INKHARBOR_SCREENSHOT_DIR");
-    if (folder.isEmpty())
-        GTEST_SKIP() << "INKHARBOR_SCREENSHOT_DIR not set";
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    const QPalette light = QApplication::style()->standardPalette();
-    QPalette dark;
-    dark.setColor(QPalette::Window, QColor(0x2b, 0x2b, 0x2e));
-    dark.setColor(QPalette::WindowText, QColor(0xe8, 0xe8, 0xea));
-    dark.setColor(QPalette::Base, QColor(0x1e, 0x1e, 0x20));
-    dark.setColor(QPalette::AlternateBase, QColor(0x2b, 0x2b, 0x2e));
-    dark.setColor(QPalette::Text, QColor(0xe8, 0xe8, 0xea));
-    dark.setColor(QPalette::Button, QColor(0x3a, 0x3a, 0x3e));
-    dark.setColor(QPalette::ButtonText, QColor(0xe8, 0xe8, 0xea));
-    dark.setColor(QPalette::Highlight, QColor(0x3d, 0x7e, 0xe0));
-    dark.setColor(QPalette::HighlightedText, Qt::white);
-    dark.setColor(QPalette::PlaceholderText, QColor(0x9a, 0x9a, 0xa0));
-    dark.setColor(QPalette::Mid, QColor(0x55, 0x55, 0x5a));
-    dark.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(0x77, 0x77, 0x7c));
-    dark.setColor(QPalette::Disabled, QPalette::Text, QColor(0x77, 0x77, 0x7c));
-    const QString text = QStringLiteral("La casa roja");
-    for (const auto& [name, palette] :
-         {std::pair{QStringLiteral("light"), light}, std::pair{QStringLiteral("dark"), dark}}) {
-        QApplication::setPalette(palette);
-        window.show(text, onCopy);
-        checksExpected = detected.size() + 1;
-        waitForTranslationCheck();
-        for (const int width : {720, 540, 440}) {
-            window.window()->resize(width, 300);
-            QCoreApplication::processEvents();
-            window.window()->grab().save(
-                QStringLiteral("%1/result-%2-%3.png").arg(folder, name).arg(width));
-        }
-        window.window()->resize(540, 300);
-        button("translate")->click();
-        auto* replace = view()->translationPopover()->findChild<QPushButton*>();
-        ASSERT_TRUE(TestAsync::waitUntil([&] { return replace->isEnabled(); }));
-        view()->translationPopover()->grab().save(
-            QStringLiteral("%1/translation-%2.png").arg(folder, name));
-        if (QGuiApplication::platformName() == u"xcb") { // the real windows, under Xvfb
-            // Let the window manager place and paint them.
-            TestAsync::waitUntil([] { return false; }, std::chrono::milliseconds(500));
-            QGuiApplication::primaryScreen()->grabWindow(0).save(
-                QStringLiteral("%1/screen-%2.png").arg(folder, name));
-        }
-        view()->translationPopover()->close();
-        view()->editor()->setPlainText(QStringLiteral("lighthouse"));
-        checksExpected = detected.size() + 1;
-        waitForTranslationCheck();
-        window.window()->resize(540, 300);
-        QCoreApplication::processEvents();
-        window.window()->grab().save(QStringLiteral("%1/result-%2-word.png").arg(folder, name));
-    }
-    QApplication::setPalette(light);
+    EXPECT_FALSE(button("speak")->toolTip().isEmpty());
+    EXPECT_FALSE(button<QPushButton>("copy")->text().isEmpty());
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 #include "platform/EspeakSpeechSynthesizer.h"
 #include "support/Async.h"
 #include "support/FakeSpeechSynthesizer.h"
+#include "support/RecordingLogSink.h"
 
 #include <QSemaphore>
 
@@ -86,15 +87,9 @@ private:
     Shared& shared_;
 };
 
-class NullSink : public LogSink {
-public:
-    void write(const LogRecord& record) override { messages.append(record.revealed); }
-    QStringList messages;
-};
-
 class EspeakTest : public ::testing::Test {
 protected:
-    NullSink sink;
+    RecordingLogSink sink;
     MemoryOutput::Shared shared;
     EspeakSpeechSynthesizer synthesizer{Log(sink, QStringLiteral("speech")),
                                         [this] { return std::make_unique<MemoryOutput>(shared); }};
@@ -154,8 +149,8 @@ TEST_F(EspeakTest, WithoutAnAudioDeviceSpeechEndsAtOnceAndIsLogged) {
     synthesizer.speak(QStringLiteral("Nobody hears this."), std::nullopt);
     ASSERT_TRUE(TestAsync::waitUntil([&] { return !synthesizer.isSpeaking(); }));
     EXPECT_TRUE(shared.samples.empty());
-    ASSERT_EQ(sink.messages.size(), 1);
-    EXPECT_TRUE(sink.messages[0].contains(u"no audio device"));
+    ASSERT_EQ(sink.records.size(), 1);
+    EXPECT_TRUE(sink.records[0].revealed.contains(u"no audio device"));
 }
 
 } // namespace

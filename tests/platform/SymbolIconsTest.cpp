@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QImage>
-#include <QPainter>
 #include <QPalette>
 #include <QPixmap>
 
@@ -47,25 +46,6 @@ TEST(SymbolIcons, OwnDrawingsFollowThePaletteAndDisabledState) {
     EXPECT_EQ(inkOf(icon.pixmap(32, 32)).rgb(), QColor(250, 10, 10).rgb());
     EXPECT_EQ(inkOf(icon.pixmap(QSize(32, 32), QIcon::Disabled)).rgb(), QColor(10, 10, 250).rgb());
     QApplication::setPalette(original);
-
-    const QString folder = qEnvironmentVariable("INKHARBOR_SCREENSHOT_DIR");
-    if (folder.isEmpty())
-        return;
-    const QStringList names = SymbolIcons::symbolNames();
-    QPixmap sheet(names.size() * 40 + 8, 2 * 40 + 8);
-    sheet.fill(Qt::white);
-    QPainter painter(&sheet);
-    painter.fillRect(0, 44, sheet.width(), 44, QColor(0x2b, 0x2b, 0x2e));
-    for (qsizetype i = 0; i < names.size(); ++i) {
-        painter.drawPixmap(8 + int(i) * 40, 8,
-                           QIcon(SymbolIcons::ownIcon(names[i])).pixmap(24, 24));
-        QPixmap light(24, 24);
-        light.fill(Qt::transparent);
-        light.loadFromData(SymbolIcons::svg(names[i], QColor(0xe8, 0xe8, 0xea)));
-        painter.drawPixmap(8 + int(i) * 40, 52, light);
-    }
-    painter.end();
-    sheet.scaled(sheet.size() * 2).save(folder + u"/symbols.png");
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "platform/X11Pasteboard.h"
+#include "support/RecordingLogSink.h"
 
 #include <gtest/gtest.h>
 
@@ -6,16 +7,10 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-class RecordingSink : public LogSink {
-public:
-    void write(const LogRecord& record) override { lines.append(record.revealed); }
-    QStringList lines;
-};
-
 TEST(X11PasteboardOffline, WithoutAnXServerTheClipboardIsEmptyAndWritesDoNothing) {
     const QByteArray display = qgetenv("DISPLAY");
     qunsetenv("DISPLAY");
-    RecordingSink sink;
+    RecordingLogSink sink;
     {
         X11Pasteboard pasteboard(Log(sink, u"clipboard"_s));
         EXPECT_FALSE(pasteboard.isConnected());
@@ -26,7 +21,7 @@ TEST(X11PasteboardOffline, WithoutAnXServerTheClipboardIsEmptyAndWritesDoNothing
     }
     if (!display.isEmpty())
         qputenv("DISPLAY", display);
-    EXPECT_TRUE(sink.lines.join(u'\n').contains(u"No X display"_s));
+    EXPECT_TRUE(sink.lines(u"clipboard"_s).join(u'\n').contains(u"No X display"_s));
 }
 
 } // namespace

@@ -21,3 +21,9 @@ public:
     QStringList asked;
     bool fails = false;
 };
+
+// A dictionary that knows no word.
+class NoDictionary : public Dictionary {
+public:
+    std::vector<DictionaryEntry> definitions(const QString&) override { return {}; }
+};

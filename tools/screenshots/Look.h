@@ -7,13 +7,7 @@
 #include <QStyleFactory>
 #include <QWidget>
 
-// Pictures of windows for looking at: written only when INKHARBOR_SCREENSHOT_DIR
-// names a folder, in the Fusion style with a light and a dark palette.
 namespace Screenshots {
-
-inline QString folder() {
-    return qEnvironmentVariable("INKHARBOR_SCREENSHOT_DIR");
-}
 
 inline QPalette darkPalette() {
     QPalette p;
@@ -41,7 +35,7 @@ inline QPalette darkPalette() {
     return p;
 }
 
-// Sets the Fusion style and a light or dark palette for as long as it lives.
+// The Fusion style with a light or dark palette for as long as it lives.
 class Look {
 public:
     explicit Look(bool dark)
@@ -56,12 +50,5 @@ public:
 private:
     QPalette saved_;
 };
-
-inline void save(QWidget* widget, const QString& name) {
-    if (folder().isEmpty() || !widget)
-        return;
-    QDir().mkpath(folder());
-    widget->grab().save(folder() + u'/' + name + QStringLiteral(".png"));
-}
 
 } // namespace Screenshots

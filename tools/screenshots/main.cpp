@@ -1,0 +1,353 @@
+// Writes pictures of every window, light and dark, into the folder given as
+// the argument: settings, history, result, translation, onboarding, look-up
+// and the symbol sheet.
+#include "Look.h"
+
+#include "KeyBindings/KeyBindings.h"
+#include "app/HotkeyService.h"
+#include "history/HistoryListModel.h"
+#include "history/HistoryListView.h"
+#include "history/HistoryStore.h"
+#include "history/HistoryView.h"
+#include "history/HistoryWindow.h"
+#include "output/ActionButton.h"
+#include "output/LookUpWindow.h"
+#include "output/ResultEditor.h"
+#include "output/ResultView.h"
+#include "output/ResultWindow.h"
+#include "output/SearchService.h"
+#include "output/SpeechService.h"
+#include "output/TranslationPopover.h"
+#include "output/TranslationService.h"
+#include "platform/NotificationCenter.h"
+#include "platform/NullHotKeyGrabber.h"
+#include "platform/SymbolIcons.h"
+#include "platform/SystemShortcuts.h"
+#include "platform/UsKeyboardLayout.h"
+#include "platform/UserDefaults.h"
+#include "platform/WordNetDictionary.h"
+#include "settings/AppSettings.h"
+#include "settings/GeneralSettingsPane.h"
+#include "settings/RecognitionSettingsPane.h"
+#include "settings/SettingsEnvironment.h"
+#include "settings/SettingsTabButton.h"
+#include "settings/SettingsView.h"
+#include "settings/SettingsWindow.h"
+#include "settings/SwitchButton.h"
+#include "settings/ToggleRow.h"
+#include "shell/DockIconService.h"
+#include "shell/OnboardingView.h"
+#include "shell/OnboardingWindow.h"
+#include "support/Async.h"
+#include "support/FakeDesktop.h"
+#include "support/FakeDictionary.h"
+#include "support/FakeSpeechSynthesizer.h"
+#include "support/FakeTranslator.h"
+#include "support/FakeUrlOpener.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <cstdio>
+
+namespace {
+
+QString folder;
+
+void save(QWidget* widget, const QString& name) {
+    QCoreApplication::processEvents();
+    widget->grab().save(folder + u'/' + name + u".png");
+}
+
+// Under Xvfb the real windows, as the window manager placed and painted them.
+void saveScreen(const QString& name) {
+    if (QGuiApplication::platformName() != u"xcb")
+        return;
+    TestAsync::waitUntil([] { return false; }, std::chrono::milliseconds(500));
+    QGuiApplication::primaryScreen()->grabWindow(0).save(folder + u'/' + name + u".png");
+}
+
+class NoSystemShortcuts final : public SystemShortcuts {
+public:
+    bool isTaken(const Shortcut&) override { return false; }
+};
+
+// What the windows have around them: settings in a folder of their own, a
+// desktop that opens nothing, speech that makes no sound.
+struct Desktop {
+    QTemporaryDir dir;
+    UserDefaults defaults{dir.filePath(QStringLiteral("Inkharbor.conf"))};
+    RecordingLogSink sink;
+    FakeUrlOpener opener;
+    NoDictionary dictionary;
+    FakeFocus focus;
+    DockIconService dockIcon{focus, sink};
+    LookUpWindow lookUpWindow{dictionary, dockIcon};
+    SearchService search{defaults, opener, lookUpWindow};
+    FakeSpeechSynthesizer synthesizer;
+    SpeechService speech{synthesizer, [](const QString&) { return QStringList(); }};
+};
+
+void settings(const QString& theme) {
+    Desktop desktop;
+    qputenv("XDG_CONFIG_HOME", desktop.dir.filePath(QStringLiteral("config")).toUtf8());
+    UserDefaults& defaults = desktop.defaults;
+    AppSettings(defaults).registerDefaults();
+    NotificationCenter notifications;
+    NullHotKeyGrabber grabber;
+    UsKeyboardLayout layout;
+    KeyBindings keyBindings{defaults, notifications, grabber, layout};
+    HotkeyService hotkeys{keyBindings};
+    NoSystemShortcuts systemShortcuts;
+    QStringList languages;
+    for (const char* code : {"en-US", "de-DE", "fr-FR", "es-ES", "it-IT",   "pt-BR",   "nl-NL",
+                             "sv-SE", "nb-NO", "nn-NO", "da-DK", "fi-FI",   "pl-PL",   "cs-CZ",
+                             "ru-RU", "uk-UA", "el-GR", "tr-TR", "he-IL",   "hi-IN",   "ta-IN",
+                             "th-TH", "vi-VN", "ja-JP", "ko-KR", "zh-Hans", "zh-Hant", "id-ID"})
+        languages.append(QString::fromLatin1(code));
+    if (qEnvironmentVariableIsSet("INKHARBOR_SCREENSHOTS_ARABIC"))
+        languages.append(QStringLiteral("ar-SA"));
+    defaults.setValue(SettingsKey::autoDetectLanguage, false);
+    defaults.setValue(SettingsKey::preferredLanguages, QStringLiteral("de-DE,he-IL"));
+    defaults.setValue(SettingsKey::customWords, QStringLiteral("Inkharbor\nQt Widgets\nTesseract"));
+
+    SettingsWindow window(
+        SettingsEnvironment{defaults, RecorderEnvironment{keyBindings, systemShortcuts, {}, [] {}},
+                            [&] { return languages; }, desktop.opener});
+    window.show();
+    const auto shoot = [&](const QString& suffix) {
+        QTest::qWait(20);
+        save(window.window(), u"settings-" + theme + u'-' + suffix);
+    };
+    for (int tab = 0; tab < 4; ++tab) {
+        window.view()->setCurrentIndex(tab);
+        shoot(QString::number(tab));
+    }
+    RecognitionSettingsPane* recognition = window.view()->recognitionPane();
+    window.view()->setCurrentIndex(2);
+    recognition->verticalScrollBar()->setValue(recognition->verticalScrollBar()->maximum());
+    shoot(QStringLiteral("2-end"));
+    defaults.setValue(SettingsKey::autoDetectLanguage, true);
+    shoot(QStringLiteral("2-auto"));
+    defaults.setValue(SettingsKey::autoDetectLanguage, false);
+    // Where the keyboard puts the focus, it shows.
+    window.view()->setCurrentIndex(0);
+    window.view()->tabs()[0]->setFocus(Qt::TabFocusReason);
+    shoot(QStringLiteral("0-focus-tab"));
+    window.view()->generalPane()->launchAtLoginRow()->button()->setFocus(Qt::TabFocusReason);
+    shoot(QStringLiteral("0-focus-switch"));
+}
+
+void history(const QString& theme) {
+    Desktop desktop;
+    HistoryStore store{desktop.sink, true};
+    HistoryWindow window{desktop.search, desktop.dockIcon};
+    window.show(store, desktop.speech, [](const QString&) {});
+    HistoryView* view = window.view();
+    HistoryListView* list = view->list();
+    const auto row = [&](int number) { return view->model()->index(number); };
+    const auto add = [&](const QString& text, int secondsAgo) {
+        store.insert(Capture(text, {}, QDateTime::currentDateTime().addSecs(-secondsAgo)));
+        store.save();
+    };
+    const auto search = [&](const QString& text) {
+        view->searchField()->setText(text);
+        TestAsync::waitUntil([&] { return !view->model()->isSearching(); });
+    };
+    const QString prefix = u"history-" + theme;
+    save(window.window(), prefix + u"-empty");
+
+    add(QStringLiteral("Hello, world!"), 60 * 60 * 24 * 400);
+    add(QStringLiteral("\n\nThe quick brown fox jumps over the lazy dog and keeps running far "
+                       "beyond the edge of the window\nsecond line"),
+        60 * 60 * 5);
+    add(QStringLiteral("https://example.com/a/very/long/address?with=query&and=more"), 600);
+    add(QStringLiteral("Café crème"), 120);
+    add(QStringLiteral("Straße"), 30);
+    add(QString(100'000, u'x'), 10);
+    list->setCurrentIndex(row(2));
+    const QPoint trash = list->buttonCenter(row(4), HistoryRow::Action::remove);
+    QTest::mouseMove(list->viewport(), trash);
+    QMouseEvent move(QEvent::MouseMove, trash, list->viewport()->mapToGlobal(trash), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(list->viewport(), &move);
+    save(window.window(), prefix + u"-list");
+    window.window()->resize(380, 300);
+    save(window.window(), prefix + u"-small");
+    window.window()->resize(480, 520);
+
+    search(QStringLiteral("xyz"));
+    save(window.window(), prefix + u"-noresults");
+    search(QStringLiteral("cafe"));
+    save(window.window(), prefix + u"-search");
+    view->searchField()->clear();
+
+    view->clearAllButton()->click();
+    if (QMessageBox* box = view->clearAllConfirmation()) {
+        save(box, u"confirm-" + theme);
+        saveScreen(u"screen-history-" + theme);
+        box->button(QMessageBox::Cancel)->click();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    list->setFocus();
+    list->setCurrentIndex(row(3));
+    QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(), QPoint());
+    QCoreApplication::sendEvent(list, &menuKey);
+    if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+        save(menu, u"menu-" + theme);
+        menu->close();
+    }
+    window.window()->close();
+}
+
+void result(const QString& theme) {
+    Desktop desktop;
+    FakeTranslator translator;
+    int checks = 0;
+    TranslationService translation{translator,
+                                   [&](const QString& text) {
+                                       ++checks;
+                                       return text.contains(u"casa")
+                                                  ? QStringList{QStringLiteral("es")}
+                                                  : QStringList{QStringLiteral("en")};
+                                   },
+                                   QStringLiteral("en")};
+    ResultWindow window{desktop.speech, desktop.search, translation, desktop.dockIcon};
+    const auto waitForTranslationCheck = [&](int expected) {
+        TestAsync::waitUntil([&] {
+            return !window.view()->translationCheckTimer()->isActive() && checks == expected;
+        });
+    };
+    window.show(QStringLiteral("La casa roja"), [](const QString&) {});
+    waitForTranslationCheck(1);
+    for (const int width : {720, 540, 440}) {
+        window.window()->resize(width, 300);
+        save(window.window(), QStringLiteral("result-%1-%2").arg(theme).arg(width));
+    }
+    window.window()->resize(540, 300);
+    ResultView* view = window.view();
+    view->findChild<ActionButton*>(QStringLiteral("translate"))->click();
+    if (TranslationPopover* popover = view->translationPopover()) {
+        auto* replace = popover->findChild<QPushButton*>();
+        TestAsync::waitUntil([&] { return replace->isEnabled(); });
+        save(popover, u"translation-" + theme);
+        saveScreen(u"screen-" + theme);
+        popover->close();
+    }
+    view->editor()->setPlainText(QStringLiteral("lighthouse"));
+    waitForTranslationCheck(2);
+    window.window()->resize(540, 300);
+    save(window.window(), u"result-" + theme + u"-word");
+    window.window()->close();
+}
+
+void onboarding(const QString& theme) {
+    Desktop desktop;
+    NotificationCenter notifications;
+    FakePermission permission;
+    permission.granted = false;
+    OnboardingWindow onboarding{
+        OnboardingEnvironment{
+            desktop.defaults,
+            notifications,
+            permission,
+            [] {
+                return QStringList{QStringLiteral("en-US"),   QStringLiteral("fr-FR"),
+                                   QStringLiteral("de-DE"),   QStringLiteral("zh-Hans"),
+                                   QStringLiteral("zh-Hant"), QStringLiteral("hi-IN"),
+                                   QStringLiteral("ta-IN")};
+            },
+            [] { return std::optional<QString>(QStringLiteral("\u2303\u21E7T")); },
+            [] {},
+            {}},
+        desktop.dockIcon};
+    const auto shoot = [&](const QString& name) {
+        QTest::qWait(100);
+        save(onboarding.window(), u"onboarding-" + name + u'-' + theme);
+    };
+    onboarding.show(OnboardingStep::welcome);
+    onboarding.view()->setPointedFlag(QStringLiteral("\U0001F1EE\U0001F1F3"));
+    shoot(QStringLiteral("welcome"));
+    onboarding.view()->setStep(OnboardingStep::permission);
+    shoot(QStringLiteral("permission-missing"));
+    permission.granted = true;
+    TestAsync::waitUntil([&] { return onboarding.view()->hasPermission(); });
+    shoot(QStringLiteral("permission"));
+    onboarding.view()->setStep(OnboardingStep::tryIt);
+    shoot(QStringLiteral("tryit"));
+    notifications.post(QStringLiteral("InkharborCaptureCopied"), QStringLiteral("text"));
+    shoot(QStringLiteral("tryit-copied"));
+    onboarding.window()->close();
+}
+
+void lookUp() {
+    WordNetDictionary dictionary;
+    FakeFocus focus;
+    RecordingLogSink sink;
+    DockIconService dockIcon{focus, sink};
+    LookUpWindow window(dictionary, dockIcon);
+    window.show(QStringLiteral("Running"));
+    save(window.window(), QStringLiteral("lookup-word"));
+    window.show(QStringLiteral("qwzxv"));
+    save(window.window(), QStringLiteral("lookup-unknown"));
+    window.window()->close();
+}
+
+// Every symbol in the window text colour on white, and in a light colour on dark.
+void symbols() {
+    const QStringList names = SymbolIcons::symbolNames();
+    QPixmap sheet(int(names.size()) * 40 + 8, 2 * 40 + 8);
+    sheet.fill(Qt::white);
+    QPainter painter(&sheet);
+    painter.fillRect(0, 44, sheet.width(), 44, QColor(0x2b, 0x2b, 0x2e));
+    for (qsizetype i = 0; i < names.size(); ++i) {
+        painter.drawPixmap(8 + int(i) * 40, 8, SymbolIcons::ownIcon(names[i]).pixmap(24, 24));
+        QPixmap light(24, 24);
+        light.fill(Qt::transparent);
+        light.loadFromData(SymbolIcons::svg(names[i], QColor(0xe8, 0xe8, 0xea)));
+        painter.drawPixmap(8 + int(i) * 40, 52, light);
+    }
+    painter.end();
+    sheet.scaled(sheet.size() * 2).save(folder + u"/symbols.png");
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: inkharbor-screenshots FOLDER\n");
+        return 2;
+    }
+    folder = QString::fromLocal8Bit(argv[1]);
+    if (!QDir().mkpath(folder)) {
+        std::fprintf(stderr, "inkharbor-screenshots: cannot make %s\n", argv[1]);
+        return 1;
+    }
+    symbols();
+    lookUp();
+    for (const bool dark : {false, true}) {
+        const Screenshots::Look look(dark);
+        const QString theme = dark ? QStringLiteral("dark") : QStringLiteral("light");
+        settings(theme);
+        history(theme);
+        result(theme);
+        onboarding(theme);
+    }
+    // Activation checks of the dock icon still pending end with the program.
+    QTest::qWait(600);
+    std::printf("pictures in %s\n", argv[1]);
+    return 0;
+}
