@@ -153,12 +153,13 @@ void checkOne(const Input& input, const QString& out, bool keepIndentation, bool
         if (FuzzSupport::isWhitespaceCluster(c))
             require(c.front() == u' ' || c == u"\n",
                     "only spaces and line feeds remain as white space", detail);
+    // At the ends, a space that carries a mark of the text (a lone combining
+    // accent read as a word of its own) is text, not white space to trim.
+    const auto bare = [](QStringView c) { return c == u" " || c == u"\n"; };
     if (!clusters.isEmpty()) {
-        require(!FuzzSupport::isWhitespaceCluster(clusters.back()), "no white space at the end",
-                detail);
+        require(!bare(clusters.back()), "no white space at the end", detail);
         if (!keepIndentation)
-            require(!FuzzSupport::isWhitespaceCluster(clusters.front()),
-                    "no white space at the start", detail);
+            require(!bare(clusters.front()), "no white space at the start", detail);
     }
 }
 
