@@ -31,15 +31,13 @@ protected:
     // Opening anew reads the file as the next launch would.
     void open() {
         keyBindings.reset();
-        defaults = std::make_unique<UserDefaults>(dir.filePath(QStringLiteral("test.conf")));
+        defaults = std::make_unique<UserDefaults>(dir.filePath(u"test.conf"_s));
         keyBindings = std::make_unique<KeyBindings>(*defaults, notifications, grabber, layout);
     }
     KeyBindings::Name captureText() {
-        return keyBindings->createName(QStringLiteral("captureText"), controlShiftT);
+        return keyBindings->createName(u"captureText"_s, controlShiftT);
     }
-    KeyBindings::Name captureBarcode() {
-        return keyBindings->createName(QStringLiteral("captureBarcode"));
-    }
+    KeyBindings::Name captureBarcode() { return keyBindings->createName(u"captureBarcode"_s); }
     QVariant stored(const QString& name) const {
         return defaults->storedObject(u"KeyBindings_" + name);
     }
