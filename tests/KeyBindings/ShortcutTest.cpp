@@ -1,13 +1,15 @@
 #include "KeyBindings/Shortcut.h"
 #include "KeyBindings/KeyCodeTable.h"
 #include "KeyBindings/SpecialKey.h"
-#include "support/KeyBindingsFakes.h"
 #include "platform/UsKeyboardLayout.h"
+#include "support/KeyBindingsFakes.h"
 
 #include <gtest/gtest.h>
 
 #include <set>
 #include <string_view>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -61,28 +63,25 @@ TEST(Shortcut, DescriptionOrdersModifiersAndNamesTheKey) {
     const UsKeyboardLayout us;
     const qint64 all = ModifierFlags::command | ModifierFlags::shift | ModifierFlags::option |
                        ModifierFlags::control;
-    EXPECT_EQ(Shortcut(Key::a, all).description(us), QStringLiteral("⌃⌥⇧⌘A"));
-    EXPECT_EQ(Shortcut(17, controlShift).description(us), QStringLiteral("⌃⇧T"));
-    EXPECT_EQ(Shortcut(96, 0).description(us), QStringLiteral("F5"));
-    EXPECT_EQ(Shortcut(Key::space, ModifierFlags::command).description(us),
-              QStringLiteral("⌘Space"));
-    EXPECT_EQ(Shortcut(82, CarbonModifiers::option).description(us), QStringLiteral("⌥0\u20E3"));
-    EXPECT_EQ(Shortcut(114, 0).description(us), QStringLiteral("?\u20DD"));
-    EXPECT_EQ(Shortcut(96, CarbonModifiers::function).description(us),
-              QStringLiteral("\U0001F310\uFE0EF5"));
-    EXPECT_EQ(Shortcut(0x2C, CarbonModifiers::command).description(us), QStringLiteral("⌘/"));
+    EXPECT_EQ(Shortcut(Key::a, all).description(us), u"⌃⌥⇧⌘A"_s);
+    EXPECT_EQ(Shortcut(17, controlShift).description(us), u"⌃⇧T"_s);
+    EXPECT_EQ(Shortcut(96, 0).description(us), u"F5"_s);
+    EXPECT_EQ(Shortcut(Key::space, ModifierFlags::command).description(us), u"⌘Space"_s);
+    EXPECT_EQ(Shortcut(82, CarbonModifiers::option).description(us), u"⌥0\u20E3"_s);
+    EXPECT_EQ(Shortcut(114, 0).description(us), u"?\u20DD"_s);
+    EXPECT_EQ(Shortcut(96, CarbonModifiers::function).description(us), u"\U0001F310\uFE0EF5"_s);
+    EXPECT_EQ(Shortcut(0x2C, CarbonModifiers::command).description(us), u"⌘/"_s);
 }
 
 TEST(Shortcut, DescriptionOfAKeyTheLayoutCannotPrintIsReplacementCharacter) {
     FakeKeyboardLayout layout;
-    layout.characters[Key::a.rawValue] = QStringLiteral("ab"); // not one character
-    layout.characters[Key::b.rawValue] = QStringLiteral("ß");
-    layout.characters[Key::e.rawValue] = QStringLiteral("e\u0301"); // one grapheme
-    EXPECT_EQ(Shortcut(Key::t, ModifierFlags::control).description(layout),
-              QStringLiteral("⌃\uFFFD"));
-    EXPECT_EQ(Shortcut(Key::a, 0).description(layout), QStringLiteral("\uFFFD"));
-    EXPECT_EQ(Shortcut(0x7F, 0).description(UsKeyboardLayout()), QStringLiteral("\uFFFD"));
-    EXPECT_EQ(Shortcut(Key::e, 0).description(layout), QStringLiteral("E\u0301"));
+    layout.characters[Key::a.rawValue] = u"ab"_s; // not one character
+    layout.characters[Key::b.rawValue] = u"ß"_s;
+    layout.characters[Key::e.rawValue] = u"e\u0301"_s; // one grapheme
+    EXPECT_EQ(Shortcut(Key::t, ModifierFlags::control).description(layout), u"⌃\uFFFD"_s);
+    EXPECT_EQ(Shortcut(Key::a, 0).description(layout), u"\uFFFD"_s);
+    EXPECT_EQ(Shortcut(0x7F, 0).description(UsKeyboardLayout()), u"\uFFFD"_s);
+    EXPECT_EQ(Shortcut(Key::e, 0).description(layout), u"E\u0301"_s);
     EXPECT_FALSE(Shortcut(Key::b, 0).description(layout).isEmpty());
 }
 

@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 class MenuBarContentTest : public ::testing::Test {
@@ -30,37 +32,35 @@ protected:
     AppCoordinator coordinator{fake.platform, keyBindings};
     QStringList opened;
     MenuBarContent menu{coordinator, keyBindings,
-                        MenuBarContent::Actions{[this] { opened << QStringLiteral("history"); },
-                                                [this] { opened << QStringLiteral("settings"); },
-                                                [this] { opened << QStringLiteral("onboarding"); },
-                                                [this] { opened << QStringLiteral("quit"); }}};
+                        MenuBarContent::Actions{[this] { opened << u"history"_s; },
+                                                [this] { opened << u"settings"_s; },
+                                                [this] { opened << u"onboarding"_s; },
+                                                [this] { opened << u"quit"_s; }}};
 };
 
 TEST_F(MenuBarContentTest, CaptureItemsFollowTheShortcutsAndHideThemWhileRecording) {
-    EXPECT_EQ(item(QStringLiteral("Capture Text"))->shortcut(),
-              QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T));
-    EXPECT_TRUE(item(QStringLiteral("Read QR / Barcode"))->shortcut().isEmpty());
+    EXPECT_EQ(item(u"Capture Text"_s)->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T));
+    EXPECT_TRUE(item(u"Read QR / Barcode"_s)->shortcut().isEmpty());
     keyBindings.writeShortcut(HotkeyService::captureBarcode(), Shortcut(11, 4608)); // ⌃⇧B
-    EXPECT_EQ(item(QStringLiteral("Read QR / Barcode"))->shortcut(),
+    EXPECT_EQ(item(u"Read QR / Barcode"_s)->shortcut(),
               QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_B));
     QObject recorder;
     keyBindings.recorderDidStart(&recorder);
-    EXPECT_TRUE(item(QStringLiteral("Capture Text"))->shortcut().isEmpty());
-    EXPECT_TRUE(item(QStringLiteral("Read QR / Barcode"))->shortcut().isEmpty());
+    EXPECT_TRUE(item(u"Capture Text"_s)->shortcut().isEmpty());
+    EXPECT_TRUE(item(u"Read QR / Barcode"_s)->shortcut().isEmpty());
     keyBindings.recorderDidEnd(&recorder);
-    EXPECT_FALSE(item(QStringLiteral("Capture Text"))->shortcut().isEmpty());
+    EXPECT_FALSE(item(u"Capture Text"_s)->shortcut().isEmpty());
     keyBindings.writeShortcut(HotkeyService::captureText(), std::nullopt);
-    EXPECT_TRUE(item(QStringLiteral("Capture Text"))->shortcut().isEmpty());
+    EXPECT_TRUE(item(u"Capture Text"_s)->shortcut().isEmpty());
 }
 
 TEST_F(MenuBarContentTest, ItemsDoWhatTheySay) {
-    item(QStringLiteral("Capture Text"))->trigger();
+    item(u"Capture Text"_s)->trigger();
     EXPECT_TRUE(TestAsync::waitUntil([&] { return !coordinator.overlay().windows().empty(); }));
     // A second capture while one runs is logged as busy and ignored.
-    item(QStringLiteral("Read QR / Barcode"))->trigger();
+    item(u"Read QR / Barcode"_s)->trigger();
     EXPECT_TRUE(TestAsync::waitUntil([&] {
-        return fake.log.lines(QStringLiteral("capture"))
-            .contains(QStringLiteral("Capture requested (busy: true)"));
+        return fake.log.lines(u"capture"_s).contains(u"Capture requested (busy: true)"_s);
     }));
     coordinator.overlay().finish(std::nullopt);
     EXPECT_TRUE(TestAsync::waitUntil([&] { return !coordinator.isCapturing(); }));
@@ -68,8 +68,7 @@ TEST_F(MenuBarContentTest, ItemsDoWhatTheySay) {
     for (const char* title :
          {"Show History\u2026", "Settings\u2026", "Help / Onboarding", "Quit Inkharbor"})
         item(QString::fromUtf8(title))->trigger();
-    EXPECT_EQ(opened, (QStringList{QStringLiteral("history"), QStringLiteral("settings"),
-                                   QStringLiteral("onboarding"), QStringLiteral("quit")}));
+    EXPECT_EQ(opened, (QStringList{u"history"_s, u"settings"_s, u"onboarding"_s, u"quit"_s}));
 }
 
 } // namespace

@@ -42,17 +42,17 @@ TEST(RecognizeCommandParse, ReadsOptionsAndImages) {
     EXPECT_FALSE(plain.languages.has_value()); // detect automatically
     EXPECT_FALSE(plain.keepIndentation);
     EXPECT_EQ(plain.images, QStringList{u"--odd-name.png"_s});
-    EXPECT_TRUE(parsed({u"--help"_s}).help);
 }
 
 TEST(RecognizeCommandParse, RejectsWhatItDoesNotKnow) {
     EXPECT_EQ(parseError({}), u"no image given (see --help)"_s);
     EXPECT_EQ(parseError({u"--keep-indentation"_s}), u"no image given (see --help)"_s);
     EXPECT_EQ(parseError({u"--verbose"_s, u"a.png"_s}), u"unknown option --verbose (see --help)"_s);
-    EXPECT_FALSE(parseError({u"a.png"_s, u"--languages"_s}).isEmpty());
-    EXPECT_FALSE(parseError({u"a.png"_s, u"--languages="_s}).isEmpty());
-    EXPECT_FALSE(parseError({u"a.png"_s, u"--languages"_s, u","_s}).isEmpty());
-    EXPECT_FALSE(parseError({u"--barcodes"_s, u"--languages=de"_s, u"a.png"_s}).isEmpty());
+    for (const QStringList& arguments : {QStringList{u"a.png"_s, u"--languages"_s},
+                                         {u"a.png"_s, u"--languages="_s},
+                                         {u"a.png"_s, u"--languages"_s, u","_s},
+                                         {u"--barcodes"_s, u"--languages=de"_s, u"a.png"_s}})
+        EXPECT_FALSE(parseError(arguments).isEmpty()) << qPrintable(arguments.join(u' '));
 }
 
 class RecognizeCommandRun : public ::testing::Test {

@@ -43,7 +43,6 @@ TEST(CaptureRecord, CountsUserPerceivedCharactersAndGetsAFreshId) {
     EXPECT_EQ(lines.charCount, 3);
     EXPECT_FALSE(family.id.isNull());
     EXPECT_NE(family.id, lines.id);
-    EXPECT_EQ(lines.date, now);
 }
 
 TEST_F(HistoryStoreTest, RecordsSurviveReopeningExactly) {
@@ -59,11 +58,8 @@ TEST_F(HistoryStoreTest, RecordsSurviveReopeningExactly) {
         store.save();
         EXPECT_FALSE(store.hasChanges());
     }
-    HistoryStore reopened(sink, path());
-    const QList<Capture> read = reopened.fetchAll();
-    ASSERT_EQ(read.size(), 3);
-    EXPECT_EQ(read, written);
-    EXPECT_EQ(read.at(0).date.toMSecsSinceEpoch(), start.toMSecsSinceEpoch() + 1);
+    // Equal to the millisecond: the dates above differ by one.
+    EXPECT_EQ(HistoryStore(sink, path()).fetchAll(), written);
     EXPECT_TRUE(sink.records.isEmpty());
 }
 

@@ -18,29 +18,24 @@ struct FileState {
     bool operator==(const FileState&) const = default;
 };
 
+inline unsigned mode(const QString& path) {
+    struct stat info {};
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
+        return 0;
+    return unsigned(info.st_mode & 07777);
+}
+
 // Every file in a folder with its bytes and mode, to prove a failed open
 // changed nothing.
 inline QMap<QString, FileState> snapshot(const QString& folder) {
     QMap<QString, FileState> files;
     for (const QString& name : QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot |
                                                       QDir::Hidden | QDir::System)) {
-        struct stat info {};
-        const QString path = folder + u'/' + name;
-        ::stat(QFile::encodeName(path).constData(), &info);
-        QFile file(path);
-        FileState state{{}, unsigned(info.st_mode & 07777)};
-        if (file.open(QIODevice::ReadOnly))
-            state.bytes = file.readAll();
-        files.insert(name, state);
+        QFile file(folder + u'/' + name);
+        files.insert(name, {file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray(),
+                            mode(file.fileName())});
     }
     return files;
-}
-
-inline unsigned mode(const QString& path) {
-    struct stat info {};
-    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
-        return 0;
-    return unsigned(info.st_mode & 07777);
 }
 
 inline void writeFile(const QString& path, const QByteArray& bytes) {

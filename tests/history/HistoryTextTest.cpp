@@ -6,73 +6,70 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
-bool contains(const QString& text, const QString& searchText,
-              const QString& locale = QStringLiteral("en_US")) {
+bool contains(const QString& text, const QString& searchText, const QString& locale = u"en_US"_s) {
     return HistorySearch(searchText, locale).matches(text);
 }
 
 TEST(HistorySearchTest, IgnoresCaseAndAccents) {
-    EXPECT_TRUE(contains(QStringLiteral("Un CAFÉ crème"), QStringLiteral("cafe")));
-    EXPECT_TRUE(contains(QStringLiteral("Un CAFÉ crème"), QStringLiteral("Crème")));
-    EXPECT_TRUE(contains(QStringLiteral("cafe"), QStringLiteral("CAFÉ")));
+    EXPECT_TRUE(contains(u"Un CAFÉ crème"_s, u"cafe"_s));
+    EXPECT_TRUE(contains(u"Un CAFÉ crème"_s, u"Crème"_s));
+    EXPECT_TRUE(contains(u"cafe"_s, u"CAFÉ"_s));
     // The same accent written as a combining mark.
-    EXPECT_TRUE(contains(QStringLiteral("Cafe\u0301"), QStringLiteral("café")));
-    EXPECT_TRUE(contains(QStringLiteral("Ärger über Öl"), QStringLiteral("uber ol")));
-    EXPECT_FALSE(contains(QStringLiteral("Un café"), QStringLiteral("cafes")));
-    EXPECT_FALSE(contains(QStringLiteral("Un café"), QStringLiteral("the")));
+    EXPECT_TRUE(contains(u"Cafe\u0301"_s, u"café"_s));
+    EXPECT_TRUE(contains(u"Ärger über Öl"_s, u"uber ol"_s));
+    EXPECT_FALSE(contains(u"Un café"_s, u"cafes"_s));
+    EXPECT_FALSE(contains(u"Un café"_s, u"the"_s));
 }
 
 TEST(HistorySearchTest, FollowsTheLocale) {
     // German: ß is ss. Swedish: ö is a letter of its own, not an accented o.
-    EXPECT_TRUE(contains(QStringLiteral("Hauptstraße 5"), QStringLiteral("strasse"),
-                         QStringLiteral("de_DE")));
-    EXPECT_TRUE(contains(QStringLiteral("smörgås"), QStringLiteral("smorgas")));
-    EXPECT_FALSE(
-        contains(QStringLiteral("smörgås"), QStringLiteral("smorgas"), QStringLiteral("sv_SE")));
+    EXPECT_TRUE(contains(u"Hauptstraße 5"_s, u"strasse"_s, u"de_DE"_s));
+    EXPECT_TRUE(contains(u"smörgås"_s, u"smorgas"_s));
+    EXPECT_FALSE(contains(u"smörgås"_s, u"smorgas"_s, u"sv_SE"_s));
     // Turkish: the capital of i is İ; I belongs to ı.
-    EXPECT_TRUE(
-        contains(QStringLiteral("İSTANBUL"), QStringLiteral("istanbul"), QStringLiteral("tr_TR")));
-    EXPECT_FALSE(
-        contains(QStringLiteral("ISTANBUL"), QStringLiteral("istanbul"), QStringLiteral("tr_TR")));
+    EXPECT_TRUE(contains(u"İSTANBUL"_s, u"istanbul"_s, u"tr_TR"_s));
+    EXPECT_FALSE(contains(u"ISTANBUL"_s, u"istanbul"_s, u"tr_TR"_s));
 }
 
 TEST(HistorySearchTest, BlanksCountAndNothingIsTrimmed) {
-    EXPECT_TRUE(contains(QStringLiteral("a b"), QStringLiteral(" ")));
-    EXPECT_FALSE(contains(QStringLiteral("ab\ncd"), QStringLiteral(" ")));
-    EXPECT_TRUE(contains(QStringLiteral("see you"), QStringLiteral(" you")));
-    EXPECT_FALSE(contains(QStringLiteral("you there"), QStringLiteral(" you")));
-    EXPECT_TRUE(contains(QStringLiteral("anything"), QString()));
+    EXPECT_TRUE(contains(u"a b"_s, u" "_s));
+    EXPECT_FALSE(contains(u"ab\ncd"_s, u" "_s));
+    EXPECT_TRUE(contains(u"see you"_s, u" you"_s));
+    EXPECT_FALSE(contains(u"you there"_s, u" you"_s));
+    EXPECT_TRUE(contains(u"anything"_s, QString()));
     EXPECT_TRUE(contains(QString(), QString()));
-    EXPECT_FALSE(contains(QString(), QStringLiteral("a")));
+    EXPECT_FALSE(contains(QString(), u"a"_s));
 }
 
 TEST(HistorySearchTest, TextsTheCollatorIgnoresAreSearchedAsTheyAre) {
     // A lone combining accent has no weight at primary strength.
-    EXPECT_TRUE(contains(QStringLiteral("Cafe\u0301"), QStringLiteral("\u0301")));
-    EXPECT_FALSE(contains(QStringLiteral("Cafe"), QStringLiteral("\u0301")));
-    EXPECT_TRUE(contains(QStringLiteral("a\u200Bb"), QStringLiteral("\u200B")));
+    EXPECT_TRUE(contains(u"Cafe\u0301"_s, u"\u0301"_s));
+    EXPECT_FALSE(contains(u"Cafe"_s, u"\u0301"_s));
+    EXPECT_TRUE(contains(u"a\u200Bb"_s, u"\u200B"_s));
 }
 
 TEST(HistorySearchTest, OneSearchServesManyTexts) {
-    HistorySearch search(QStringLiteral("needle"), QStringLiteral("en_US"));
+    HistorySearch search(u"needle"_s, u"en_US"_s);
     QString haystack(200'000, u'x');
     EXPECT_FALSE(search.matches(haystack));
-    haystack.replace(150'000, 6, QStringLiteral("NEEDLE"));
+    haystack.replace(150'000, 6, u"NEEDLE"_s);
     EXPECT_TRUE(search.matches(haystack));
-    EXPECT_TRUE(search.matches(QStringLiteral("Needle")));
-    EXPECT_FALSE(search.matches(QStringLiteral("needl")));
+    EXPECT_TRUE(search.matches(u"Needle"_s));
+    EXPECT_FALSE(search.matches(u"needl"_s));
 }
 
 TEST(HistoryTextTest, FirstLineSplitsAsTheWordList) {
     const QStringList texts{
-        QStringLiteral("\n\r\n\u2028First line\r\nsecond"),
-        QStringLiteral("  indented\nnext"),
-        QStringLiteral("\r\rx\u0085y"),
-        QStringLiteral("\u000B\u000C\u2029 z"),
-        QStringLiteral("one"),
-        QStringLiteral("\n\n\r\n"),
+        u"\n\r\n\u2028First line\r\nsecond"_s,
+        u"  indented\nnext"_s,
+        u"\r\rx\u0085y"_s,
+        u"\u000B\u000C\u2029 z"_s,
+        u"one"_s,
+        u"\n\n\r\n"_s,
         QString(),
     };
     for (const QString& text : texts) {
@@ -88,7 +85,7 @@ TEST(HistoryTextTest, ShortenedKeepsWholeCharacters) {
     EXPECT_EQ(HistoryText::shortened(u"short", 10), u"short");
     EXPECT_EQ(HistoryText::shortened(u"abcdef", 3), u"abc…");
     // A family emoji is one character of eleven UTF-16 units.
-    const QString family = QStringLiteral("👨‍👩‍👧‍👦");
+    const QString family = u"👨‍👩‍👧‍👦"_s;
     EXPECT_EQ(HistoryText::shortened(QString(family + family + family), 2),
               QString(family + family + u'…'));
     EXPECT_EQ(HistoryText::shortened(QString(family + family), 2), QString(family + family));
@@ -96,21 +93,21 @@ TEST(HistoryTextTest, ShortenedKeepsWholeCharacters) {
 
 TEST(HistoryTextTest, LookUpIsOfferedExactlyWhenThereIsATerm) {
     const QStringList texts{
-        QStringLiteral("Hello, world!"),
-        QStringLiteral("one two three four"),
-        QStringLiteral("one two three"),
-        QStringLiteral("!!! ??? word ... ---"),
+        u"Hello, world!"_s,
+        u"one two three four"_s,
+        u"one two three"_s,
+        u"!!! ??? word ... ---"_s,
         // A blank with a combining mark is one white-space character.
-        QStringLiteral("one two three \u0301"),
-        QStringLiteral("one two three !\u0301"),
-        QStringLiteral("   "),
+        u"one two three \u0301"_s,
+        u"one two three !\u0301"_s,
+        u"   "_s,
         QString(),
         QString(60, u'a'),
         QString(61, u'a'),
         QString(500, u'a'),
-        QString(QStringLiteral("🇩🇪").repeated(40)),
-        QString(QStringLiteral("🇩🇪").repeated(61)),
-        QString(QStringLiteral("alpha beta ") + QString(100'000, u'!')),
+        QString(u"🇩🇪"_s.repeated(40)),
+        QString(u"🇩🇪"_s.repeated(61)),
+        QString(u"alpha beta "_s + QString(100'000, u'!')),
     };
     for (const QString& text : texts) {
         EXPECT_EQ(HistoryText::offersLookUp(text), WebSearch::lookUpTerm(text).has_value())
@@ -127,19 +124,18 @@ TEST(HistoryDateFormatTest, DayMonthHourAndMinuteByLocale) {
     const QDateTime date(QDate(2024, 3, 5), QTime(14, 7, 30));
     const QDate sameYear(2024, 11, 1);
 
-    const QString american = HistoryDateFormat(QStringLiteral("en_US")).format(date, sameYear);
+    const QString american = HistoryDateFormat(u"en_US"_s).format(date, sameYear);
     EXPECT_TRUE(american.startsWith(u"Mar 5")) << american.toStdString();
     EXPECT_TRUE(american.contains(u"2:07")) << american.toStdString();
     EXPECT_TRUE(american.contains(u"PM")) << american.toStdString();
     EXPECT_FALSE(american.contains(u"2024"));
 
-    const QString german = HistoryDateFormat(QStringLiteral("de_DE")).format(date, sameYear);
+    const QString german = HistoryDateFormat(u"de_DE"_s).format(date, sameYear);
     EXPECT_TRUE(german.startsWith(u"5. März")) << german.toStdString();
     EXPECT_TRUE(german.contains(u"14:07")) << german.toStdString();
 
     // Another year is named.
-    const QString earlier =
-        HistoryDateFormat(QStringLiteral("en_US")).format(date, QDate(2025, 1, 2));
+    const QString earlier = HistoryDateFormat(u"en_US"_s).format(date, QDate(2025, 1, 2));
     EXPECT_TRUE(earlier.contains(u"2024")) << earlier.toStdString();
     EXPECT_TRUE(earlier.contains(u"Mar 5")) << earlier.toStdString();
 }

@@ -25,6 +25,37 @@ xcb_window_t currentOwner(xcb_connection_t* c, xcb_atom_t selection) {
     return owner;
 }
 
+std::optional<QByteArray> readProperty(xcb_connection_t* c, xcb_window_t window,
+                                       xcb_atom_t property, bool remove = false) {
+    xcb_get_property_reply_t* reply = xcb_get_property_reply(
+        c, xcb_get_property(c, remove, window, property, XCB_GET_PROPERTY_TYPE_ANY, 0, 1 << 20),
+        nullptr);
+    std::optional<QByteArray> data;
+    if (reply && reply->type != XCB_NONE)
+        data = QByteArray(static_cast<const char*>(xcb_get_property_value(reply)),
+                          xcb_get_property_value_length(reply));
+    std::free(reply);
+    return data;
+}
+
+// Waits for the owner's SelectionNotify and gives the property it names:
+// None when it refused, or did not answer within about ten seconds.
+xcb_atom_t awaitSelectionNotify(xcb_connection_t* c, const std::atomic<bool>& stop) {
+    for (int round = 0; round < 500 && !stop; ++round) {
+        while (xcb_generic_event_t* event = xcb_poll_for_event(c)) {
+            const bool notify = (event->response_type & 0x7f) == XCB_SELECTION_NOTIFY;
+            const xcb_atom_t property =
+                reinterpret_cast<xcb_selection_notify_event_t*>(event)->property;
+            std::free(event);
+            if (notify)
+                return property;
+        }
+        pollfd fd{xcb_get_file_descriptor(c), POLLIN, 0};
+        poll(&fd, 1, 20);
+    }
+    return XCB_NONE;
+}
+
 } // namespace
 
 TestOwner::TestOwner(QList<Target> targets, Mode mode, QList<xcb_atom_t> extraTargetAtoms)
@@ -77,27 +108,39 @@ QByteArray TestOwner::readClipboardText() {
     xcb_convert_selection(c_, window_, clipboard_, intern(c_, "UTF8_STRING"), property,
                           XCB_CURRENT_TIME);
     xcb_flush(c_);
-    while (!stop_) {
-        xcb_generic_event_t* event = xcb_poll_for_event(c_);
-        if (!event) {
-            pollfd fd{xcb_get_file_descriptor(c_), POLLIN, 0};
-            poll(&fd, 1, 20);
-            continue;
+    awaitSelectionNotify(c_, stop_);
+    return readProperty(c_, window_, property, true).value_or(QByteArray());
+}
+
+QList<std::optional<QByteArray>> TestOwner::requestMultiple(const QList<QByteArray>& targets) {
+    xcb_connection_t* c = xcb_connect(nullptr, nullptr);
+    const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(c)).data;
+    const xcb_window_t window = xcb_generate_id(c);
+    xcb_create_window(c, XCB_COPY_FROM_PARENT, window, screen->root, 0, 0, 1, 1, 0,
+                      XCB_WINDOW_CLASS_INPUT_ONLY, screen->root_visual, 0, nullptr);
+    QList<xcb_atom_t> pairs;
+    for (qsizetype i = 0; i < targets.size(); ++i)
+        pairs << intern(c, targets[i]) << intern(c, "PAIR_" + QByteArray::number(i));
+    const xcb_atom_t list = intern(c, "PAIRS");
+    xcb_change_property(c, XCB_PROP_MODE_REPLACE, window, list, intern(c, "ATOM_PAIR"), 32,
+                        quint32(pairs.size()), pairs.constData());
+    xcb_convert_selection(c, window, intern(c, "CLIPBOARD"), intern(c, "MULTIPLE"), list,
+                          XCB_CURRENT_TIME);
+    xcb_flush(c);
+    QList<std::optional<QByteArray>> result;
+    const std::atomic<bool> never{false};
+    if (awaitSelectionNotify(c, never) == list) {
+        // The owner writes None over the property of each pair it could not convert.
+        const QByteArray answered = readProperty(c, window, list).value_or(QByteArray());
+        for (qsizetype i = 0; i < targets.size(); ++i) {
+            xcb_atom_t p = XCB_NONE;
+            if ((i * 2 + 2) * 4 <= answered.size())
+                std::memcpy(&p, answered.constData() + (i * 2 + 1) * 4, 4);
+            result.append(p == XCB_NONE ? std::nullopt : readProperty(c, window, p));
         }
-        const bool answered = (event->response_type & 0x7f) == XCB_SELECTION_NOTIFY;
-        std::free(event);
-        if (answered)
-            break;
     }
-    xcb_get_property_reply_t* reply = xcb_get_property_reply(
-        c_, xcb_get_property(c_, 1, window_, property, XCB_GET_PROPERTY_TYPE_ANY, 0, 1 << 16),
-        nullptr);
-    QByteArray text;
-    if (reply)
-        text = QByteArray(static_cast<const char*>(xcb_get_property_value(reply)),
-                          xcb_get_property_value_length(reply));
-    std::free(reply);
-    return text;
+    xcb_disconnect(c);
+    return result;
 }
 
 void TestOwner::serve() {

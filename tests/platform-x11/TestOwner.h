@@ -7,6 +7,7 @@
 
 #include <atomic>
 #include <mutex>
+#include <optional>
 #include <thread>
 
 // Another program holding CLIPBOARD: its own X connection, served on its own
@@ -53,6 +54,9 @@ public:
 
     // Sets the CLIPBOARD owner to None, as when the owning program exits.
     static void clearSelection();
+    // Asks the CLIPBOARD owner for several targets in one MULTIPLE request,
+    // as some toolkits do: each target's bytes, or nothing where it was refused.
+    static QList<std::optional<QByteArray>> requestMultiple(const QList<QByteArray>& targets);
 
 private:
     void serve();

@@ -12,8 +12,6 @@
 
 #include <gtest/gtest.h>
 
-#include <poll.h>
-
 #include <cstring>
 #include <optional>
 
@@ -30,8 +28,7 @@ struct Output {
 // the clipboard answers from its own thread.
 Output xclip(const QStringList& args, const QByteArray& input = {}) {
     QProcess process;
-    process.start(QStringLiteral("xclip"),
-                  QStringList{QStringLiteral("-selection"), QStringLiteral("clipboard")} + args);
+    process.start(u"xclip"_s, QStringList{u"-selection"_s, u"clipboard"_s} + args);
     process.write(input);
     process.closeWriteChannel();
     process.waitForFinished(20000);
@@ -40,17 +37,16 @@ Output xclip(const QStringList& args, const QByteArray& input = {}) {
 }
 
 Output readTarget(const QString& target) {
-    return xclip({QStringLiteral("-o"), QStringLiteral("-t"), target});
+    return xclip({u"-o"_s, u"-t"_s, target});
 }
 
 QStringList targetsOnClipboard() {
-    return QString::fromLatin1(readTarget(QStringLiteral("TARGETS")).bytes)
-        .split(u'\n', Qt::SkipEmptyParts);
+    return QString::fromLatin1(readTarget(u"TARGETS"_s).bytes).split(u'\n', Qt::SkipEmptyParts);
 }
 
 // xclip -i stays behind as the owner; it has taken the clipboard once it lists the target.
 void offerWithXclip(const QString& target, const QByteArray& data) {
-    ASSERT_EQ(xclip({QStringLiteral("-i"), QStringLiteral("-t"), target}, data).exitCode, 0);
+    ASSERT_EQ(xclip({u"-i"_s, u"-t"_s, target}, data).exitCode, 0);
     ASSERT_TRUE(TestAsync::waitUntil([&] { return targetsOnClipboard().contains(target); }));
 }
 
@@ -85,7 +81,7 @@ protected:
         TestOwner::clearSelection();
     }
     RecordingLogSink sink;
-    Log log{sink, QStringLiteral("clipboard")};
+    Log log{sink, u"clipboard"_s};
     // A loaded machine must not turn a slow answer into a missing format;
     // only the tests of the limits use tight ones.
     X11ReadLimits patient{.totalMs = 30000, .silenceMs = 10000};
@@ -112,8 +108,8 @@ TEST_P(RestoresOtherProgramsData, CopyThenUndoGivesBackTheExactBytes) {
     // xclip hands out anything this large in pieces
     EXPECT_EQ(pasteboard.lastRead().incrTransfers, bytes.size() > 1'000'000 ? 1 : 0);
 
-    service.copy(QStringLiteral("Gefunden: Größe ✓"));
-    EXPECT_EQ(xclip({QStringLiteral("-o")}).bytes, QStringLiteral("Gefunden: Größe ✓").toUtf8());
+    service.copy(u"Gefunden: Größe ✓"_s);
+    EXPECT_EQ(xclip({u"-o"_s}).bytes, u"Gefunden: Größe ✓"_s.toUtf8());
     EXPECT_NE(readTarget(target).bytes, bytes) << "the old contents are gone after the copy";
 
     service.undo();
@@ -147,7 +143,7 @@ TEST_F(X11PasteboardTest, RestoresSeveralFormatsWithTheirTypesAndFormats) {
     X11Pasteboard pasteboard(log, patient);
     ClipboardService service(pasteboard);
 
-    service.copy(QStringLiteral("replacement"));
+    service.copy(u"replacement"_s);
     const QList<PasteboardItem> saved = service.previousItems();
     ASSERT_EQ(saved.size(), 1);
     QStringList types;
@@ -171,12 +167,12 @@ TEST_F(X11PasteboardTest, RestoresSeveralFormatsWithTheirTypesAndFormats) {
 }
 
 TEST_F(X11PasteboardTest, CopiedTextReadsBackInEveryTextTarget) {
-    const QString text = QStringLiteral("Grüße ✓ 𝄞\nzweite Zeile");
+    const QString text = u"Grüße ✓ 𝄞\nzweite Zeile"_s;
     X11Pasteboard pasteboard(log, patient);
     ClipboardService service(pasteboard);
     service.copy(text);
 
-    EXPECT_EQ(xclip({QStringLiteral("-o")}).bytes, text.toUtf8());
+    EXPECT_EQ(xclip({u"-o"_s}).bytes, text.toUtf8());
     EXPECT_EQ(readTarget(u"text/plain;charset=utf-8"_s).bytes, text.toUtf8());
     EXPECT_EQ(readTarget(u"STRING"_s).bytes, QByteArray("Gr\xfc\xdf"
                                                         "e ? ?\nzweite Zeile"));
@@ -209,11 +205,11 @@ void copyWithQt(const QString& text) {
 }
 
 TEST_F(X11PasteboardTest, ReadsAndRestoresWhatQtInThisProcessOwns) {
-    copyWithQt(QStringLiteral("copied in a text field"));
+    copyWithQt(u"copied in a text field"_s);
     X11Pasteboard pasteboard(log, patient);
     ClipboardService service(pasteboard);
 
-    service.copy(QStringLiteral("captured"));
+    service.copy(u"captured"_s);
     EXPECT_FALSE(pasteboard.lastRead().timedOut);
     const auto saved = find(service.previousItems(), u"UTF8_STRING"_s);
     ASSERT_TRUE(saved);
@@ -229,17 +225,17 @@ TEST_F(X11PasteboardTest, AnEmptyClipboardIsEmptyAgainAfterUndo) {
     ClipboardService service(pasteboard);
     EXPECT_TRUE(pasteboard.items().isEmpty());
 
-    service.copy(QStringLiteral("temporary"));
+    service.copy(u"temporary"_s);
     service.undo();
     EXPECT_TRUE(pasteboard.items().isEmpty());
-    EXPECT_NE(xclip({QStringLiteral("-o")}).exitCode, 0);
+    EXPECT_NE(xclip({u"-o"_s}).exitCode, 0);
     // Still owned, offering nothing, so a clipboard manager has nothing to bring back.
     EXPECT_EQ(targetsOnClipboard(), (QStringList{u"TARGETS"_s, u"TIMESTAMP"_s, u"MULTIPLE"_s}));
 }
 
 TEST_F(X11PasteboardTest, AnotherProgramTakingTheClipboardReplacesOurs) {
     X11Pasteboard pasteboard(log, patient);
-    pasteboard.setString(QStringLiteral("ours"));
+    pasteboard.setString(u"ours"_s);
     offerWithXclip(u"UTF8_STRING"_s, "theirs");
     const auto text = find(pasteboard.items(), u"UTF8_STRING"_s);
     ASSERT_TRUE(text);
@@ -256,66 +252,10 @@ TEST_F(X11PasteboardTest, AClipboardManagerKeepsOurTextWhenWeGo) {
     EXPECT_EQ(manager.saved(), QByteArray("outlives us"));
 }
 
-// Asks for several targets in one MULTIPLE request, as some toolkits do.
-QList<std::optional<QByteArray>> requestMultiple(const QList<QByteArray>& targets) {
-    xcb_connection_t* c = xcb_connect(nullptr, nullptr);
-    auto intern = [c](const QByteArray& name) {
-        auto* r = xcb_intern_atom_reply(
-            c, xcb_intern_atom(c, 0, quint16(name.size()), name.constData()), nullptr);
-        const xcb_atom_t atom = r->atom;
-        std::free(r);
-        return atom;
-    };
-    auto property = [c](xcb_window_t w, xcb_atom_t p) -> std::optional<QByteArray> {
-        auto* r = xcb_get_property_reply(
-            c, xcb_get_property(c, 0, w, p, XCB_GET_PROPERTY_TYPE_ANY, 0, 1 << 20), nullptr);
-        std::optional<QByteArray> data;
-        if (r && r->type != XCB_NONE)
-            data = QByteArray(static_cast<const char*>(xcb_get_property_value(r)),
-                              xcb_get_property_value_length(r));
-        std::free(r);
-        return data;
-    };
-    const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(c)).data;
-    const xcb_window_t window = xcb_generate_id(c);
-    xcb_create_window(c, XCB_COPY_FROM_PARENT, window, screen->root, 0, 0, 1, 1, 0,
-                      XCB_WINDOW_CLASS_INPUT_ONLY, screen->root_visual, 0, nullptr);
-    QList<xcb_atom_t> pairs;
-    for (qsizetype i = 0; i < targets.size(); ++i)
-        pairs << intern(targets[i]) << intern("PAIR_" + QByteArray::number(i));
-    const xcb_atom_t list = intern("PAIRS");
-    xcb_change_property(c, XCB_PROP_MODE_REPLACE, window, list, intern("ATOM_PAIR"), 32,
-                        quint32(pairs.size()), pairs.constData());
-    xcb_convert_selection(c, window, intern("CLIPBOARD"), intern("MULTIPLE"), list,
-                          XCB_CURRENT_TIME);
-    xcb_flush(c);
-    QList<std::optional<QByteArray>> result;
-    xcb_generic_event_t* event = nullptr;
-    while (!event || (event->response_type & 0x7f) != XCB_SELECTION_NOTIFY) {
-        std::free(event);
-        pollfd fd{xcb_get_file_descriptor(c), POLLIN, 0};
-        if (poll(&fd, 1, 10000) <= 0)
-            break;
-        event = xcb_poll_for_event(c);
-    }
-    if (event && reinterpret_cast<xcb_selection_notify_event_t*>(event)->property == list) {
-        const QByteArray answered = property(window, list).value_or(QByteArray());
-        for (qsizetype i = 0; i < targets.size(); ++i) {
-            xcb_atom_t p = XCB_NONE;
-            if ((i * 2 + 2) * 4 <= answered.size())
-                std::memcpy(&p, answered.constData() + (i * 2 + 1) * 4, 4);
-            result.append(p == XCB_NONE ? std::nullopt : property(window, p));
-        }
-    }
-    std::free(event);
-    xcb_disconnect(c);
-    return result;
-}
-
 TEST_F(X11PasteboardTest, AnswersMultipleWithOnePropertyPerTarget) {
     X11Pasteboard pasteboard(log, patient);
     pasteboard.writeItems({{{u"text/html"_s, "<i>x</i>", {}, 8}, {u"UTF8_STRING"_s, "x", {}, 8}}});
-    const auto answers = requestMultiple({"UTF8_STRING", "image/png", "text/html"});
+    const auto answers = TestOwner::requestMultiple({"UTF8_STRING", "image/png", "text/html"});
     ASSERT_EQ(answers.size(), 3);
     EXPECT_EQ(answers[0], QByteArray("x"));
     EXPECT_FALSE(answers[1]) << "a target we do not offer is marked None";

@@ -9,18 +9,18 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 using ApertiumModes::choose;
 using ApertiumModes::parse;
 
 TEST(ApertiumModes, ReadsOldAndNewPairNames) {
-    EXPECT_EQ(parse(QStringLiteral("eng-spa"))->pair,
-              (TranslationPair{QStringLiteral("en"), QStringLiteral("es")}));
-    EXPECT_EQ(parse(QStringLiteral("fr-es"))->pair,
-              (TranslationPair{QStringLiteral("fr"), QStringLiteral("es")}));
-    EXPECT_TRUE(parse(QStringLiteral("spa-eng_US"))->hasVariant);
-    EXPECT_EQ(parse(QStringLiteral("oci_aran-cat"))->pair.source, QStringLiteral("oc"));
+    EXPECT_EQ(parse(u"eng-spa"_s)->pair, (TranslationPair{u"en"_s, u"es"_s}));
+    EXPECT_EQ(parse(u"fr-es"_s)->pair, (TranslationPair{u"fr"_s, u"es"_s}));
+    EXPECT_TRUE(parse(u"spa-eng_US"_s)->hasVariant);
+    EXPECT_EQ(parse(u"oci_aran-cat"_s)->pair.source, u"oc"_s);
     // Chained, debugging and unknown-language modes are not pairs.
     for (const char* name : {"eco-es-fr", "eng-spa-morph", "eng", "xqz-spa", "eng-eng", "a_b_c-es"})
         EXPECT_EQ(parse(QString::fromUtf8(name)), std::nullopt) << name;
@@ -28,22 +28,21 @@ TEST(ApertiumModes, ReadsOldAndNewPairNames) {
 
 TEST(ApertiumModes, OneModePerPairPreferringNoVariant) {
     const std::vector<ApertiumModes::Mode> modes =
-        choose({QStringLiteral("spa-eng_US"), QStringLiteral("spa-eng"), QStringLiteral("es-fr"),
-                QStringLiteral("eco-es-fr"), QStringLiteral("cat-eng_US")});
+        choose({u"spa-eng_US"_s, u"spa-eng"_s, u"es-fr"_s, u"eco-es-fr"_s, u"cat-eng_US"_s});
     ASSERT_EQ(modes.size(), 3u);
-    EXPECT_EQ(modes[0].name, QStringLiteral("cat-eng_US")); // the only one for its pair
-    EXPECT_EQ(modes[1].name, QStringLiteral("es-fr"));
-    EXPECT_EQ(modes[2].name, QStringLiteral("spa-eng"));
+    EXPECT_EQ(modes[0].name, u"cat-eng_US"_s); // the only one for its pair
+    EXPECT_EQ(modes[1].name, u"es-fr"_s);
+    EXPECT_EQ(modes[2].name, u"spa-eng"_s);
 }
 
 TEST(ApertiumTranslator, TranslatesThroughTheInstalledPair) {
     ApertiumTranslator translator;
     const std::vector<TranslationPair> pairs = TestAsync::run(translator.installedPairs());
-    const TranslationPair english{QStringLiteral("en"), QStringLiteral("es")};
+    const TranslationPair english{u"en"_s, u"es"_s};
     ASSERT_NE(std::find(pairs.begin(), pairs.end(), english), pairs.end());
     // Quotes, a semicolon and a dollar sign reach Apertium as text, not as shell syntax.
-    const QString translation = TestAsync::run(
-        translator.translate(QStringLiteral("The house is red; \"$HOME\" `ls`"), english));
+    const QString translation =
+        TestAsync::run(translator.translate(u"The house is red; \"$HOME\" `ls`"_s, english));
     EXPECT_TRUE(translation.startsWith(u"La casa es roja;")) << translation.toStdString();
     EXPECT_TRUE(translation.contains(u"\"$") && translation.contains(u"`ls`"));
 }
@@ -54,16 +53,14 @@ TEST(ApertiumTranslator, ReportsMissingPairsAndPrograms) {
     ASSERT_TRUE(mode.open(QIODevice::WriteOnly));
     mode.close();
     ApertiumTranslator missingProgram({dir.path()}, dir.path() + u"/no-such-apertium");
-    const TranslationPair english{QStringLiteral("en"), QStringLiteral("es")};
+    const TranslationPair english{u"en"_s, u"es"_s};
     EXPECT_EQ(TestAsync::run(missingProgram.installedPairs()), std::vector{english});
-    EXPECT_THROW(TestAsync::run(missingProgram.translate(QStringLiteral("x"), english)),
-                 std::exception);
-    EXPECT_THROW(TestAsync::run(missingProgram.translate(
-                     QStringLiteral("x"), {QStringLiteral("de"), QStringLiteral("en")})),
+    EXPECT_THROW(TestAsync::run(missingProgram.translate(u"x"_s, english)), std::exception);
+    EXPECT_THROW(TestAsync::run(missingProgram.translate(u"x"_s, {u"de"_s, u"en"_s})),
                  std::exception);
     // A translator that fails is an error, never an empty translation.
-    ApertiumTranslator failing({dir.path()}, QStringLiteral("false"));
-    EXPECT_THROW(TestAsync::run(failing.translate(QStringLiteral("x"), english)), std::exception);
+    ApertiumTranslator failing({dir.path()}, u"false"_s);
+    EXPECT_THROW(TestAsync::run(failing.translate(u"x"_s, english)), std::exception);
 }
 
 } // namespace

@@ -2,24 +2,23 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 using namespace UnicodeText;
 
 TEST(UnicodeText, CountsGraphemeClusters) {
-    EXPECT_EQ(characterCount(QStringLiteral("\U0001F468\u200D\U0001F469\u200D\U0001F467")),
+    EXPECT_EQ(characterCount(u"\U0001F468\u200D\U0001F469\u200D\U0001F467"_s),
               1); // family
-    EXPECT_EQ(characterCount(QStringLiteral("\r\n")), 1);
-    EXPECT_EQ(characterCount(QStringLiteral("e\u0301x")), 2);
-    EXPECT_EQ(characterCount(QStringLiteral("\U0001F1E9\U0001F1EA\U0001F1EB\U0001F1F7")),
+    EXPECT_EQ(characterCount(u"\r\n"_s), 1);
+    EXPECT_EQ(characterCount(u"e\u0301x"_s), 2);
+    EXPECT_EQ(characterCount(u"\U0001F1E9\U0001F1EA\U0001F1EB\U0001F1F7"_s),
               2); // two flags
     EXPECT_EQ(characterCount(QString()), 0);
-    EXPECT_EQ(leftCharacters(QStringLiteral("e\u0301e\u0301e"), 2),
-              QStringLiteral("e\u0301e\u0301"));
-    EXPECT_EQ(leftCharacters(QStringLiteral("ab"), 5), QStringLiteral("ab"));
-    EXPECT_EQ(lastCharacter(QStringLiteral("abe\u0301")), QStringLiteral("e\u0301"));
-    EXPECT_EQ(lastCharacter(QStringLiteral("a\U0001F44D\U0001F3FD")),
-              QStringLiteral("\U0001F44D\U0001F3FD"));
-    EXPECT_EQ(firstCharacter(QStringLiteral("\U0001F1E9\U0001F1EAx")),
-              QStringLiteral("\U0001F1E9\U0001F1EA"));
+    EXPECT_EQ(leftCharacters(u"e\u0301e\u0301e"_s, 2), u"e\u0301e\u0301"_s);
+    EXPECT_EQ(leftCharacters(u"ab"_s, 5), u"ab"_s);
+    EXPECT_EQ(lastCharacter(u"abe\u0301"_s), u"e\u0301"_s);
+    EXPECT_EQ(lastCharacter(u"a\U0001F44D\U0001F3FD"_s), u"\U0001F44D\U0001F3FD"_s);
+    EXPECT_EQ(firstCharacter(u"\U0001F1E9\U0001F1EAx"_s), u"\U0001F1E9\U0001F1EA"_s);
 }
 
 TEST(UnicodeText, ClassifiesCharacters) {
@@ -37,10 +36,8 @@ TEST(UnicodeText, ClassifiesCharacters) {
 }
 
 TEST(UnicodeText, SplitsAtWhitespaceAndLineBreaks) {
-    EXPECT_EQ(splitAtWhitespace(u"  a\u00A0b\n\tc  "),
-              (QStringList{QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")}));
+    EXPECT_EQ(splitAtWhitespace(u"  a\u00A0b\n\tc  "), (QStringList{u"a"_s, u"b"_s, u"c"_s}));
     EXPECT_EQ(collapseWhitespace(u" \n "), QString());
-    EXPECT_EQ(
-        splitAtLineBreaks(u"\n\n  one  \r\ntwo\u2028\u0085three\r"),
-        (QStringList{QStringLiteral("  one  "), QStringLiteral("two"), QStringLiteral("three")}));
+    EXPECT_EQ(splitAtLineBreaks(u"\n\n  one  \r\ntwo\u2028\u0085three\r"),
+              (QStringList{u"  one  "_s, u"two"_s, u"three"_s}));
 }

@@ -6,13 +6,17 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
+#include <optional>
+
 #include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
 class AppSettingsTest : public ::testing::Test {
 protected:
-    QString path() const { return dir.filePath(QStringLiteral("Inkharbor.conf")); }
+    QString path() const { return dir.filePath(u"Inkharbor.conf"_s); }
     void writeFile(const QByteArray& bytes) {
         QFile f(path());
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
@@ -22,24 +26,28 @@ protected:
         QFile f(path());
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
+    // Reads the file as the program does at start.
+    AppSettings& open() {
+        store.emplace(path());
+        opened.emplace(*store);
+        opened->registerDefaults();
+        return *opened;
+    }
 
     QTemporaryDir dir;
+    std::optional<UserDefaults> store;
+    std::optional<AppSettings> opened;
 };
 
 TEST_F(AppSettingsTest, RegisteredDefaultsReadBackAndAreNeverWritten) {
-    UserDefaults defaults(path());
-    AppSettings settings(defaults);
-    settings.registerDefaults();
+    const AppSettings& settings = open();
     EXPECT_TRUE(settings.playSound());
     EXPECT_EQ(settings.historyLimit(), 50);
     EXPECT_FALSE(settings.alwaysShowResultWindow());
-    EXPECT_FALSE(settings.keepIndentation());
-    EXPECT_FALSE(settings.fixHyphenation());
     EXPECT_FALSE(settings.hasCompletedOnboarding());
-    EXPECT_EQ(settings.searchEngineRawValue(), QStringLiteral("google"));
+    EXPECT_EQ(settings.searchEngineRawValue(), u"google"_s);
     EXPECT_EQ(settings.recognitionOptions(), (RecognitionOptions{true, {}, {}}));
     EXPECT_FALSE(QFile::exists(path()));
-    EXPECT_EQ(AppSettings::definitions().size(), 10);
 }
 
 TEST_F(AppSettingsTest, WrittenValuesSurviveANewStore) {
@@ -47,18 +55,14 @@ TEST_F(AppSettingsTest, WrittenValuesSurviveANewStore) {
         UserDefaults defaults(path());
         defaults.setValue(SettingsKey::playSound, false);
         defaults.setValue(SettingsKey::historyLimit, 0);
-        defaults.setValue(SettingsKey::preferredLanguages, QStringLiteral("fr-FR,en-US"));
-        defaults.setValue(SettingsKey::customWords, QStringLiteral("Inkharbor\n  Qt \n"));
+        defaults.setValue(SettingsKey::preferredLanguages, u"fr-FR,en-US"_s);
+        defaults.setValue(SettingsKey::customWords, u"Inkharbor\n  Qt \n"_s);
     }
-    UserDefaults defaults(path());
-    AppSettings settings(defaults);
-    settings.registerDefaults();
+    const AppSettings& settings = open();
     EXPECT_FALSE(settings.playSound());
     EXPECT_EQ(settings.historyLimit(), 0);
     EXPECT_EQ(settings.recognitionOptions(),
-              (RecognitionOptions{true,
-                                  {QStringLiteral("fr-FR"), QStringLiteral("en-US")},
-                                  {QStringLiteral("Inkharbor"), QStringLiteral("Qt")}}));
+              (RecognitionOptions{true, {u"fr-FR"_s, u"en-US"_s}, {u"Inkharbor"_s, u"Qt"_s}}));
 }
 
 TEST_F(AppSettingsTest, HandEditedValuesOfTheWrongTypeReadAsDefaults) {
@@ -67,17 +71,14 @@ TEST_F(AppSettingsTest, HandEditedValuesOfTheWrongTypeReadAsDefaults) {
         "fixHyphenation=yes\nalwaysShowResultWindow=@Variant(\\0\\0\\0\\x7f)\n"
         "preferredLanguages=en-US,fr-FR\nsearchEngine=Google\n";
     writeFile(original);
-    UserDefaults defaults(path());
-    AppSettings settings(defaults);
-    settings.registerDefaults();
+    const AppSettings& settings = open();
     EXPECT_TRUE(settings.playSound());
     EXPECT_EQ(settings.historyLimit(), 50);
     EXPECT_TRUE(settings.keepIndentation());
     EXPECT_TRUE(settings.fixHyphenation());
     EXPECT_FALSE(settings.alwaysShowResultWindow());
     // An unquoted list in the file still reads as the comma-separated string.
-    EXPECT_EQ(settings.preferredLanguageCodes(),
-              (QStringList{QStringLiteral("en-US"), QStringLiteral("fr-FR")}));
+    EXPECT_EQ(settings.preferredLanguageCodes(), (QStringList{u"en-US"_s, u"fr-FR"_s}));
     EXPECT_EQ(readFile(), original); // reading never rewrites
 }
 
@@ -101,28 +102,25 @@ TEST_F(AppSettingsTest, ADamagedFileIsCopiedAsideBeforeTheFirstWrite) {
 }
 
 TEST(AppSettingsCodecs, LanguageListKeepsPiecesAsTheyAre) {
-    EXPECT_EQ(AppSettings::parseLanguageList(QStringLiteral(",en-US,,fr-FR,")),
-              (QStringList{QStringLiteral("en-US"), QStringLiteral("fr-FR")}));
+    EXPECT_EQ(AppSettings::parseLanguageList(u",en-US,,fr-FR,"_s),
+              (QStringList{u"en-US"_s, u"fr-FR"_s}));
     EXPECT_TRUE(AppSettings::parseLanguageList(QString()).isEmpty());
-    EXPECT_EQ(AppSettings::parseLanguageList(QStringLiteral(" en ,en")),
-              (QStringList{QStringLiteral(" en "), QStringLiteral("en")}));
+    EXPECT_EQ(AppSettings::parseLanguageList(u" en ,en"_s), (QStringList{u" en "_s, u"en"_s}));
 }
 
 TEST(AppSettingsCodecs, TickingMovesCodesToTheEndAndUntickingRemovesThem) {
-    const QStringList xy{QStringLiteral("x"), QStringLiteral("y")};
-    const QString ticked = AppSettings::updatedLanguageList(xy, true, QStringLiteral("y,z"));
-    EXPECT_EQ(ticked, QStringLiteral("z,x,y"));
-    EXPECT_EQ(AppSettings::updatedLanguageList(xy, false, ticked), QStringLiteral("z"));
-    EXPECT_EQ(AppSettings::updatedLanguageList(xy, false, QStringLiteral(",a,,b,")),
-              QStringLiteral("a,b"));
-    EXPECT_EQ(AppSettings::updatedLanguageList(xy, false, QStringLiteral("x")), QString());
+    const QStringList xy{u"x"_s, u"y"_s};
+    const QString ticked = AppSettings::updatedLanguageList(xy, true, u"y,z"_s);
+    EXPECT_EQ(ticked, u"z,x,y"_s);
+    EXPECT_EQ(AppSettings::updatedLanguageList(xy, false, ticked), u"z"_s);
+    EXPECT_EQ(AppSettings::updatedLanguageList(xy, false, u",a,,b,"_s), u"a,b"_s);
+    EXPECT_EQ(AppSettings::updatedLanguageList(xy, false, u"x"_s), QString());
 }
 
 TEST(AppSettingsCodecs, WordListSplitsAtEveryLineBreakAndTrims) {
-    EXPECT_EQ(
-        AppSettings::parseWordList(QStringLiteral("\n\n \u00A0Inkharbor\t \r\nQt\u2028 \u3000\n")),
-        (QStringList{QStringLiteral("Inkharbor"), QStringLiteral("Qt")}));
-    EXPECT_EQ(AppSettings::parseWordList(QStringLiteral("New York\nnew york\nNew York")).size(), 3);
+    EXPECT_EQ(AppSettings::parseWordList(u"\n\n \u00A0Inkharbor\t \r\nQt\u2028 \u3000\n"_s),
+              (QStringList{u"Inkharbor"_s, u"Qt"_s}));
+    EXPECT_EQ(AppSettings::parseWordList(u"New York\nnew york\nNew York"_s).size(), 3);
 }
 
 } // namespace

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 class DockIconServiceTest : public ::testing::Test {
@@ -14,8 +16,8 @@ protected:
     DockIconServiceTest() { service.start(); }
     QStringList dockLines() const {
         QStringList out;
-        for (const QString& line : log.lines(QStringLiteral("activation")))
-            if (line.startsWith(QStringLiteral("Dock icon")))
+        for (const QString& line : log.lines(u"activation"_s))
+            if (line.startsWith(u"Dock icon"_s))
                 out.append(line);
         return out;
     }
@@ -32,7 +34,7 @@ TEST_F(DockIconServiceTest, FollowsOrdinaryWindowsWithOneLinePerChange) {
     EXPECT_EQ(service.policy(), DockIconService::Policy::accessory);
     {
         QWidget history;
-        history.setWindowTitle(QStringLiteral("History"));
+        history.setWindowTitle(u"History"_s);
         history.show();
         // Several window events in one turn of the loop: one update.
         history.hide();
@@ -47,8 +49,8 @@ TEST_F(DockIconServiceTest, FollowsOrdinaryWindowsWithOneLinePerChange) {
         EXPECT_EQ(service.policy(), DockIconService::Policy::accessory);
     }
     ASSERT_EQ(dockLines().size(), 2);
-    EXPECT_TRUE(dockLines()[0].startsWith(QStringLiteral("Dock icon on; active: ")));
-    EXPECT_TRUE(dockLines()[1].endsWith(QStringLiteral("frontmost: Editor")));
+    EXPECT_TRUE(dockLines()[0].startsWith(u"Dock icon on; active: "_s));
+    EXPECT_TRUE(dockLines()[1].endsWith(u"frontmost: Editor"_s));
 }
 
 TEST_F(DockIconServiceTest, PanelsAndBorderlessWindowsDoNotCount) {
@@ -64,11 +66,8 @@ TEST_F(DockIconServiceTest, PanelsAndBorderlessWindowsDoNotCount) {
 TEST_F(DockIconServiceTest, ActivateTurnsRegularUntilTheNextUpdate) {
     service.activate();
     EXPECT_EQ(service.policy(), DockIconService::Policy::regular);
-    EXPECT_TRUE(TestAsync::waitUntil([&] {
-        return log.lines(QStringLiteral("activation"))
-            .last()
-            .startsWith(QStringLiteral("0.5 s after"));
-    }));
+    EXPECT_TRUE(TestAsync::waitUntil(
+        [&] { return log.lines(u"activation"_s).last().startsWith(u"0.5 s after"_s); }));
     QWidget w;
     w.show();
     w.hide();
@@ -78,8 +77,8 @@ TEST_F(DockIconServiceTest, ActivateTurnsRegularUntilTheNextUpdate) {
 
 TEST_F(DockIconServiceTest, FindsTheSettingsWindowByName) {
     QWidget other, settings;
-    other.setObjectName(QStringLiteral("History"));
-    settings.setObjectName(QStringLiteral("InkharborSettingsWindow"));
+    other.setObjectName(u"History"_s);
+    settings.setObjectName(u"InkharborSettingsWindow"_s);
     EXPECT_EQ(DockIconService::settingsWindow(), &settings);
 }
 

@@ -14,6 +14,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 bool showsText(QWidget* root, const QString& text) {
@@ -29,24 +31,22 @@ protected:
                                      notifications,
                                      permission,
                                      [] {
-                                         return QStringList{
-                                             QStringLiteral("en-US"),   QStringLiteral("fr-FR"),
-                                             QStringLiteral("de-DE"),   QStringLiteral("zh-Hans"),
-                                             QStringLiteral("zh-Hant"), QStringLiteral("hi-IN"),
-                                             QStringLiteral("ta-IN")};
+                                         return QStringList{u"en-US"_s,   u"fr-FR"_s,   u"de-DE"_s,
+                                                            u"zh-Hans"_s, u"zh-Hant"_s, u"hi-IN"_s,
+                                                            u"ta-IN"_s};
                                      },
                                      [this] { return shortcut; },
                                      [this] { ++settingsOpened; },
                                      {}};
     }
     QTemporaryDir dir;
-    UserDefaults defaults{dir.filePath(QStringLiteral("settings.conf"))};
+    UserDefaults defaults{dir.filePath(u"settings.conf"_s)};
     NotificationCenter notifications;
     FakePermission permission;
     FakeFocus focus;
     RecordingLogSink log;
     DockIconService dock{focus, log};
-    std::optional<QString> shortcut = QStringLiteral("\u2303\u21E7T");
+    std::optional<QString> shortcut = u"\u2303\u21E7T"_s;
     int settingsOpened = 0;
     OnboardingWindow onboarding{environment(), dock};
 };
@@ -57,20 +57,20 @@ TEST_F(OnboardingTest, WalksThroughTheStepsAndDoneIsRemembered) {
     ASSERT_TRUE(view);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(onboarding.window()));
     EXPECT_FALSE(view->backButton()->isVisible());
-    EXPECT_TRUE(showsText(view, QStringLiteral("Reads text in 6 languages")));
+    EXPECT_TRUE(showsText(view, u"Reads text in 6 languages"_s));
 
     QTest::keyClick(onboarding.window(), Qt::Key_Return); // Return acts as Continue
     EXPECT_EQ(view->step(), OnboardingStep::permission);
-    EXPECT_TRUE(showsText(view, QStringLiteral("Permission granted")));
+    EXPECT_TRUE(showsText(view, u"Permission granted"_s));
 
     view->primaryButton()->click();
     EXPECT_EQ(view->step(), OnboardingStep::tryIt);
-    EXPECT_TRUE(showsText(view, QStringLiteral("Press \u2303\u21E7T, then drag a box")));
-    EXPECT_TRUE(showsText(view, QStringLiteral("Waiting for your capture")));
-    notifications.post(QStringLiteral("InkharborCaptureCopied"), QStringLiteral("Try capturing"));
-    EXPECT_TRUE(showsText(view, QStringLiteral("Copied to the clipboard")));
+    EXPECT_TRUE(showsText(view, u"Press \u2303\u21E7T, then drag a box"_s));
+    EXPECT_TRUE(showsText(view, u"Waiting for your capture"_s));
+    notifications.post(u"InkharborCaptureCopied"_s, u"Try capturing"_s);
+    EXPECT_TRUE(showsText(view, u"Copied to the clipboard"_s));
 
-    EXPECT_EQ(view->primaryButton()->text(), QStringLiteral("Done"));
+    EXPECT_EQ(view->primaryButton()->text(), u"Done"_s);
     QPointer<QWidget> window = onboarding.window();
     view->primaryButton()->click();
     EXPECT_TRUE(defaults.boolean(SettingsKey::hasCompletedOnboarding));
@@ -86,41 +86,39 @@ TEST_F(OnboardingTest, ClosingOtherwiseLeavesTheFlagAndAShowReplacesTheWindow) {
     EXPECT_EQ(onboarding.view()->step(), OnboardingStep::tryIt);
     onboarding.window()->close();
     EXPECT_FALSE(defaults.boolean(SettingsKey::hasCompletedOnboarding));
+
+    // Without a shortcut the sentence names none.
+    shortcut.reset();
+    onboarding.show(OnboardingStep::tryIt);
+    EXPECT_TRUE(showsText(onboarding.view(), u"Press your shortcut, then drag"_s));
 }
 
 TEST_F(OnboardingTest, ThePermissionPageNoticesAGrantWithinAboutASecond) {
     permission.granted = false;
     onboarding.show(OnboardingStep::permission);
     OnboardingView* view = onboarding.view();
-    EXPECT_TRUE(showsText(view, QStringLiteral("Quit & Reopen")));
+    EXPECT_TRUE(showsText(view, u"Quit & Reopen"_s));
     const auto buttons = view->findChildren<QPushButton*>();
-    auto open = std::find_if(buttons.begin(), buttons.end(), [](QPushButton* b) {
-        return b->text() == QStringLiteral("Open System Settings");
-    });
+    auto open = std::find_if(buttons.begin(), buttons.end(),
+                             [](QPushButton* b) { return b->text() == u"Open System Settings"_s; });
     ASSERT_NE(open, buttons.end());
     (*open)->click();
     EXPECT_EQ(settingsOpened, 1);
     permission.granted = true;
     EXPECT_TRUE(
         TestAsync::waitUntil([&] { return view->hasPermission(); }, std::chrono::seconds(5)));
-    EXPECT_TRUE(showsText(view, QStringLiteral("Permission granted")));
-}
-
-TEST_F(OnboardingTest, WithoutAShortcutTheTryItSentenceSaysYourShortcut) {
-    shortcut.reset();
-    onboarding.show(OnboardingStep::tryIt);
-    EXPECT_TRUE(showsText(onboarding.view(), QStringLiteral("Press your shortcut, then drag")));
+    EXPECT_TRUE(showsText(view, u"Permission granted"_s));
 }
 
 TEST_F(OnboardingTest, PointingAtAFlagNamesItsLanguages) {
     onboarding.show(OnboardingStep::welcome);
     OnboardingView* view = onboarding.view();
-    const QString india = QStringLiteral("\U0001F1EE\U0001F1F3");
+    const QString india = u"\U0001F1EE\U0001F1F3"_s;
     view->setPointedFlag(india);
-    EXPECT_TRUE(showsText(view, QStringLiteral("Hindi")));
-    EXPECT_TRUE(showsText(view, QStringLiteral("Tamil")));
+    EXPECT_TRUE(showsText(view, u"Hindi"_s));
+    EXPECT_TRUE(showsText(view, u"Tamil"_s));
     view->setPointedFlag(std::nullopt);
-    EXPECT_TRUE(showsText(view, QStringLiteral("Point at a flag to see the language.")));
+    EXPECT_TRUE(showsText(view, u"Point at a flag to see the language."_s));
 }
 
 } // namespace

@@ -15,7 +15,6 @@
 #include <QAbstractNativeEventFilter>
 #include <QAction>
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QProcess>
@@ -241,14 +240,6 @@ TEST_F(X11HotKeys, LayoutCharacterFollowsTheServersKeymap) {
     EXPECT_EQ(layout->character(0x2C), u"/"_s);
     EXPECT_EQ(layout->character(Key::returnKey.rawValue), std::nullopt);
     EXPECT_EQ(keyBindings->description(controlShiftT), u"⌃⇧T"_s);
-
-    QElapsedTimer timer;
-    timer.start();
-    constexpr int rounds = 50;
-    for (int i = 0; i < rounds; ++i)
-        layout->character(Key::t.rawValue);
-    std::printf("layout character: %.2f ms per look-up\n",
-                static_cast<double>(timer.nsecsElapsed()) / 1e6 / rounds);
 
     ASSERT_EQ(QProcess::execute(u"setxkbmap"_s, {u"de"_s}), 0);
     EXPECT_EQ(layout->character(Key::z.rawValue), u"y"_s) << "German keyboards swap Y and Z";
