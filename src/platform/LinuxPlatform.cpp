@@ -42,6 +42,13 @@ struct LinuxPlatform::Services {
     X11SystemShortcuts systemShortcuts;
 
     Services() {
+        // The file itself stays as the user left it until a setting is
+        // changed; the log says where its damaged original went then.
+        QObject::connect(
+            &defaults, &UserDefaults::damagedFilePreserved, [this](const QString& copy) {
+                Log(log, QStringLiteral("settings"))
+                    .error("The settings file was damaged; a copy was kept at %{public}s", copy);
+            });
         if (auto grabber = X11HotKeyGrabber::create())
             hotKeys = std::move(grabber);
         else
@@ -53,13 +60,14 @@ struct LinuxPlatform::Services {
     }
 };
 
-LinuxPlatform::LinuxPlatform() : services_(std::make_unique<Services>()) {
+LinuxPlatform::LinuxPlatform()
+    : services_(std::make_unique<Services>()) {
     Services& s = *services_;
-    platform_ = std::make_unique<Platform>(Platform{
-        s.log, s.defaults, s.notifications, s.screens, s.permission, s.focus, s.pasteboard, s.sound,
-        s.urls, s.recognizer, s.languageIdentifier, s.barcodeDetector, s.speech, s.translator,
-        s.dictionary, *s.hotKeys, *s.keyboardLayout, s.systemShortcuts,
-        HistoryStore::defaultDatabasePath()});
+    platform_ = std::make_unique<Platform>(
+        Platform{s.log, s.defaults, s.notifications, s.screens, s.permission, s.focus, s.pasteboard,
+                 s.sound, s.urls, s.recognizer, s.languageIdentifier, s.barcodeDetector, s.speech,
+                 s.translator, s.dictionary, *s.hotKeys, *s.keyboardLayout, s.systemShortcuts,
+                 HistoryStore::defaultDatabasePath()});
 }
 
 LinuxPlatform::~LinuxPlatform() = default;
