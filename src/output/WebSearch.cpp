@@ -78,10 +78,11 @@ std::optional<QString> searchQuery(QStringView text) {
     if (collapsed.isEmpty())
         return std::nullopt;
     QString query = UnicodeText::leftCharacters(collapsed, maximumQueryCharacters);
-    // Cut just after a word, the query would end in the space that followed it.
-    const QStringView last = UnicodeText::lastCharacter(query);
-    if (UnicodeText::isWhitespace(last))
-        query.chop(last.size());
+    // Cut just after a word, the query would end in the space that followed
+    // it. (A space that carries a lone accent into its cluster is kept: it is
+    // how the collapsed text itself may end.)
+    if (UnicodeText::lastCharacter(query) == u" ")
+        query.chop(1);
     return query;
 }
 

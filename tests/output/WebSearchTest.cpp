@@ -51,6 +51,10 @@ TEST(SearchQuery, CollapsesWhiteSpaceAndCutsAt500Characters) {
     EXPECT_EQ(*searchQuery(accented), QStringLiteral("e\u0301").repeated(500));
     const QString flags = QStringLiteral("\U0001F1E9\U0001F1EA").repeated(501);
     EXPECT_EQ(*searchQuery(flags), QStringLiteral("\U0001F1E9\U0001F1EA").repeated(500));
+    // Cut after a word, the following space goes; a lone accent at the end of
+    // a short text stays with the space that carries it.
+    EXPECT_EQ(*searchQuery(QString(QString(499, u'x') + u" yz")), QString(499, u'x'));
+    EXPECT_EQ(*searchQuery(u"a\n\u0301"), QStringLiteral("a \u0301"));
 }
 
 TEST(SearchURL, EncodesEverythingButLettersMarksDigitsAndUnreserved) {
