@@ -45,8 +45,7 @@ TEST(BarcodeService, SkipsCodesWithoutTextAndKeepsEachPayloadOnce) {
     detector.codes = {code(u"https://example.com"_s, 0.6, 0.2), code(std::nullopt, 0.0, 0.9),
                       code(u"https://example.com"_s, 0.1, 0.2), code(u""_s, 0.0, 0.0),
                       code(u"HTTPS://example.com"_s, 0.5, 0.5)};
-    EXPECT_EQ(detect(detector),
-              (QStringList{u"HTTPS://example.com"_s, u"https://example.com"_s}));
+    EXPECT_EQ(detect(detector), (QStringList{u"HTTPS://example.com"_s, u"https://example.com"_s}));
 
     detector.codes = {code(std::nullopt, 0.5, 0.5), code(u""_s, 0.1, 0.1)};
     EXPECT_TRUE(detect(detector).isEmpty());
