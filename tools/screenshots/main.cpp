@@ -141,6 +141,8 @@ void settings(const QString& theme) {
     defaults.setValue(SettingsKey::autoDetectLanguage, false);
     // Where the keyboard puts the focus, it shows.
     window.view()->setCurrentIndex(0);
+    // A widget that has the focus already gets no focus-in from setFocus().
+    window.view()->tabs()[0]->clearFocus();
     window.view()->tabs()[0]->setFocus(Qt::TabFocusReason);
     shoot(QStringLiteral("0-focus-tab"));
     window.view()->generalPane()->launchAtLoginRow()->button()->setFocus(Qt::TabFocusReason);
