@@ -42,6 +42,13 @@ void makePrivateFile(const QString& path) {
         ::chmod(native.constData(), info.st_mode & 0700);
 }
 
+// A garbled section header ("[]General]") is no format error to QSettings,
+// but the keys under it come out with a leading slash, out of the program's
+// reach.
+bool isReachable(const QString& key) {
+    return !key.startsWith(u'/');
+}
+
 } // namespace
 
 UserDefaults::UserDefaults(const QString& filePath, QObject* parent)
@@ -117,7 +124,7 @@ void UserDefaults::preserveDamagedFile() {
     // copy.
     QVariantMap readable;
     for (const QString& key : settings_->allKeys())
-        if (!key.startsWith(u'/') && settings_->contains(key))
+        if (isReachable(key) && settings_->contains(key))
             readable.insert(key, settings_->value(key));
     settings_->clear();
     for (auto it = readable.begin(); it != readable.end(); ++it)
@@ -147,13 +154,9 @@ QString UserDefaults::filePath() const {
 }
 
 bool UserDefaults::isReadable() const {
-    // allKeys() parses every section, see preserveDamagedFile. A garbled
-    // section header ("[]General]") is no format error to QSettings, but the
-    // keys under it come out with a leading slash, out of the program's reach.
-    const QStringList keys = settings_->allKeys();
+    const QStringList keys = settings_->allKeys(); // parses every section, see preserveDamagedFile
     return settings_->status() == QSettings::NoError &&
-           std::none_of(keys.begin(), keys.end(),
-                        [](const QString& key) { return key.startsWith(u'/'); });
+           std::all_of(keys.begin(), keys.end(), isReachable);
 }
 
 namespace UserDefaultsValue {

@@ -4,21 +4,16 @@
 #include "app/HotkeyService.h"
 #include "platform/NotificationCenter.h"
 #include "platform/NullHotKeyGrabber.h"
-#include "platform/SystemShortcuts.h"
 #include "platform/UsKeyboardLayout.h"
 #include "platform/UserDefaults.h"
 #include "settings/AppSettings.h"
 #include "settings/SettingsEnvironment.h"
 #include "support/FakeUrlOpener.h"
+#include "support/KeyBindingsFakes.h"
 
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
-
-class NoSystemShortcuts final : public SystemShortcuts {
-public:
-    bool isTaken(const Shortcut&) override { return false; }
-};
 
 // A settings store in a temporary folder with the registered defaults, the
 // shortcut module over a desktop without grabs, and an autostart folder of
@@ -51,7 +46,7 @@ protected:
     UsKeyboardLayout layout;
     KeyBindings keyBindings{defaults, notifications, grabber, layout};
     HotkeyService hotkeys{keyBindings};
-    NoSystemShortcuts systemShortcuts;
+    FakeSystemShortcuts systemShortcuts; // nothing taken
     FakeUrlOpener urlOpener;
     // Tesseract's packs eng, deu, fra, spa, heb, chi_sim, chi_tra as the recogniser reports them.
     QStringList supportedLanguages{QStringLiteral("en-US"),  QStringLiteral("de-DE"),

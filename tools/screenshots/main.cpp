@@ -22,7 +22,6 @@
 #include "platform/NotificationCenter.h"
 #include "platform/NullHotKeyGrabber.h"
 #include "platform/SymbolIcons.h"
-#include "platform/SystemShortcuts.h"
 #include "platform/UsKeyboardLayout.h"
 #include "platform/UserDefaults.h"
 #include "platform/WordNetDictionary.h"
@@ -44,6 +43,7 @@
 #include "support/FakeSpeechSynthesizer.h"
 #include "support/FakeTranslator.h"
 #include "support/FakeUrlOpener.h"
+#include "support/KeyBindingsFakes.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -76,11 +76,6 @@ void saveScreen(const QString& name) {
     QGuiApplication::primaryScreen()->grabWindow(0).save(folder + u'/' + name + u".png");
 }
 
-class NoSystemShortcuts final : public SystemShortcuts {
-public:
-    bool isTaken(const Shortcut&) override { return false; }
-};
-
 // What the windows have around them: settings in a folder of their own, a
 // desktop that opens nothing, speech that makes no sound.
 struct Desktop {
@@ -107,7 +102,7 @@ void settings(const QString& theme) {
     UsKeyboardLayout layout;
     KeyBindings keyBindings{defaults, notifications, grabber, layout};
     HotkeyService hotkeys{keyBindings};
-    NoSystemShortcuts systemShortcuts;
+    FakeSystemShortcuts systemShortcuts; // nothing taken
     QStringList languages;
     for (const char* code : {"en-US", "de-DE", "fr-FR", "es-ES", "it-IT",   "pt-BR",   "nl-NL",
                              "sv-SE", "nb-NO", "nn-NO", "da-DK", "fi-FI",   "pl-PL",   "cs-CZ",
