@@ -1,7 +1,7 @@
 // Figures for barcode detection on screen-sized images: the detector (two
 // passes, the second for light-on-dark codes) against one plain ZXing pass
 // with the same settings, measured in the same run.
-#include "platform/ZxingBarcodeDetector.h"
+#include "platform/recognition/ZxingBarcodeDetector.h"
 
 #include "BenchSupport.h"
 

@@ -2,7 +2,7 @@
 
 // What the benchmarks share: the median time of repeated runs, a log that
 // drops every record, and one line comparing a figure with its baseline.
-#include "platform/Log.h"
+#include "platform/base/Log.h"
 
 #include <QElapsedTimer>
 

@@ -8,10 +8,10 @@
 
 #include "KeyBindings/KeyBindings.h"
 #include "output/SearchEngine.h"
-#include "platform/NotificationCenter.h"
 #include "platform/NullHotKeyGrabber.h"
 #include "platform/UsKeyboardLayout.h"
-#include "platform/UserDefaults.h"
+#include "platform/base/NotificationCenter.h"
+#include "platform/base/UserDefaults.h"
 #include "settings/AppSettings.h"
 
 #include <QDateTime>

@@ -13,10 +13,10 @@
 #include "KeyBindings/KeyCodeTable.h"
 #include "KeyBindings/Shortcut.h"
 #include "KeyBindings/SpecialKey.h"
-#include "platform/NotificationCenter.h"
 #include "platform/NullHotKeyGrabber.h"
 #include "platform/UsKeyboardLayout.h"
-#include "platform/UserDefaults.h"
+#include "platform/base/NotificationCenter.h"
+#include "platform/base/UserDefaults.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>

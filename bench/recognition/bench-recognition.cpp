@@ -21,8 +21,8 @@
 #include "CharacterErrorRate.h"
 #include "ScreenCorpus.h"
 
-#include "platform/Cld2LanguageIdentifier.h"
-#include "platform/TesseractRecognizer.h"
+#include "platform/recognition/Cld2LanguageIdentifier.h"
+#include "platform/recognition/TesseractRecognizer.h"
 #include "recognition/OCRService.h"
 #include "recognition/TextAssembler.h"
 

@@ -1,8 +1,8 @@
 #include "KeyBindings/KeyBindings.h"
 
 #include "KeyBindings/HotKey.h"
-#include "platform/NotificationCenter.h"
-#include "platform/UserDefaults.h"
+#include "platform/base/NotificationCenter.h"
+#include "platform/base/UserDefaults.h"
 
 namespace {
 

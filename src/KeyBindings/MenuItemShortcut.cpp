@@ -1,7 +1,7 @@
 #include "KeyBindings/MenuItemShortcut.h"
 
 #include "KeyBindings/Utilities.h"
-#include "platform/NotificationCenter.h"
+#include "platform/base/NotificationCenter.h"
 
 #include <QAction>
 

@@ -2,8 +2,8 @@
 
 #include "KeyBindings/LocalizedText.h"
 #include "KeyBindings/Utilities.h"
-#include "platform/NotificationCenter.h"
 #include "platform/SystemShortcuts.h"
+#include "platform/base/NotificationCenter.h"
 
 #include <QAction>
 #include <QApplication>

@@ -2,12 +2,12 @@
 
 #include "KeyBindings/KeyBindings.h"
 #include "output/WebSearch.h"
-#include "platform/NotificationCenter.h"
 #include "platform/Platform.h"
 #include "platform/Screens.h"
 #include "platform/SoundPlayer.h"
 #include "platform/UrlOpener.h"
-#include "platform/UserDefaults.h"
+#include "platform/base/NotificationCenter.h"
+#include "platform/base/UserDefaults.h"
 #include "recognition/TextAssembler.h"
 #include "recognition/UnicodeText.h"
 
@@ -29,7 +29,8 @@ constexpr auto toastSettleTime = 80ms;
 
 } // namespace
 
-AppCoordinator::AppCoordinator(Platform& platform, KeyBindings& keyBindings, QObject* parent)
+AppCoordinator::AppCoordinator(Platform& platform, KeyBindings& keyBindings,
+                               std::optional<QString> historyFile, QObject* parent)
     : QObject(parent)
     , platform_(platform)
     , keyBindings_(keyBindings)
@@ -41,9 +42,8 @@ AppCoordinator::AppCoordinator(Platform& platform, KeyBindings& keyBindings, QOb
     , ocr_(platform.recognizer, platform.languageIdentifier)
     , barcodes_(platform.barcodeDetector)
     , clipboard_(platform.pasteboard)
-    , history_(platform.historyFile
-                   ? std::make_unique<HistoryStore>(platform.log, *platform.historyFile)
-                   : std::make_unique<HistoryStore>(platform.log, true))
+    , history_(historyFile ? std::make_unique<HistoryStore>(platform.log, *historyFile)
+                           : std::make_unique<HistoryStore>(platform.log, true))
     , speech_(platform.speech, [this](const QString& text) { return ocr_.detectLanguages(text); })
     , dockIcon_(platform.focus, platform.log)
     , toast_(platform.screens)

@@ -14,7 +14,7 @@
 #include "output/SpeechService.h"
 #include "output/ToastWindow.h"
 #include "output/TranslationService.h"
-#include "platform/Log.h"
+#include "platform/base/Log.h"
 #include "recognition/BarcodeService.h"
 #include "recognition/OCRService.h"
 #include "settings/AppSettings.h"
@@ -26,6 +26,7 @@
 
 #include <exception>
 #include <memory>
+#include <optional>
 
 #include <qcoro/qcorotask.h>
 
@@ -39,8 +40,10 @@ struct Platform;
 class AppCoordinator : public QObject {
     Q_OBJECT
 public:
-    // Opens the history; throws HistoryError when it cannot.
-    AppCoordinator(Platform& platform, KeyBindings& keyBindings, QObject* parent = nullptr);
+    // Opens the history in `historyFile` (in memory only without one); throws
+    // HistoryError when it cannot.
+    AppCoordinator(Platform& platform, KeyBindings& keyBindings,
+                   std::optional<QString> historyFile = std::nullopt, QObject* parent = nullptr);
     ~AppCoordinator() override;
 
     void start();

@@ -3,6 +3,7 @@
 #include "KeyBindings/KeyBindings.h"
 #include "KeyBindings/MenuTrackingMonitor.h"
 #include "app/AppCoordinator.h"
+#include "history/HistoryStore.h"
 #include "platform/Platform.h"
 
 #include <QApplication>
@@ -14,7 +15,8 @@ AppDelegate::AppDelegate(Platform& platform, QObject* parent)
     , keyBindings_(std::make_unique<KeyBindings>(platform.defaults, platform.notifications,
                                                  platform.hotKeys, platform.keyboardLayout))
     , menuTracking_(std::make_unique<MenuTrackingMonitor>(keyBindings_->hotKeyCenter()))
-    , coordinator_(std::make_unique<AppCoordinator>(platform, *keyBindings_)) {}
+    , coordinator_(std::make_unique<AppCoordinator>(platform, *keyBindings_,
+                                                    HistoryStore::defaultDatabasePath())) {}
 
 AppDelegate::~AppDelegate() {
     coordinator_.reset();

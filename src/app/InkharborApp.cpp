@@ -4,9 +4,9 @@
 #include "app/AppDelegate.h"
 #include "app/MenuBarContent.h"
 #include "history/HistoryError.h"
-#include "platform/ApplicationBus.h"
 #include "platform/LinuxPlatform.h"
-#include "platform/Log.h"
+#include "platform/base/Log.h"
+#include "platform/desktop/ApplicationBus.h"
 #include "settings/SettingsWindow.h"
 
 #include <QMenu>

@@ -3,7 +3,7 @@
 #include "KeyBindings/MenuItemShortcut.h"
 #include "app/AppCoordinator.h"
 #include "app/HotkeyService.h"
-#include "platform/SymbolIcons.h"
+#include "platform/desktop/SymbolIcons.h"
 
 #include <QMenu>
 #include <QSystemTrayIcon>

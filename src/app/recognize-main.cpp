@@ -1,7 +1,7 @@
 #include "app/RecognizeCommand.h"
-#include "platform/Cld2LanguageIdentifier.h"
-#include "platform/TesseractRecognizer.h"
-#include "platform/ZxingBarcodeDetector.h"
+#include "platform/recognition/Cld2LanguageIdentifier.h"
+#include "platform/recognition/TesseractRecognizer.h"
+#include "platform/recognition/ZxingBarcodeDetector.h"
 
 #include <QCoreApplication>
 

@@ -1,7 +1,7 @@
 #include "history/HistoryPlaceholder.h"
 
 #include "history/HistoryRow.h"
-#include "platform/SymbolIcons.h"
+#include "platform/desktop/SymbolIcons.h"
 
 #include <QEvent>
 #include <QLabel>

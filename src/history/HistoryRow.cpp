@@ -1,7 +1,7 @@
 #include "history/HistoryRow.h"
 
 #include "history/HistoryListModel.h"
-#include "platform/SymbolIcons.h"
+#include "platform/desktop/SymbolIcons.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

@@ -2,7 +2,7 @@
 
 #include "history/Capture.h"
 #include "history/HistoryChange.h"
-#include "platform/Log.h"
+#include "platform/base/Log.h"
 
 #include <QList>
 #include <QObject>

@@ -7,7 +7,7 @@
 #include "history/HistoryText.h"
 #include "output/SearchService.h"
 #include "output/SpeechService.h"
-#include "platform/SymbolIcons.h"
+#include "platform/desktop/SymbolIcons.h"
 
 #include <QAction>
 #include <QCoreApplication>

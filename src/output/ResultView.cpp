@@ -7,7 +7,7 @@
 #include "output/TranslationPopover.h"
 #include "output/TranslationService.h"
 #include "output/WebSearch.h"
-#include "platform/SymbolIcons.h"
+#include "platform/desktop/SymbolIcons.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>

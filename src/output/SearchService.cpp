@@ -3,7 +3,7 @@
 #include "output/LookUpWindow.h"
 #include "output/WebSearch.h"
 #include "platform/UrlOpener.h"
-#include "platform/UserDefaults.h"
+#include "platform/base/UserDefaults.h"
 
 SearchService::SearchService(UserDefaults& defaults, UrlOpener& opener, LookUpWindow& lookUpWindow)
     : defaults_(defaults)

@@ -1,6 +1,6 @@
 #include "output/ToastView.h"
 
-#include "platform/SymbolIcons.h"
+#include "platform/desktop/SymbolIcons.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,34 +1,43 @@
 #include "platform/LinuxPlatform.h"
 
-#include "history/HistoryStore.h"
-#include "platform/ApertiumTranslator.h"
-#include "platform/CanberraSoundPlayer.h"
-#include "platform/Cld2LanguageIdentifier.h"
-#include "platform/DesktopUrlOpener.h"
-#include "platform/EspeakSpeechSynthesizer.h"
-#include "platform/Log.h"
-#include "platform/NotificationCenter.h"
-#include "platform/NullHotKeyGrabber.h"
-#include "platform/TesseractRecognizer.h"
-#include "platform/UsKeyboardLayout.h"
-#include "platform/UserDefaults.h"
-#include "platform/WordNetDictionary.h"
-#include "platform/X11HotKeyGrabber.h"
-#include "platform/X11KeyboardLayout.h"
-#include "platform/X11Pasteboard.h"
-#include "platform/X11Screens.h"
-#include "platform/X11SystemShortcuts.h"
-#include "platform/X11WindowFocus.h"
-#include "platform/ZxingBarcodeDetector.h"
+#include "platform/DesktopBackend.h"
+#include "platform/base/Log.h"
+#include "platform/base/NotificationCenter.h"
+#include "platform/base/UserDefaults.h"
+#include "platform/desktop/DesktopUrlOpener.h"
+#include "platform/output/ApertiumTranslator.h"
+#include "platform/output/CanberraSoundPlayer.h"
+#include "platform/output/EspeakSpeechSynthesizer.h"
+#include "platform/output/WordNetDictionary.h"
+#include "platform/recognition/Cld2LanguageIdentifier.h"
+#include "platform/recognition/TesseractRecognizer.h"
+#include "platform/recognition/ZxingBarcodeDetector.h"
+#include "platform/x11/X11Backend.h"
+
+namespace {
+
+std::unique_ptr<DesktopBackend> loadBackend(const BackendChoice& choice, const Log& log,
+                                            SystemLogSink& sink) {
+    const Log clipboardLog(sink, QStringLiteral("clipboard"));
+    switch (choice.backend) {
+    case BackendChoice::Backend::wayland:
+        log.error("Wayland backend chosen (%{public}s) but not available yet; using X11",
+                  choice.reason);
+        break;
+    case BackendChoice::Backend::x11:
+        log.info("Desktop backend: X11 (%{public}s)", choice.reason);
+        break;
+    }
+    return std::make_unique<X11Backend>(clipboardLog);
+}
+
+} // namespace
 
 struct LinuxPlatform::Services {
     SystemLogSink log;
     UserDefaults defaults{UserDefaults::standardFilePath()};
     NotificationCenter notifications;
-    X11Screens screens;
-    X11ScreenCapturePermission permission;
-    X11WindowFocus focus;
-    X11Pasteboard pasteboard{Log(log, QStringLiteral("clipboard"))};
+    std::unique_ptr<DesktopBackend> backend;
     CanberraSoundPlayer sound;
     DesktopUrlOpener urls;
     Cld2LanguageIdentifier languageIdentifier;
@@ -37,11 +46,9 @@ struct LinuxPlatform::Services {
     EspeakSpeechSynthesizer speech{Log(log, QStringLiteral("speech"))};
     ApertiumTranslator translator;
     WordNetDictionary dictionary;
-    std::unique_ptr<HotKeyGrabber> hotKeys;
-    std::unique_ptr<KeyboardLayout> keyboardLayout;
-    X11SystemShortcuts systemShortcuts;
 
-    Services() {
+    explicit Services(const BackendChoice& choice)
+        : backend(loadBackend(choice, Log(log, QStringLiteral("platform")), log)) {
         // The file itself stays as the user left it until a setting is
         // changed; the log says where its damaged original went then.
         QObject::connect(
@@ -49,25 +56,17 @@ struct LinuxPlatform::Services {
                 Log(log, QStringLiteral("settings"))
                     .error("The settings file was damaged; a copy was kept at %{public}s", copy);
             });
-        if (auto grabber = X11HotKeyGrabber::create())
-            hotKeys = std::move(grabber);
-        else
-            hotKeys = std::make_unique<NullHotKeyGrabber>();
-        if (auto layout = X11KeyboardLayout::create())
-            keyboardLayout = std::move(layout);
-        else
-            keyboardLayout = std::make_unique<UsKeyboardLayout>();
     }
 };
 
-LinuxPlatform::LinuxPlatform()
-    : services_(std::make_unique<Services>()) {
+LinuxPlatform::LinuxPlatform(BackendChoice choice)
+    : services_(std::make_unique<Services>(choice)) {
     Services& s = *services_;
-    platform_ = std::make_unique<Platform>(
-        Platform{s.log, s.defaults, s.notifications, s.screens, s.permission, s.focus, s.pasteboard,
-                 s.sound, s.urls, s.recognizer, s.languageIdentifier, s.barcodeDetector, s.speech,
-                 s.translator, s.dictionary, *s.hotKeys, *s.keyboardLayout, s.systemShortcuts,
-                 HistoryStore::defaultDatabasePath()});
+    DesktopBackend& b = *s.backend;
+    platform_ = std::make_unique<Platform>(Platform{
+        s.log, s.defaults, s.notifications, b.screens(), b.permission(), b.focus(), b.pasteboard(),
+        s.sound, s.urls, s.recognizer, s.languageIdentifier, s.barcodeDetector, s.speech,
+        s.translator, s.dictionary, b.hotKeys(), b.keyboardLayout(), b.systemShortcuts()});
 }
 
 LinuxPlatform::~LinuxPlatform() = default;

@@ -1,14 +1,17 @@
 #pragma once
 
 #include "platform/Platform.h"
+#include "platform/SessionType.h"
 
 #include <memory>
 
-// The one place that chooses the desktop services: X11 where the program
-// runs on X11, services that do nothing (and say so) where it cannot.
+// The loader: the one place that chooses the desktop services. The session's
+// backend (X11 or Wayland, see chooseBackend) supplies the screens, clipboard,
+// focus and keys; the engines for recognition, speech, translation and the
+// dictionary are the same everywhere.
 class LinuxPlatform {
 public:
-    LinuxPlatform();
+    explicit LinuxPlatform(BackendChoice choice = chooseBackend());
     ~LinuxPlatform();
     LinuxPlatform(const LinuxPlatform&) = delete;
     LinuxPlatform& operator=(const LinuxPlatform&) = delete;

@@ -1,9 +1,5 @@
 #pragma once
 
-#include <QString>
-
-#include <optional>
-
 class BarcodeDetector;
 class Dictionary;
 class HotKeyGrabber;
@@ -45,6 +41,4 @@ struct Platform {
     HotKeyGrabber& hotKeys;
     KeyboardLayout& keyboardLayout;
     SystemShortcuts& systemShortcuts;
-    // The history database; none keeps the history in memory only.
-    std::optional<QString> historyFile;
 };

@@ -1,6 +1,6 @@
 #include "settings/AppSettings.h"
 
-#include "platform/UserDefaults.h"
+#include "platform/base/UserDefaults.h"
 #include "recognition/UnicodeText.h"
 
 #include <unicode/uchar.h>

@@ -1,7 +1,7 @@
 #include "settings/GeneralSettingsPane.h"
 
 #include "output/SearchEngine.h"
-#include "platform/UserDefaults.h"
+#include "platform/base/UserDefaults.h"
 #include "settings/AppSettings.h"
 #include "settings/SettingsBindings.h"
 #include "settings/SettingsRow.h"

@@ -1,6 +1,6 @@
 #include "settings/RecognitionSettingsPane.h"
 
-#include "platform/UserDefaults.h"
+#include "platform/base/UserDefaults.h"
 #include "settings/AppSettings.h"
 #include "settings/SettingsBindings.h"
 #include "settings/SettingsSection.h"

@@ -1,6 +1,6 @@
 #include "settings/SettingsBindings.h"
 
-#include "platform/UserDefaults.h"
+#include "platform/base/UserDefaults.h"
 
 #include <QAbstractButton>
 #include <QSignalBlocker>

@@ -1,6 +1,6 @@
 #include "settings/SettingsTabButton.h"
 
-#include "platform/SymbolIcons.h"
+#include "platform/desktop/SymbolIcons.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>

@@ -1,7 +1,7 @@
 #include "shell/DockIconService.h"
 
-#include "platform/Log.h"
 #include "platform/WindowFocus.h"
+#include "platform/base/Log.h"
 
 #include <QApplication>
 #include <QTimer>

@@ -1,6 +1,6 @@
 #include "shell/HeroIcon.h"
 
-#include "platform/SymbolIcons.h"
+#include "platform/desktop/SymbolIcons.h"
 
 #include <QGraphicsDropShadowEffect>
 #include <QLinearGradient>

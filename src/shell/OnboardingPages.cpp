@@ -2,7 +2,7 @@
 #include "shell/OnboardingView.h"
 
 #include "platform/Screens.h"
-#include "platform/SymbolIcons.h"
+#include "platform/desktop/SymbolIcons.h"
 #include "shell/FlowLayout.h"
 
 #include <QBuffer>

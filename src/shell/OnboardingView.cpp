@@ -1,8 +1,8 @@
 #include "shell/OnboardingView.h"
 
-#include "platform/NotificationCenter.h"
 #include "platform/Screens.h"
-#include "platform/UserDefaults.h"
+#include "platform/base/NotificationCenter.h"
+#include "platform/base/UserDefaults.h"
 #include "settings/AppSettings.h"
 #include "shell/HeroIcon.h"
 

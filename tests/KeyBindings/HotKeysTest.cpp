@@ -1,9 +1,9 @@
 #include "KeyBindings/HeldKeys.h"
 #include "KeyBindings/HotKey.h"
 #include "KeyBindings/KeyBindings.h"
-#include "platform/NotificationCenter.h"
 #include "platform/UsKeyboardLayout.h"
-#include "platform/UserDefaults.h"
+#include "platform/base/NotificationCenter.h"
+#include "platform/base/UserDefaults.h"
 #include "support/KeyBindingsFakes.h"
 
 #include <QTemporaryDir>

@@ -2,9 +2,9 @@
 #include "KeyBindings/MenuItemShortcut.h"
 #include "KeyBindings/RecorderCocoa.h"
 #include "app/HotkeyService.h"
-#include "platform/NotificationCenter.h"
 #include "platform/UsKeyboardLayout.h"
-#include "platform/UserDefaults.h"
+#include "platform/base/NotificationCenter.h"
+#include "platform/base/UserDefaults.h"
 #include "support/Async.h"
 #include "support/KeyBindingsFakes.h"
 

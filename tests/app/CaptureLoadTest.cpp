@@ -32,11 +32,6 @@ struct Leftovers {
 };
 
 // The fake platform with its history in a file of its own, as the program has it.
-Platform& onDisk(FakePlatform& fake) {
-    fake.platform.historyFile = fake.dir.filePath(QStringLiteral("history.sqlite"));
-    return fake.platform;
-}
-
 void settle() {
     for (int i = 0; i < 3; ++i) {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -121,7 +116,8 @@ protected:
 
     FakePlatform fake;
     KeyBindings keyBindings{fake.defaults, fake.notifications, fake.hotKeys, fake.keyboardLayout};
-    AppCoordinator coordinator{onDisk(fake), keyBindings};
+    AppCoordinator coordinator{fake.platform, keyBindings,
+                               fake.dir.filePath(QStringLiteral("history.sqlite"))};
     CaptureDriver driver{coordinator};
 };
 

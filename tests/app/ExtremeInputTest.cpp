@@ -5,9 +5,9 @@
 // clipboard and the history held.
 #include "KeyBindings/KeyBindings.h"
 #include "app/AppCoordinator.h"
-#include "platform/Cld2LanguageIdentifier.h"
-#include "platform/TesseractRecognizer.h"
-#include "platform/ZxingBarcodeDetector.h"
+#include "platform/recognition/Cld2LanguageIdentifier.h"
+#include "platform/recognition/TesseractRecognizer.h"
+#include "platform/recognition/ZxingBarcodeDetector.h"
 #include "settings/AppSettings.h"
 
 #include "CaptureDriver.h"
@@ -64,8 +64,7 @@ protected:
                       fake.pasteboard, fake.sound,          fake.urls,
                       recognizer,      languages,           barcodes,
                       fake.speech,     fake.translator,     fake.dictionary,
-                      fake.hotKeys,    fake.keyboardLayout, fake.systemShortcuts,
-                      std::nullopt};
+                      fake.hotKeys,    fake.keyboardLayout, fake.systemShortcuts};
     KeyBindings keyBindings{fake.defaults, fake.notifications, fake.hotKeys, fake.keyboardLayout};
     AppCoordinator coordinator{platform, keyBindings};
     CaptureDriver driver{coordinator};

@@ -1,7 +1,7 @@
 #include "app/HotkeyService.h"
-#include "platform/NotificationCenter.h"
 #include "platform/UsKeyboardLayout.h"
-#include "platform/UserDefaults.h"
+#include "platform/base/NotificationCenter.h"
+#include "platform/base/UserDefaults.h"
 #include "support/KeyBindingsFakes.h"
 
 #include <QTemporaryDir>

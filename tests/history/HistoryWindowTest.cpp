@@ -8,7 +8,7 @@
 #include "output/SearchService.h"
 #include "output/SpeechService.h"
 #include "platform/Dictionary.h"
-#include "platform/UserDefaults.h"
+#include "platform/base/UserDefaults.h"
 #include "shell/DockIconService.h"
 #include "support/Async.h"
 #include "support/FakeDesktop.h"

@@ -8,7 +8,7 @@
 #include "output/TranslationPopover.h"
 #include "output/TranslationService.h"
 #include "platform/Dictionary.h"
-#include "platform/UserDefaults.h"
+#include "platform/base/UserDefaults.h"
 #include "shell/DockIconService.h"
 #include "support/Async.h"
 #include "support/FakeDictionary.h"

@@ -2,8 +2,8 @@
 #include "output/LookUpView.h"
 #include "output/LookUpWindow.h"
 #include "platform/Error.h"
-#include "platform/UserDefaults.h"
-#include "platform/WordNetDictionary.h"
+#include "platform/base/UserDefaults.h"
+#include "platform/output/WordNetDictionary.h"
 #include "shell/DockIconService.h"
 #include "support/FakeUrlOpener.h"
 

@@ -1,5 +1,5 @@
 #include "output/SpeechService.h"
-#include "platform/EspeakSpeechSynthesizer.h"
+#include "platform/output/EspeakSpeechSynthesizer.h"
 #include "support/Async.h"
 #include "support/FakeSpeechSynthesizer.h"
 #include "support/RecordingLogSink.h"

@@ -1,5 +1,5 @@
 #include "settings/AppSettings.h"
-#include "platform/UserDefaults.h"
+#include "platform/base/UserDefaults.h"
 
 #include <QDir>
 #include <QFile>

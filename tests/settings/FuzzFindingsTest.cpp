@@ -1,6 +1,6 @@
 // Faults the fuzz targets found in the settings store and its encodings.
 
-#include "platform/UserDefaults.h"
+#include "platform/base/UserDefaults.h"
 #include "settings/AppSettings.h"
 
 #include <QFile>

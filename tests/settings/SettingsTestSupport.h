@@ -2,10 +2,10 @@
 
 #include "KeyBindings/KeyBindings.h"
 #include "app/HotkeyService.h"
-#include "platform/NotificationCenter.h"
 #include "platform/NullHotKeyGrabber.h"
 #include "platform/UsKeyboardLayout.h"
-#include "platform/UserDefaults.h"
+#include "platform/base/NotificationCenter.h"
+#include "platform/base/UserDefaults.h"
 #include "settings/AppSettings.h"
 #include "settings/SettingsEnvironment.h"
 #include "support/FakeUrlOpener.h"

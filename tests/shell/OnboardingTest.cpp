@@ -1,5 +1,5 @@
-#include "platform/NotificationCenter.h"
-#include "platform/UserDefaults.h"
+#include "platform/base/NotificationCenter.h"
+#include "platform/base/UserDefaults.h"
 #include "settings/AppSettings.h"
 #include "shell/DockIconService.h"
 #include "shell/OnboardingWindow.h"

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "platform/NotificationCenter.h"
 #include "platform/Platform.h"
 #include "platform/UsKeyboardLayout.h"
-#include "platform/UserDefaults.h"
+#include "platform/base/NotificationCenter.h"
+#include "platform/base/UserDefaults.h"
 
 #include "support/FakeBarcodeDetector.h"
 #include "support/FakeDesktop.h"
@@ -40,10 +40,9 @@ struct FakePlatform {
     FakeSystemShortcuts systemShortcuts;
 
     Platform platform{
-        log,         defaults,   notifications, screens,    permission,         focus,
-        pasteboard,  sound,      urls,          recognizer, languageIdentifier, barcodeDetector,
-        speech,      translator, dictionary,    hotKeys,    keyboardLayout,     systemShortcuts,
-        std::nullopt};
+        log,        defaults,   notifications, screens,    permission,         focus,
+        pasteboard, sound,      urls,          recognizer, languageIdentifier, barcodeDetector,
+        speech,     translator, dictionary,    hotKeys,    keyboardLayout,     systemShortcuts};
 
     FakePlatform() {
         screens.list = {FakeScreens::display(1, QRect(0, 0, 1440, 900)),

@@ -5,11 +5,11 @@
 #include "KeyBindings/MenuItemShortcut.h"
 #include "KeyBindings/MenuTrackingMonitor.h"
 #include "app/HotkeyService.h"
-#include "platform/NotificationCenter.h"
-#include "platform/UserDefaults.h"
-#include "platform/X11HotKeyGrabber.h"
-#include "platform/X11KeyboardLayout.h"
-#include "platform/X11SystemShortcuts.h"
+#include "platform/base/NotificationCenter.h"
+#include "platform/base/UserDefaults.h"
+#include "platform/x11/X11HotKeyGrabber.h"
+#include "platform/x11/X11KeyboardLayout.h"
+#include "platform/x11/X11SystemShortcuts.h"
 #include "support/Async.h"
 
 #include <QAbstractNativeEventFilter>

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "platform/DesktopBackend.h"
+
+#include <memory>
+
+class Log;
+
+// The desktop services of an X11 session. Where there is no X display (or no
+// keyboard extension) the key services fall back to ones that grab nothing
+// and assume a US layout, so the program still starts and says why.
+class X11Backend final : public DesktopBackend {
+public:
+    explicit X11Backend(const Log& clipboardLog);
+    ~X11Backend() override;
+    X11Backend(const X11Backend&) = delete;
+    X11Backend& operator=(const X11Backend&) = delete;
+
+    Screens& screens() override;
+    ScreenCapturePermission& permission() override;
+    WindowFocus& focus() override;
+    Pasteboard& pasteboard() override;
+    HotKeyGrabber& hotKeys() override;
+    KeyboardLayout& keyboardLayout() override;
+    SystemShortcuts& systemShortcuts() override;
+
+private:
+    struct Services;
+    std::unique_ptr<Services> services_;
+};

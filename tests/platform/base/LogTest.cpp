@@ -1,0 +1,42 @@
+#include "platform/base/Log.h"
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QString fmt(const char* format, std::vector<LogArg> args, bool reveal) {
+    return formatLogMessage(QString::fromUtf8(format), args, reveal);
+}
+
+TEST(LogFormat, PrivateArgumentsAreRedactedUnlessRevealed) {
+    std::vector<LogArg> args{LogArgs::make(qint64(640)), LogArgs::make(qint64(480)),
+                             LogArgs::make(u"12 ms"_s)};
+    EXPECT_EQ(fmt("Captured image %ldx%ld (%s)", args, false),
+              u"Captured image <private>x<private> (<private>)"_s);
+    EXPECT_EQ(fmt("Captured image %ldx%ld (%s)", args, true), u"Captured image 640x480 (12 ms)"_s);
+}
+
+TEST(LogFormat, PublicAndBoolAnnotations) {
+    std::vector<LogArg> args{LogArgs::make(u"on"_s), LogArgs::make(true), LogArgs::make("none")};
+    EXPECT_EQ(fmt("Dock icon %{public}s; active: %{bool}d; frontmost: %{public}s", args, false),
+              u"Dock icon on; active: <private>; frontmost: none"_s);
+    EXPECT_EQ(fmt("Dock icon %{public}s; active: %{bool}d; frontmost: %{public}s", args, true),
+              u"Dock icon on; active: true; frontmost: none"_s);
+    EXPECT_EQ(fmt("%{public, bool}d", {LogArgs::make(false)}, false), u"false"_s);
+}
+
+TEST(LogFormat, MalformedFormatsNeverReadPastTheArguments) {
+    EXPECT_EQ(fmt("100%% done %d %d", {LogArgs::make(1)}, true), u"100% done 1 <missing>"_s);
+    EXPECT_EQ(fmt("dangling %", {}, true), u"dangling "_s);
+    EXPECT_EQ(fmt("open %{public", {LogArgs::make(1)}, true), u"open "_s);
+}
+
+TEST(LogFormat, RectanglesPrintOriginThenSize) {
+    EXPECT_EQ(fmt("Selected %s on display %u",
+                  {LogArgs::make(QRectF(100, 100, 200, 100)), LogArgs::make(7u)}, true),
+              u"Selected (100.0, 100.0, 200.0, 100.0) on display 7"_s);
+}
+
+} // namespace
