@@ -4,6 +4,8 @@
 # the fuzzing build (clang) to build-fuzz/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+# Paths relative to the checkout, so clones and worktrees share compiled objects.
+export CCACHE_BASEDIR="${CCACHE_BASEDIR:-$PWD}"
 
 dir=build
 args=(-DCMAKE_BUILD_TYPE=RelWithDebInfo)
