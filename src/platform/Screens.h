@@ -34,6 +34,9 @@ public:
 class ScreenCapturePermission {
 public:
     virtual ~ScreenCapturePermission() = default;
+    // Whether the desktop asks the user before the screen may be read (a
+    // screen-sharing dialog); false where any program may read it, as on X11.
+    virtual bool asksUser() const = 0;
     virtual bool preflight() const = 0;
     virtual bool request() = 0;
     // Opens the desktop's page where the permission is granted; false when there is none.

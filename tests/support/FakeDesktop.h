@@ -51,7 +51,9 @@ public:
 class FakePermission : public ScreenCapturePermission {
 public:
     bool granted = true;
+    bool asks = false;
     int settingsOpened = 0;
+    bool asksUser() const override { return asks; }
     bool preflight() const override { return granted; }
     bool request() override { return granted; }
     bool openSettings() override {

@@ -18,6 +18,7 @@ private:
 // Any X11 client may read the screen.
 class X11ScreenCapturePermission : public ScreenCapturePermission {
 public:
+    bool asksUser() const override { return false; }
     bool preflight() const override { return true; }
     bool request() override { return true; }
     bool openSettings() override { return false; }
