@@ -1,5 +1,6 @@
 #include "output/ToastView.h"
 
+#include "output/BusyIndicator.h"
 #include "platform/desktop/SymbolIcons.h"
 
 #include <QHBoxLayout>
@@ -14,8 +15,21 @@ namespace {
 
 constexpr int columnWidth = 320;
 
+// CR LF, CR, VT, FF, NEL, and the line and paragraph separators, as line feeds.
+QString withLineFeeds(const QString& text) {
+    QString result = text;
+    result.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    for (const char16_t breakCharacter : {u'\r', u'\v', u'\f', u'\u0085', u'\u2028', u'\u2029'})
+        result.replace(QChar(breakCharacter), QChar(u'\n'));
+    return result;
+}
+
+// Visual lines: text layout wraps but treats a line feed as a space; a line
+// separator is the break it keeps.
 int linesNeeded(const QString& text, const QFont& font, int width) {
-    QTextLayout layout(text, font);
+    QString laidOut = text;
+    laidOut.replace(QChar(u'\n'), QChar(QChar::LineSeparator));
+    QTextLayout layout(laidOut, font);
     QTextOption option;
     option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     layout.setTextOption(option);
@@ -31,13 +45,21 @@ int linesNeeded(const QString& text, const QFont& font, int width) {
 
 } // namespace
 
-QString elideMiddle(const QString& text, const QFont& font, int width, int maximumLines) {
+QString elideMiddle(const QString& original, const QFont& font, int width, int maximumLines) {
+    const QString text = withLineFeeds(original);
     if (linesNeeded(text, font, width) <= maximumLines)
         return text;
     // The most characters that still fit, half from each end.
     qsizetype low = 0, high = text.size();
     auto candidate = [&](qsizetype keep) -> QString {
-        return text.left((keep + 1) / 2) + QStringLiteral("\u2026") + text.right(keep / 2);
+        QString head = text.left((keep + 1) / 2);
+        QString tail = text.right(keep / 2);
+        // Never half a surrogate pair at either side of the ellipsis.
+        if (!head.isEmpty() && head.back().isHighSurrogate())
+            head.chop(1);
+        if (!tail.isEmpty() && tail.front().isLowSurrogate())
+            tail.remove(0, 1);
+        return head + QStringLiteral("\u2026") + tail;
     };
     while (low < high) {
         const qsizetype mid = (low + high + 1) / 2;
@@ -50,7 +72,7 @@ QString elideMiddle(const QString& text, const QFont& font, int width, int maxim
 }
 
 ToastView::ToastView(const QString& message, const std::optional<QString>& detail,
-                     const QList<Button>& buttons, QWidget* parent)
+                     const QList<Button>& buttons, Symbol symbol, QWidget* parent)
     : QWidget(parent)
     , message_(message)
     , detail_(detail) {
@@ -58,16 +80,22 @@ ToastView::ToastView(const QString& message, const std::optional<QString>& detai
     row->setContentsMargins(16, 12, 16, 12);
     row->setSpacing(12);
 
-    auto* symbol = new QLabel;
     const int symbolSize = 22;
-    symbol->setPixmap(SymbolIcons::pixmap(QStringLiteral("text.viewfinder"),
-                                          palette().color(QPalette::Highlight), symbolSize));
-    symbol->setAccessibleName(QString());
-    row->addWidget(symbol, 0, Qt::AlignVCenter);
+    if (symbol == Symbol::busy) {
+        row->addWidget(new BusyIndicator(symbolSize), 0, Qt::AlignVCenter);
+    } else {
+        auto* image = new QLabel;
+        image->setPixmap(SymbolIcons::pixmap(QStringLiteral("text.viewfinder"),
+                                             palette().color(QPalette::Highlight), symbolSize));
+        image->setAccessibleName(QString());
+        row->addWidget(image, 0, Qt::AlignVCenter);
+    }
 
     auto* column = new QVBoxLayout;
     column->setSpacing(2);
-    auto* title = new QLabel(message);
+    auto* title = new QLabel;
+    title->setTextFormat(Qt::PlainText);
+    title->setText(message);
     QFont headline = title->font();
     headline.setBold(true);
     title->setFont(headline);
@@ -80,6 +108,7 @@ ToastView::ToastView(const QString& message, const std::optional<QString>& detai
     column->addWidget(title);
     if (detail) {
         auto* detailLabel = new QLabel;
+        detailLabel->setTextFormat(Qt::PlainText);
         QFont callout = detailLabel->font();
         callout.setPointSizeF(callout.pointSizeF() - 1);
         detailLabel->setFont(callout);

@@ -9,8 +9,10 @@
 
 class QPushButton;
 
-// The toast's content: a symbol, the message with an optional detail of at
-// most two lines, and one button per action.
+// The toast's content: a symbol (or, while work goes on, a busy indicator),
+// the message with an optional detail of at most two lines, and one button
+// per action. Message and detail are shown as plain text: they may carry
+// what was read off the screen.
 class ToastView : public QWidget {
     Q_OBJECT
 public:
@@ -18,9 +20,11 @@ public:
         QString title;
         std::function<void()> onPress;
     };
+    enum class Symbol { capture, busy };
 
     ToastView(const QString& message, const std::optional<QString>& detail,
-              const QList<Button>& buttons, QWidget* parent = nullptr);
+              const QList<Button>& buttons, Symbol symbol = Symbol::capture,
+              QWidget* parent = nullptr);
 
     QString message() const { return message_; }
     std::optional<QString> detail() const { return detail_; }
@@ -35,6 +39,8 @@ private:
     QList<QPushButton*> buttons_;
 };
 
-// At most `maximumLines` lines within `width`; text that does not fit loses
-// its middle to an ellipsis.
+// At most `maximumLines` lines within `width`, counting the lines the text
+// breaks itself (every kind of line break, each shown as a line feed) as well
+// as those it wraps into; text that does not fit loses its middle to an
+// ellipsis.
 QString elideMiddle(const QString& text, const QFont& font, int width, int maximumLines);

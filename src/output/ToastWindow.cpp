@@ -27,6 +27,16 @@ ToastView* ToastWindow::view() const {
 
 void ToastWindow::show(const QString& message, const std::optional<QString>& detail,
                        const QList<Action>& actions) {
+    present(message, detail, actions, false);
+}
+
+void ToastWindow::showBusy(const QString& message, const std::optional<QString>& detail,
+                           const QList<Action>& actions) {
+    present(message, detail, actions, true);
+}
+
+void ToastWindow::present(const QString& message, const std::optional<QString>& detail,
+                          const QList<Action>& actions, bool busy) {
     hide();
 
     QList<ToastView::Button> buttons;
@@ -50,7 +60,8 @@ void ToastWindow::show(const QString& message, const std::optional<QString>& det
     panel->setAccessibleName(message);
     auto* layout = new QVBoxLayout(panel);
     layout->setContentsMargins(0, 0, 0, 0);
-    auto* view = new ToastView(message, detail, buttons);
+    auto* view = new ToastView(message, detail, buttons,
+                               busy ? ToastView::Symbol::busy : ToastView::Symbol::capture);
     layout->addWidget(view);
     panel->adjustSize();
     panel->move(originFor(panel->size()));
@@ -60,7 +71,9 @@ void ToastWindow::show(const QString& message, const std::optional<QString>& det
     QAccessibleEvent alert(panel, QAccessible::Alert);
     QAccessible::updateAccessibility(&alert);
 
-    hideTimer_.start(displayMilliseconds(!actions.isEmpty()));
+    busy_ = busy;
+    if (!busy)
+        hideTimer_.start(displayMilliseconds(!actions.isEmpty()));
 }
 
 void ToastWindow::hide() {

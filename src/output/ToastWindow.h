@@ -29,9 +29,14 @@ public:
     // Replaces any toast on screen.
     void show(const QString& message, const std::optional<QString>& detail,
               const QList<Action>& actions);
+    // A toast that says work is going on: a busy indicator in place of the
+    // symbol, and no time limit; it stays until replaced or hidden.
+    void showBusy(const QString& message, const std::optional<QString>& detail,
+                  const QList<Action>& actions);
     void hide();
 
     bool isShown() const { return !panel_.isNull(); }
+    bool isBusy() const { return isShown() && busy_; }
     QWidget* panel() const;
     ToastView* view() const;
 
@@ -39,9 +44,12 @@ public:
     static int displayMilliseconds(bool hasActions) { return hasActions ? 5000 : 2500; }
 
 private:
+    void present(const QString& message, const std::optional<QString>& detail,
+                 const QList<Action>& actions, bool busy);
     QPoint originFor(const QSize& size) const;
 
     Screens& screens_;
     QPointer<QWidget> panel_;
     QTimer hideTimer_;
+    bool busy_ = false;
 };

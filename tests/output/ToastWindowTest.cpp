@@ -1,4 +1,5 @@
 #include "output/ToastWindow.h"
+#include "output/BusyIndicator.h"
 #include "output/ToastView.h"
 
 #include "support/Async.h"
@@ -55,6 +56,40 @@ TEST_F(ToastWindowTest, AnActionHidesTheToastBeforeItRuns) {
 TEST_F(ToastWindowTest, GoesAwayByItself) {
     toast.show(QStringLiteral("No text found"), QStringLiteral("Try zooming in."), {});
     EXPECT_TRUE(TestAsync::waitUntil([&] { return !toast.isShown(); }));
+}
+
+TEST_F(ToastWindowTest, ScannedTextIsShownAsPlainTextOnAtMostTwoLines) {
+    const QString markup = QStringLiteral("<b>BOLD</b> &amp; <i>it</i>");
+    toast.show(markup, markup, {});
+    for (const char* name : {"toastMessage", "toastDetail"}) {
+        const auto* label = toast.panel()->findChild<QLabel*>(QString::fromLatin1(name));
+        ASSERT_TRUE(label) << name;
+        EXPECT_EQ(label->textFormat(), Qt::PlainText) << name;
+        EXPECT_EQ(label->text(), markup) << name;
+    }
+
+    // A contact card: seven short lines, each break counted (CR LF too).
+    toast.show(QStringLiteral("Copied QR / barcode content"),
+               QStringLiteral("BEGIN:VCARD\r\nVERSION:3.0\r\nN:Doe;Jane\r\nFN:Jane Doe\r\n"
+                              "TEL:+1 555 0100\r\nEMAIL:jane@example.com\r\nEND:VCARD"),
+               {});
+    const auto* detail = toast.panel()->findChild<QLabel*>(QStringLiteral("toastDetail"));
+    EXPECT_LE(detail->text().count(u'\n'), 1) << detail->text().toStdString();
+    EXPECT_FALSE(detail->text().contains(u'\r'));
+    EXPECT_TRUE(detail->text().startsWith(QStringLiteral("BEGIN:VCARD")));
+    EXPECT_TRUE(detail->text().endsWith(QStringLiteral("END:VCARD")));
+    EXPECT_TRUE(detail->text().contains(u'\u2026'));
+    EXPECT_LE(detail->sizeHint().height(), 2 * detail->fontMetrics().lineSpacing() + 2);
+}
+
+TEST_F(ToastWindowTest, ABusyToastGivesWayToTheNextOne) {
+    toast.showBusy(QStringLiteral("Reading the text\u2026"), std::nullopt,
+                   {{QStringLiteral("Cancel"), [] {}}});
+    EXPECT_TRUE(toast.isBusy());
+    EXPECT_TRUE(toast.panel()->findChild<BusyIndicator*>());
+    toast.show(QStringLiteral("Copied 2 words"), std::nullopt, {});
+    EXPECT_FALSE(toast.isBusy());
+    EXPECT_TRUE(toast.isShown());
 }
 
 TEST(ToastView, LongDetailsLoseTheirMiddle) {
