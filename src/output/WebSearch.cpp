@@ -1,5 +1,6 @@
 #include "output/WebSearch.h"
 
+#include "output/WebLink.h"
 #include "recognition/UnicodeText.h"
 
 #include <QStringList>
@@ -129,6 +130,8 @@ std::optional<QString> lookUpTerm(QStringView text) {
     QStringList words;
     for (const QString& piece : UnicodeText::splitAtWhitespace(text)) {
         const QStringView word = trimPunctuationAndSymbols(piece);
+        if (WebLink::looksLikeAddress(word))
+            return std::nullopt;
         if (!word.isEmpty())
             words.append(word.toString());
     }

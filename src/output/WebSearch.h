@@ -31,7 +31,7 @@ std::optional<QByteArray> percentEncode(QStringView text, bool keepUnreservedPun
 std::optional<QUrl> searchURL(SearchEngine engine, QStringView text);
 
 // One to three words, trimmed of punctuation and symbols at both ends, at
-// most 60 characters; none otherwise.
+// most 60 characters; none otherwise, and none when a word is a web address.
 std::optional<QString> lookUpTerm(QStringView text);
 
 // The dictionary address of the text's term: "dict:" and the term encoded

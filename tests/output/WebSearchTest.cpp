@@ -1,4 +1,5 @@
 #include "output/WebSearch.h"
+#include "output/WebLink.h"
 
 #include <QUrlQuery>
 
@@ -112,6 +113,30 @@ TEST(LookUpTerm, LimitsWordsAndCharacters) {
     // Characters, not UTF-16 units: 60 accented letters are 120 units.
     EXPECT_TRUE(lookUpTerm(QStringLiteral("e\u0301").repeated(60)));
     EXPECT_EQ(lookUpTerm(QStringLiteral("e\u0301").repeated(61)), std::nullopt);
+}
+
+TEST(LookUpTerm, AWebAddressHasNone) {
+    for (const char16_t* text : {u"https://example.com/page", u"(HTTP://EXAMPLE.COM)",
+                                 u"see www.example.org", u"ftp://files.example"})
+        EXPECT_EQ(lookUpTerm(text), std::nullopt) << QString::fromUtf16(text).toStdString();
+    // Words that merely hold a colon or a dot are words.
+    EXPECT_EQ(lookUpTerm(u"note: e.g."), QStringLiteral("note e.g"));
+}
+
+TEST(WebLink, ReadsAddressesAsBrowsersDo) {
+    const auto encoded = [](const char16_t* text) {
+        const std::optional<QUrl> url = WebLink::parse(text);
+        return url ? url->toEncoded() : QByteArray("<none>");
+    };
+    EXPECT_EQ(encoded(u"https://example.com/a b|c"), "https://example.com/a%20b%7Cc");
+    EXPECT_EQ(encoded(u"  HTTPS://Example.com/?q=<x>\n"), "https://example.com/?q=%3Cx%3E");
+    EXPECT_EQ(encoded(u"http://example.com"), "http://example.com");
+    // No scheme, another scheme, no host, a space in the host, two lines: none.
+    for (const char16_t* text :
+         {u"example.com/x", u"www.example.com", u"ftp://example.com/f", u"https:example.com",
+          u"https://", u"https://exa mple.com/", u"https://a.example\nhttps://b.example",
+          u"https://a.example/\x01"})
+        EXPECT_EQ(encoded(text), "<none>") << QString::fromUtf16(text).toStdString();
 }
 
 TEST(LookUpURL, CarriesTheTermUnchangedToTheHandler) {
