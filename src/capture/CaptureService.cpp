@@ -4,12 +4,28 @@
 #include "platform/Geometry.h"
 #include "platform/Screens.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
+namespace {
+
+QString captureErrorDescription(CaptureService::CaptureError::Code code) {
+    switch (code) {
+    case CaptureService::CaptureError::permissionDenied:
+        return QCoreApplication::translate("CaptureService",
+                                           "Inkharbor is not allowed to read the screen.");
+    case CaptureService::CaptureError::displayNotFound:
+        break;
+    }
+    return QCoreApplication::translate(
+        "CaptureService", "The display the area was selected on is no longer connected.");
+}
+
+} // namespace
+
 CaptureService::CaptureError::CaptureError(Code code)
-    : Error(QStringLiteral("The operation couldn\u2019t be completed. "
-                           "(Inkharbor.CaptureService.CaptureError error %1.)")
-                .arg(int(code)))
+    : Error(captureErrorDescription(code))
     , code_(code) {}
 
 CaptureService::CaptureService(Screens& screens, ScreenCapturePermission& permission,

@@ -56,6 +56,10 @@ void SelectionView::paintEvent(QPaintEvent* event) {
 
 void SelectionView::mousePressEvent(QMouseEvent* event) {
     setCursor(Qt::CrossCursor);
+    // Only the primary button selects; another one pressed during a drag
+    // leaves the drag alone.
+    if (event->button() != Qt::LeftButton)
+        return;
     startPoint_ = event->position();
     const std::optional<QRectF> previous = selection_;
     selection_.reset();
@@ -74,7 +78,9 @@ void SelectionView::mouseMoveEvent(QMouseEvent* event) {
     selection_ = next;
 }
 
-void SelectionView::mouseReleaseEvent(QMouseEvent*) {
+void SelectionView::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton || !startPoint_)
+        return;
     const bool accepted = selection_ && SelectionLayout::isLargeEnough(*selection_);
     startPoint_.reset();
     // View coordinates already have their origin at the display's top-left corner.

@@ -84,6 +84,25 @@ TEST_F(SelectionOverlayTest, TinyDragsAndClicksCancel) {
     EXPECT_EQ(s->rect.size(), QSizeF(4, 4));
 }
 
+TEST_F(SelectionOverlayTest, OnlyThePrimaryButtonSelects) {
+    SelectionView* view = open(0);
+    QTest::mousePress(view, Qt::RightButton, {}, QPoint(10, 10));
+    QTest::mouseMove(view, QPoint(200, 200));
+    QTest::mouseRelease(view, Qt::RightButton, {}, QPoint(200, 200));
+    EXPECT_FALSE(view->selection());
+    EXPECT_EQ(overlay.windows().size(), 2u); // still up
+
+    // Another button pressed and let go during a drag leaves the drag alone.
+    QTest::mousePress(view, Qt::LeftButton, {}, QPoint(20, 20));
+    QTest::mousePress(view, Qt::MiddleButton, {}, QPoint(50, 50));
+    QTest::mouseRelease(view, Qt::MiddleButton, {}, QPoint(50, 50));
+    QTest::mouseMove(view, QPoint(120, 70));
+    QTest::mouseRelease(view, Qt::LeftButton, {}, QPoint(120, 70));
+    const auto s = finished();
+    ASSERT_TRUE(s);
+    EXPECT_EQ(s->rect, QRectF(20, 20, 100, 50));
+}
+
 TEST_F(SelectionOverlayTest, EscapeCancelsAndASecondRequestYieldsNothing) {
     SelectionView* view = open(0);
     bool secondDone = false;
