@@ -1,5 +1,5 @@
 # Every dependency comes from Debian's packages; scripts/install-deps.sh installs them.
-find_package(Qt6 6.4 REQUIRED COMPONENTS Core Gui Widgets DBus Concurrent Svg)
+find_package(Qt6 6.4 REQUIRED COMPONENTS Core Gui Widgets DBus Concurrent Svg LinguistTools)
 find_package(QCoro6 REQUIRED COMPONENTS Core DBus)
 find_package(PkgConfig REQUIRED)
 pkg_check_modules(ICU REQUIRED IMPORTED_TARGET icu-uc icu-i18n)
@@ -7,6 +7,8 @@ pkg_check_modules(TESSERACT REQUIRED IMPORTED_TARGET tesseract lept)
 pkg_check_modules(SYSTEMD REQUIRED IMPORTED_TARGET libsystemd)
 pkg_check_modules(XCB REQUIRED IMPORTED_TARGET xcb xcb-keysyms xcb-xkb xcb-randr xkbcommon xkbcommon-x11)
 pkg_check_modules(CANBERRA REQUIRED IMPORTED_TARGET libcanberra)
+# Only to keep the sound library quiet and to ask whether a sound card exists.
+pkg_check_modules(ALSA REQUIRED IMPORTED_TARGET alsa)
 pkg_check_modules(ESPEAK REQUIRED IMPORTED_TARGET espeak-ng)
 pkg_check_modules(SQLITE REQUIRED IMPORTED_TARGET sqlite3)
 find_package(ZXing REQUIRED)

@@ -17,6 +17,7 @@ namespace {
 struct LookUpResult {
     std::vector<DictionaryEntry> entries;
     QString note;
+    std::optional<QString> failure;
 };
 
 // A phrase the dictionary does not know is looked up word by word, so
@@ -39,6 +40,7 @@ LookUpResult lookUpTerm(Dictionary& dictionary, const QString& term) {
     } catch (const Error& error) {
         result.entries.clear();
         result.note = error.description();
+        result.failure = error.description();
     }
     return result;
 }
@@ -54,7 +56,7 @@ LookUpWindow::~LookUpWindow() {
     delete window_.data();
 }
 
-void LookUpWindow::show(const QString& term) {
+std::optional<QString> LookUpWindow::show(const QString& term) {
     if (window_)
         window_->close();
 
@@ -68,6 +70,7 @@ void LookUpWindow::show(const QString& term) {
     window_ = window;
     view_ = view;
     dockIcon_.bringToFront(window);
+    return result.failure;
 }
 
 QWidget* LookUpWindow::window() const {

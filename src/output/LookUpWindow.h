@@ -3,6 +3,8 @@
 #include <QObject>
 #include <QPointer>
 
+#include <optional>
+
 class Dictionary;
 class DockIconService;
 class LookUpView;
@@ -17,7 +19,9 @@ public:
     LookUpWindow(Dictionary& dictionary, DockIconService& dockIcon, QObject* parent = nullptr);
     ~LookUpWindow() override;
 
-    void show(const QString& term);
+    // Shows the window; the dictionary's failure, when it could not be read,
+    // is shown in it and returned.
+    std::optional<QString> show(const QString& term);
     // The open window, for tests and screenshots; null when none is open.
     QWidget* window() const;
     LookUpView* view() const;

@@ -1,10 +1,26 @@
 #include "output/SpeechService.h"
 
+#include "output/ActionFailures.h"
 #include "platform/SpeechSynthesizer.h"
 
-SpeechService::SpeechService(SpeechSynthesizer& synthesizer, LanguageDetector detectLanguages)
+#include <QCoreApplication>
+
+SpeechService::SpeechService(SpeechSynthesizer& synthesizer, LanguageDetector detectLanguages,
+                             ActionFailures& failures)
     : synthesizer_(synthesizer)
-    , detectLanguages_(std::move(detectLanguages)) {}
+    , detectLanguages_(std::move(detectLanguages)) {
+    failures_ =
+        QObject::connect(&synthesizer_, &SpeechSynthesizer::failed, &synthesizer_,
+                         [&failures](const QString& description) {
+                             failures.report(QCoreApplication::translate(
+                                                 "SpeechService", "Could not read the text aloud"),
+                                             description);
+                         });
+}
+
+SpeechService::~SpeechService() {
+    QObject::disconnect(failures_);
+}
 
 void SpeechService::toggleSpeaking(const QString& text) {
     if (synthesizer_.isSpeaking()) {

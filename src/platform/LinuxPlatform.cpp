@@ -8,6 +8,8 @@
 #include "platform/output/ApertiumTranslator.h"
 #include "platform/output/CanberraSoundPlayer.h"
 #include "platform/output/EspeakSpeechSynthesizer.h"
+#include "platform/output/PcaudioOutput.h"
+#include "platform/output/SoundDevices.h"
 #include "platform/output/WordNetDictionary.h"
 #include "platform/recognition/Cld2LanguageIdentifier.h"
 #include "platform/recognition/TesseractRecognizer.h"
@@ -38,12 +40,15 @@ struct LinuxPlatform::Services {
     UserDefaults defaults{UserDefaults::standardFilePath()};
     NotificationCenter notifications;
     std::unique_ptr<DesktopBackend> backend;
-    CanberraSoundPlayer sound;
+    SoundDevices soundDevices{Log(log, QStringLiteral("sound"))};
+    CanberraSoundPlayer sound{soundDevices};
     DesktopUrlOpener urls;
     Cld2LanguageIdentifier languageIdentifier;
     TesseractRecognizer recognizer{languageIdentifier};
     ZxingBarcodeDetector barcodeDetector;
-    EspeakSpeechSynthesizer speech{Log(log, QStringLiteral("speech"))};
+    EspeakSpeechSynthesizer speech{Log(log, QStringLiteral("speech")),
+                                   [] { return std::make_unique<PcaudioOutput>(); },
+                                   [this] { return soundDevices.available(); }};
     ApertiumTranslator translator;
     WordNetDictionary dictionary;
 

@@ -30,4 +30,6 @@ public:
 
 Q_SIGNALS:
     void speakingChanged(bool speaking);
+    // Speech asked for could not be heard; the description says why, for people.
+    void failed(const QString& description);
 };

@@ -1,4 +1,5 @@
 #include "output/SearchService.h"
+#include "output/ActionFailures.h"
 #include "output/LookUpView.h"
 #include "output/LookUpWindow.h"
 #include "platform/Error.h"
@@ -17,6 +18,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 class SearchServiceTest : public ::testing::Test {
@@ -29,7 +32,11 @@ protected:
     RecordingLogSink activationLog;
     DockIconService dockIcon{focus, activationLog};
     LookUpWindow lookUpWindow{dictionary, dockIcon};
-    SearchService service{defaults, opener, lookUpWindow};
+    QStringList shown; // what the user was told, "message: detail"
+    ActionFailures failures{activationLog, [this](const QString& message, const QString& detail) {
+                                shown.append(message + u": " + detail);
+                            }};
+    SearchService service{defaults, opener, lookUpWindow, failures};
 };
 
 TEST_F(SearchServiceTest, SearchReadsTheEngineAtTheMomentOfTheAction) {
@@ -44,6 +51,26 @@ TEST_F(SearchServiceTest, SearchReadsTheEngineAtTheMomentOfTheAction) {
     EXPECT_EQ(opener.opened[0].toEncoded(), "https://www.google.com/search?q=a%20b");
     EXPECT_EQ(opener.opened[1].toEncoded(), "https://duckduckgo.com/?q=a%20b");
     EXPECT_EQ(opener.opened[2].host(), QStringLiteral("www.google.com"));
+}
+
+TEST_F(SearchServiceTest, ABrowserThatIsMissingOrRefusesIsReportedAndLogged) {
+    opener.handledSchemes.clear();
+    service.searchWeb(QStringLiteral("a b"));
+    service.openLink(QUrl(QStringLiteral("https://example.com")));
+    EXPECT_TRUE(opener.opened.empty());
+    opener.handledSchemes.insert(QStringLiteral("https"));
+    opener.opens = false;
+    service.searchWeb(QStringLiteral("a b"));
+    EXPECT_EQ(
+        shown,
+        (QStringList{u"Could not search the web: No web browser was found on this desktop."_s,
+                     u"Could not open the link: No web browser was found on this desktop."_s,
+                     u"Could not search the web: The desktop did not open the web browser."_s}));
+    EXPECT_EQ(activationLog.find(LogLevel::Error, QStringLiteral("actions")).size(), 3);
+
+    // Nothing to search is no failure: the action is not offered then.
+    service.searchWeb(QStringLiteral(" \n "));
+    EXPECT_EQ(shown.size(), 3);
 }
 
 TEST_F(SearchServiceTest, LookUpUsesTheDesktopHandlerWhenThereIsOne) {
@@ -81,10 +108,17 @@ TEST_F(SearchServiceTest, PhraseFallsBackToItsWordsAndErrorsAreShown) {
 
     QPointer<QWidget> first = lookUpWindow.window();
     dictionary.fails = true;
-    lookUpWindow.show(QStringLiteral("running"));
+    service.lookUp(QStringLiteral("running"));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(first.isNull()); // one window at a time
     EXPECT_TRUE(lookUpWindow.view()->plainText().contains(u"could not be opened"));
+    // Told in the window, kept in the log.
+    EXPECT_TRUE(shown.isEmpty());
+    ASSERT_EQ(activationLog.find(LogLevel::Error, QStringLiteral("actions")).size(), 1);
+
+    // A term full of markup is shown as it is (its ends trimmed as for any term).
+    service.lookUp(QStringLiteral("<b>BOLD</b> &amp;"));
+    EXPECT_TRUE(lookUpWindow.view()->plainText().startsWith(u"b>BOLD</b amp"));
 }
 
 TEST(WordNetDictionary, FindsBaseFormsPhrasesAndNothingForUnknownWords) {

@@ -1,4 +1,5 @@
 #include "output/SpeechService.h"
+#include "output/ActionFailures.h"
 #include "platform/output/EspeakSpeechSynthesizer.h"
 #include "support/Async.h"
 #include "support/FakeSpeechSynthesizer.h"
@@ -11,7 +12,18 @@
 #include <mutex>
 #include <utility>
 
+using namespace Qt::StringLiterals;
+
 namespace {
+
+// What the user was told of failed speech, "message: detail".
+struct Told {
+    RecordingLogSink sink;
+    QStringList shown;
+    ActionFailures failures{sink, [this](const QString& message, const QString& detail) {
+                                shown.append(message + u": " + detail);
+                            }};
+};
 
 QStringList detectFirstWordAsLanguage(const QString& text) {
     // "de: Guten Tag" is German to this detector; text without a prefix is undetermined.
@@ -21,7 +33,8 @@ QStringList detectFirstWordAsLanguage(const QString& text) {
 
 TEST(SpeechService, OnePressStartsTheNextStopsAndTheThirdStartsAfresh) {
     FakeSpeechSynthesizer synthesizer;
-    SpeechService speech(synthesizer, detectFirstWordAsLanguage);
+    Told told;
+    SpeechService speech(synthesizer, detectFirstWordAsLanguage, told.failures);
     speech.toggleSpeaking(QStringLiteral("first"));
     EXPECT_TRUE(speech.isSpeaking());
     // During speech another text only stops; it is never started.
@@ -39,7 +52,8 @@ TEST(SpeechService, OnePressStartsTheNextStopsAndTheThirdStartsAfresh) {
 
 TEST(SpeechService, VoiceFollowsTheDetectedLanguageElseTheDefault) {
     FakeSpeechSynthesizer synthesizer;
-    SpeechService speech(synthesizer, detectFirstWordAsLanguage);
+    Told told;
+    SpeechService speech(synthesizer, detectFirstWordAsLanguage, told.failures);
     for (const char* text : {"de: Guten Tag", "no language", "", "tlh: nuqneH"}) {
         speech.toggleSpeaking(QString::fromUtf8(text));
         synthesizer.finishSpeaking();
@@ -107,8 +121,10 @@ TEST_F(EspeakTest, FindsVoicesByLanguageTag) {
 }
 
 TEST_F(EspeakTest, SpeaksInTheBackgroundWithTheChosenVoiceAndEndsByItself) {
-    SpeechService speech(synthesizer,
-                         [](const QString&) { return QStringList{QStringLiteral("de")}; });
+    Told told;
+    SpeechService speech(
+        synthesizer, [](const QString&) { return QStringList{QStringLiteral("de")}; },
+        told.failures);
     int changes = 0;
     QObject::connect(&synthesizer, &SpeechSynthesizer::speakingChanged, [&] { ++changes; });
     speech.toggleSpeaking(QStringLiteral("Guten Tag, wie geht es Ihnen?"));
@@ -142,13 +158,27 @@ TEST_F(EspeakTest, StopsMidTextAndSpeaksAgain) {
     EXPECT_GT(shared.writes.load(), 2);
 }
 
-TEST_F(EspeakTest, WithoutAnAudioDeviceSpeechEndsAtOnceAndIsLogged) {
+TEST_F(EspeakTest, SpeechThatCannotBeHeardEndsAtOnceAndTheUserIsTold) {
+    Told told;
+    SpeechService speech(synthesizer, detectFirstWordAsLanguage, told.failures);
     shared.failOpen = true;
-    synthesizer.speak(QStringLiteral("Nobody hears this."), std::nullopt);
+    speech.toggleSpeaking(QStringLiteral("Nobody hears this."));
     ASSERT_TRUE(TestAsync::waitUntil([&] { return !synthesizer.isSpeaking(); }));
     EXPECT_TRUE(shared.samples.empty());
     ASSERT_EQ(sink.records.size(), 1);
     EXPECT_TRUE(sink.records[0].revealed.contains(u"no audio device"));
+    ASSERT_TRUE(TestAsync::waitUntil([&] { return !told.shown.isEmpty(); }));
+    EXPECT_EQ(told.shown, QStringList{u"Could not read the text aloud: no audio device"_s});
+    EXPECT_EQ(told.sink.find(LogLevel::Error, QStringLiteral("actions")).size(), 1);
+
+    // Where there is no device at all, nothing is even tried.
+    EspeakSpeechSynthesizer silent{Log(sink, QStringLiteral("speech")),
+                                   [this] { return std::make_unique<MemoryOutput>(shared); },
+                                   [] { return false; }};
+    SpeechService quiet(silent, detectFirstWordAsLanguage, told.failures);
+    quiet.toggleSpeaking(QStringLiteral("Nobody hears this either."));
+    EXPECT_FALSE(silent.isSpeaking());
+    EXPECT_EQ(told.shown.last(), u"Could not read the text aloud: No sound device was found."_s);
 }
 
 } // namespace

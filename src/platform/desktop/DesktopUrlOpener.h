@@ -5,7 +5,8 @@
 
 // Opens addresses through Qt's desktop services (xdg-open or the desktop
 // portal; never a shell command line) and answers handler questions from
-// the desktop's MIME associations.
+// the desktop's MIME associations, and for web addresses also from the
+// browsers xdg-open falls back to.
 class DesktopUrlOpener : public UrlOpener {
 public:
     explicit DesktopUrlOpener(

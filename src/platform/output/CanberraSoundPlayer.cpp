@@ -1,13 +1,15 @@
 #include "platform/output/CanberraSoundPlayer.h"
 
 #include "BuildInfo.h"
+#include "platform/output/SoundDevices.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
 
 #include <canberra.h>
 
-CanberraSoundPlayer::CanberraSoundPlayer() {
+CanberraSoundPlayer::CanberraSoundPlayer(SoundDevices& devices)
+    : devices_(devices) {
     if (ca_context_create(&context_) != CA_SUCCESS) {
         context_ = nullptr;
         return;
@@ -27,7 +29,7 @@ QString CanberraSoundPlayer::soundFile(const QString& name) {
 }
 
 void CanberraSoundPlayer::play(const QString& name) {
-    if (!context_)
+    if (!context_ || !devices_.available())
         return;
     const QString file = soundFile(name);
     if (!QFileInfo::exists(file))

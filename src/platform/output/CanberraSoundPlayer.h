@@ -2,12 +2,14 @@
 
 #include "platform/SoundPlayer.h"
 
+class SoundDevices;
 struct ca_context;
 
-// Plays our own sound files through libcanberra (PulseAudio, ALSA, ...).
+// Plays our own sound files through libcanberra (PulseAudio, ALSA, ...), when
+// there is a device to play them on.
 class CanberraSoundPlayer : public SoundPlayer {
 public:
-    CanberraSoundPlayer();
+    explicit CanberraSoundPlayer(SoundDevices& devices);
     ~CanberraSoundPlayer() override;
     CanberraSoundPlayer(const CanberraSoundPlayer&) = delete;
     CanberraSoundPlayer& operator=(const CanberraSoundPlayer&) = delete;
@@ -18,5 +20,6 @@ public:
     static QString soundFile(const QString& name);
 
 private:
+    SoundDevices& devices_;
     ca_context* context_ = nullptr;
 };

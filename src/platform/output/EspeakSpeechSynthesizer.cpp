@@ -1,6 +1,7 @@
 #include "platform/output/EspeakSpeechSynthesizer.h"
 
 #include "platform/output/PcaudioOutput.h"
+#include "platform/output/SoundDevices.h"
 
 #include <QLocale>
 
@@ -66,10 +67,12 @@ int engineSampleRate() {
 
 } // namespace
 
-EspeakSpeechSynthesizer::EspeakSpeechSynthesizer(Log log, OutputFactory makeOutput, QObject* parent)
+EspeakSpeechSynthesizer::EspeakSpeechSynthesizer(Log log, OutputFactory makeOutput,
+                                                 DeviceCheck hasDevice, QObject* parent)
     : SpeechSynthesizer(parent)
     , log_(std::move(log))
-    , makeOutput_(std::move(makeOutput)) {
+    , makeOutput_(std::move(makeOutput))
+    , hasDevice_(std::move(hasDevice)) {
     if (!makeOutput_)
         makeOutput_ = [] { return std::make_unique<PcaudioOutput>(); };
     worker_.setMaxThreadCount(1);
@@ -152,8 +155,14 @@ bool EspeakSpeechSynthesizer::isSpeaking() const {
 }
 
 void EspeakSpeechSynthesizer::speak(const QString& text, const std::optional<SpeechVoice>& voice) {
-    if (!initialize())
+    if (!initialize()) {
+        Q_EMIT failed(tr("The speech engine could not start: its voice data is missing."));
         return;
+    }
+    if (hasDevice_ && !hasDevice_()) {
+        Q_EMIT failed(SoundDevices::missingDescription());
+        return;
+    }
     const std::optional<SpeechVoice> chosen = voice ? voice : defaultVoice();
     const quint64 generation = ++generation_;
     const QByteArray identifier = chosen ? chosen->identifier.toUtf8() : QByteArray();
@@ -201,8 +210,10 @@ void EspeakSpeechSynthesizer::synthesize(quint64 generation, const QByteArray& t
 }
 
 void EspeakSpeechSynthesizer::finished(quint64 generation, const QString& error) {
-    if (!error.isEmpty())
+    if (!error.isEmpty()) {
         log_.error("Speech could not be played: %{public}s", error);
+        Q_EMIT failed(error);
+    }
     if (generation != speakingGeneration_)
         return; // stopped meanwhile, or a newer utterance runs
     speakingGeneration_ = 0;

@@ -21,10 +21,12 @@ class EspeakSpeechSynthesizer : public SpeechSynthesizer {
     Q_OBJECT
 public:
     using OutputFactory = std::function<std::unique_ptr<PcmOutput>()>;
+    // Whether there is a device to be heard on; without one nothing is spoken.
+    using DeviceCheck = std::function<bool()>;
 
     // `makeOutput` makes the output of each utterance; by default the sound card.
     explicit EspeakSpeechSynthesizer(Log log, OutputFactory makeOutput = {},
-                                     QObject* parent = nullptr);
+                                     DeviceCheck hasDevice = {}, QObject* parent = nullptr);
     ~EspeakSpeechSynthesizer() override;
 
     bool isSpeaking() const override;
@@ -49,6 +51,7 @@ private:
 
     Log log_;
     OutputFactory makeOutput_;
+    DeviceCheck hasDevice_;
     QThreadPool worker_;
     bool initialized_ = false;
     bool initializationFailed_ = false;

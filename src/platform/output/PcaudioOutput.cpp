@@ -1,6 +1,7 @@
 #include "platform/output/PcaudioOutput.h"
 
 #include "BuildInfo.h"
+#include "platform/output/SoundDevices.h"
 
 #include <pcaudiolib/audio.h>
 
@@ -18,7 +19,7 @@ bool PcaudioOutput::open(int sampleRate, const QString& description) {
     object_ =
         create_audio_device_object(nullptr, BuildInfo::appName, description.toUtf8().constData());
     if (!object_) {
-        error_ = QStringLiteral("no audio output");
+        error_ = SoundDevices::missingDescription();
         return false;
     }
     const int error =
