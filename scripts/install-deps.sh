@@ -9,6 +9,8 @@ packages=(
   googletest libgtest-dev libgmock-dev
   # Qt and coroutines
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev qcoro-qt6-dev libgl-dev
+  # translations (lrelease)
+  qt6-tools-dev qt6-l10n-tools
   # Unicode and locale data
   libicu-dev
   # recognition
@@ -17,13 +19,13 @@ packages=(
   libcld2-dev libzxing-dev
   # desktop services
   libxcb1-dev libxcb-keysyms1-dev libxcb-randr0-dev libxcb-xkb-dev libxkbcommon-dev
-  libxkbcommon-x11-dev libsystemd-dev libcanberra-dev libespeak-ng-dev espeak-ng-data libpcaudio-dev xdg-utils
+  libxkbcommon-x11-dev libsystemd-dev libcanberra-dev libasound2-dev libespeak-ng-dev espeak-ng-data libpcaudio-dev xdg-utils
   libsqlite3-dev sqlite3
   # translation and dictionary (offline)
   apertium apertium-eng-spa apertium-en-es apertium-fr-es wordnet-dev wordnet-base
   # desktop session for running and testing
   xvfb xauth x11-utils x11-xserver-utils xdotool xclip imagemagick dbus dbus-x11 at-spi2-core
-  python3-pyatspi gir1.2-atspi-2.0 python3-gi libglib2.0-bin openbox strace
+  python3-pyatspi gir1.2-atspi-2.0 python3-gi libglib2.0-bin openbox trayer strace
   # fonts: the program's own look and the benchmark's corpus
   fonts-dejavu fonts-liberation2 fonts-noto-core fonts-noto-mono fonts-noto-color-emoji
   fonts-hack fonts-inconsolata fonts-open-sans fonts-roboto fonts-cantarell

@@ -1,5 +1,6 @@
 #include "BuildInfo.h"
 #include "app/InkharborApp.h"
+#include "app/Translations.h"
 
 #include <QApplication>
 
@@ -9,6 +10,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationVersion(QString::fromUtf8(BuildInfo::version));
     QApplication::setDesktopFileName(QString::fromUtf8(BuildInfo::appId));
     QApplication::setQuitOnLastWindowClosed(false);
+    Translations::install();
     InkharborApp app;
     return app.run();
 }

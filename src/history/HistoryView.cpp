@@ -176,10 +176,15 @@ void HistoryView::showEvent(QShowEvent* event) {
 
 void HistoryView::contentChanged() {
     const qsizetype total = model_->totalCount();
-    countLabel_->setText(tr("%1 captures").arg(total));
+    const QString searchText = model_->searchText();
+    const int counted = int(qMin<qsizetype>(total, INT_MAX));
+    // While a search filters the list, the footer says how many it shows.
+    if (searchText.isEmpty() || model_->isSearching())
+        countLabel_->setText(tr("%n capture(s)", nullptr, counted));
+    else
+        countLabel_->setText(tr("%1 of %n capture(s)", nullptr, counted).arg(model_->rowCount()));
     clearAllButton_->setEnabled(total > 0);
 
-    const QString searchText = model_->searchText();
     if (total == 0) {
         placeholder_->setContent(QStringLiteral("text.viewfinder"), tr("No captures yet"), {});
         placeholder_->show();

@@ -4,6 +4,7 @@
 #include "history/HistoryPlaceholder.h"
 #include "history/HistoryStore.h"
 #include "history/HistoryView.h"
+#include "output/ActionFailures.h"
 #include "output/LookUpWindow.h"
 #include "output/SearchService.h"
 #include "output/SpeechService.h"
@@ -107,9 +108,10 @@ protected:
     FakeFocus focus;
     DockIconService dockIcon{focus, sink};
     LookUpWindow lookUpWindow{dictionary, dockIcon};
-    SearchService searchService{defaults, opener, lookUpWindow};
+    ActionFailures failures{sink, {}};
+    SearchService searchService{defaults, opener, lookUpWindow, failures};
     FakeSpeechSynthesizer synthesizer;
-    SpeechService speech{synthesizer, [](const QString&) { return QStringList(); }};
+    SpeechService speech{synthesizer, [](const QString&) { return QStringList(); }, failures};
     HistoryWindow window{searchService, dockIcon};
     QStringList copied;
 };
@@ -133,6 +135,8 @@ TEST_F(HistoryWindowTest, FollowsTheStoreLive) {
     store.deleteCapture(latest);
     EXPECT_EQ(previews(), (QStringList{u"newer"_qs, u"older"_qs}));
     EXPECT_EQ(list()->currentIndex().data().toString(), u"older");
+    store.prune(1);
+    EXPECT_EQ(view()->countLabel()->text(), u"1 capture");
     store.prune(0);
     EXPECT_TRUE(previews().isEmpty());
     EXPECT_TRUE(showsPlaceholder());
@@ -145,6 +149,7 @@ TEST_F(HistoryWindowTest, SearchIgnoresCaseAndAccentsAndCountsEverything) {
 
     search(QStringLiteral("café"));
     EXPECT_EQ(previews(), (QStringList{u"cafe"_qs, u"Un CAFÉ au lait"_qs}));
+    EXPECT_EQ(view()->countLabel()->text(), u"2 of 4 captures");
     search(QStringLiteral(" "));
     EXPECT_EQ(previews(), (QStringList{u"tea time"_qs, u"Un CAFÉ au lait"_qs}));
     EXPECT_FALSE(showsPlaceholder());
@@ -153,7 +158,7 @@ TEST_F(HistoryWindowTest, SearchIgnoresCaseAndAccentsAndCountsEverything) {
     EXPECT_TRUE(previews().isEmpty());
     EXPECT_TRUE(showsPlaceholder());
     EXPECT_TRUE(view()->placeholder()->title().contains(u"xyz"));
-    EXPECT_EQ(view()->countLabel()->text(), u"4 captures");
+    EXPECT_EQ(view()->countLabel()->text(), u"0 of 4 captures");
     EXPECT_TRUE(view()->clearAllButton()->isEnabled());
 
     // A capture that matches appears while the search stands; Escape clears it.
@@ -219,12 +224,13 @@ TEST_F(HistoryWindowTest, ClearAllAsksFirst) {
 }
 
 TEST_F(HistoryWindowTest, LookUpOnlyWithATerm) {
-    addNewestFirst({u"Hello, world!"_qs, u"one two three four"_qs});
+    addNewestFirst({u"Hello, world!"_qs, u"one two three four"_qs, u"https://example.com/a"_qs});
     open();
     EXPECT_EQ(HistoryRow::actions(row(0)), (QList{Action::copy, Action::speak, Action::lookUp,
                                                   Action::searchWeb, Action::remove}));
-    EXPECT_EQ(HistoryRow::actions(row(1)),
-              (QList{Action::copy, Action::speak, Action::searchWeb, Action::remove}));
+    for (const int r : {1, 2}) // too many words; an address
+        EXPECT_EQ(HistoryRow::actions(row(r)),
+                  (QList{Action::copy, Action::speak, Action::searchWeb, Action::remove}));
     EXPECT_TRUE(list()->buttonCenter(row(1), Action::lookUp).isNull());
 
     // The menu key and Shift-F10 both open the row's menu, with the row's actions.
