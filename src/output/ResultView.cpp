@@ -161,8 +161,10 @@ void ResultView::keyPressEvent(QKeyEvent* event) {
         copy();
         return;
     }
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        window()->close();
+    // Escape does nothing here: closing throws the edits away, and a key
+    // pressed by habit must not.
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
         return;
     }
     QWidget::keyPressEvent(event);

@@ -1,5 +1,6 @@
 #include "output/ResultWindow.h"
 #include "output/ActionButton.h"
+#include "output/ActionFailures.h"
 #include "output/LookUpWindow.h"
 #include "output/ResultEditor.h"
 #include "output/ResultView.h"
@@ -52,9 +53,10 @@ protected:
     RecordingLogSink activationLog;
     DockIconService dockIcon{focus, activationLog};
     LookUpWindow lookUpWindow{dictionary, dockIcon};
-    SearchService search{defaults, opener, lookUpWindow};
+    ActionFailures failures{activationLog, {}};
+    SearchService search{defaults, opener, lookUpWindow, failures};
     FakeSpeechSynthesizer synthesizer;
-    SpeechService speech{synthesizer, [](const QString&) { return QStringList(); }};
+    SpeechService speech{synthesizer, [](const QString&) { return QStringList(); }, failures};
     FakeTranslator translator;
     QStringList detected; // every text whose language was asked for the translation check
     qsizetype checksExpected = 1;
@@ -110,10 +112,19 @@ TEST_F(ResultWindowTest, ClosingCopiesNothingAndStopsSpeech) {
     window.window()->close();
     EXPECT_FALSE(synthesizer.isSpeaking());
 
-    window.show(QStringLiteral("escape"), onCopy);
+    EXPECT_TRUE(copied.isEmpty());
+}
+
+TEST_F(ResultWindowTest, EscapeKeepsTheEdits) {
+    window.show(QStringLiteral("edit"), onCopy);
+    view()->editor()->moveCursor(QTextCursor::End);
+    type(QStringLiteral("ed"));
     QTest::keyClick(view()->editor(), Qt::Key_Escape);
+    QTest::keyClick(button("speak"), Qt::Key_Escape);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_EQ(window.window(), nullptr);
+    ASSERT_NE(window.window(), nullptr);
+    EXPECT_TRUE(window.window()->isVisible());
+    EXPECT_EQ(view()->text(), QStringLiteral("edited"));
     EXPECT_TRUE(copied.isEmpty());
 }
 
