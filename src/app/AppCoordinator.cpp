@@ -1,6 +1,7 @@
 #include "app/AppCoordinator.h"
 
 #include "KeyBindings/KeyBindings.h"
+#include "output/WebLink.h"
 #include "output/WebSearch.h"
 #include "platform/Platform.h"
 #include "platform/Screens.h"
@@ -13,19 +14,9 @@
 
 #include <QUrl>
 
-#include <qcoro/qcorotimer.h>
-
-#include <chrono>
-
-using namespace std::chrono_literals;
-
 namespace {
 
 const QString captureCopied = QStringLiteral("InkharborCaptureCopied");
-
-// Without a compositor the windows under a toast repaint a moment after it
-// goes; the overlay's frozen frame must not catch the hole it leaves.
-constexpr auto toastSettleTime = 80ms;
 
 } // namespace
 
@@ -44,11 +35,18 @@ AppCoordinator::AppCoordinator(Platform& platform, KeyBindings& keyBindings,
     , clipboard_(platform.pasteboard)
     , history_(historyFile ? std::make_unique<HistoryStore>(platform.log, *historyFile)
                            : std::make_unique<HistoryStore>(platform.log, true))
-    , speech_(platform.speech, [this](const QString& text) { return ocr_.detectLanguages(text); })
+    , actionFailures_(platform.log,
+                      [this](const QString& message, const QString& detail) {
+                          toast_.show(message, detail, {});
+                      })
+    , speech_(
+          platform.speech, [this](const QString& text) { return ocr_.detectLanguages(text); },
+          actionFailures_)
     , dockIcon_(platform.focus, platform.log)
     , toast_(platform.screens)
+    , progress_(toast_, keyBindings.hotKeyCenter())
     , lookUpWindow_(platform.dictionary, dockIcon_)
-    , search_(platform.defaults, platform.urls, lookUpWindow_)
+    , search_(platform.defaults, platform.urls, lookUpWindow_, actionFailures_)
     , translation_(
           platform.translator, [this](const QString& text) { return ocr_.detectLanguages(text); },
           TranslationService::systemLanguage())
@@ -62,19 +60,23 @@ AppCoordinator::AppCoordinator(Platform& platform, KeyBindings& keyBindings,
 AppCoordinator::~AppCoordinator() = default;
 
 OnboardingEnvironment AppCoordinator::onboardingEnvironment() {
-    return OnboardingEnvironment{platform_.defaults,
-                                 platform_.notifications,
-                                 platform_.permission,
-                                 [this] { return ocr_.supportedLanguages(); },
-                                 [this]() -> std::optional<QString> {
-                                     const auto shortcut =
-                                         keyBindings_.readShortcut(HotkeyService::captureText());
-                                     if (!shortcut)
-                                         return std::nullopt;
-                                     return keyBindings_.description(*shortcut);
-                                 },
-                                 [this] { captureService_.openScreenRecordingSettings(); },
-                                 {}};
+    return OnboardingEnvironment{
+        platform_.defaults,
+        platform_.notifications,
+        platform_.permission,
+        [this] { return ocr_.supportedLanguages(); },
+        [this]() -> std::optional<QString> {
+            const auto shortcut = keyBindings_.readShortcut(HotkeyService::captureText());
+            if (!shortcut)
+                return std::nullopt;
+            return keyBindings_.description(*shortcut);
+        },
+        [this] { captureService_.openScreenRecordingSettings(); },
+        [this] {
+            if (shell_.relaunch)
+                shell_.relaunch();
+        },
+        [this] { return !shell_.trayAvailable || shell_.trayAvailable(); }};
 }
 
 void AppCoordinator::start() {
@@ -112,10 +114,8 @@ QCoro::Task<void> AppCoordinator::capture(CaptureMode mode) {
     }
     isCapturing_ = true;
 
-    if (toast_.isShown()) {
-        toast_.hide();
-        co_await QCoro::sleepFor(toastSettleTime);
-    }
+    toast_.hide();
+    co_await transientWindows_.cleared();
 
     const std::optional<ScreenSelection> selection = co_await overlay_.select();
     if (!selection) {
@@ -167,9 +167,14 @@ void AppCoordinator::report(std::exception_ptr failure) {
 
 QCoro::Task<void> AppCoordinator::textFlow(QImage image) {
     const RecognitionOptions options = settings_.recognitionOptions();
-    const TextObservations observations =
-        co_await ocr_.recognize(std::move(image), options.autoDetectLanguage,
-                                options.preferredLanguages, options.customWords);
+    const std::optional<TextObservations> recognized = co_await progress_.untilCancelled(
+        CaptureMode::text, ocr_.recognize(std::move(image), options.autoDetectLanguage,
+                                          options.preferredLanguages, options.customWords));
+    if (!recognized) {
+        log_.info("Capture cancelled (%s)", stepTime());
+        co_return;
+    }
+    const TextObservations& observations = *recognized;
     const QString text = TextAssembler::assemble(observations, settings_.keepIndentation(),
                                                  settings_.fixHyphenation());
     log_.info("OCR found %ld pieces, %ld characters (%s)", qint64(observations.size()),
@@ -190,8 +195,8 @@ QCoro::Task<void> AppCoordinator::textFlow(QImage image) {
     log_.info("Copied to clipboard (%s)", stepTime());
     platform_.notifications.post(captureCopied, text);
 
-    const qint64 words = UnicodeText::splitAtWhitespace(text).size();
-    toast_.show(tr("Copied %1 words").arg(words), std::nullopt, copiedTextActions(text));
+    const int words = int(qMin<qsizetype>(UnicodeText::splitAtWhitespace(text).size(), INT_MAX));
+    toast_.show(tr("Copied %n word(s)", nullptr, words), std::nullopt, copiedTextActions(text));
     log_.info("Toast shown (%s)", stepTime());
 }
 
@@ -221,7 +226,13 @@ QList<ToastWindow::Action> AppCoordinator::copiedTextActions(const QString& text
 }
 
 QCoro::Task<void> AppCoordinator::barcodeFlow(QImage image) {
-    const QStringList payloads = co_await barcodes_.detect(std::move(image));
+    const std::optional<QStringList> detected =
+        co_await progress_.untilCancelled(CaptureMode::barcode, barcodes_.detect(std::move(image)));
+    if (!detected) {
+        log_.info("Capture cancelled (%s)", stepTime());
+        co_return;
+    }
+    const QStringList& payloads = *detected;
     if (payloads.isEmpty()) {
         toast_.show(tr("No QR code or barcode found"),
                     tr("Try selecting a larger area around the code."), {});
@@ -233,17 +244,18 @@ QCoro::Task<void> AppCoordinator::barcodeFlow(QImage image) {
     platform_.notifications.post(captureCopied, text);
 
     QList<ToastWindow::Action> actions;
-    const QUrl url(text, QUrl::StrictMode);
-    const QString scheme = url.scheme().toLower();
-    if (url.isValid() && (scheme == u"http" || scheme == u"https")) {
-        UrlOpener* urls = &platform_.urls;
+    if (const std::optional<QUrl> url = WebLink::parse(text)) {
         QPointer<AppCoordinator> self(this);
-        actions.append({tr("Open Link"), [self, urls, url] {
+        actions.append({tr("Open Link"), [self, url = *url] {
                             if (self)
-                                urls->open(url);
+                                self->search_.openLink(url);
                         }});
     }
     toast_.show(tr("Copied QR / barcode content"), text, actions);
+}
+
+void AppCoordinator::reportActionFailure(const QString& message, const QString& detail) {
+    actionFailures_.report(message, detail);
 }
 
 void AppCoordinator::remember(const QString& text) {

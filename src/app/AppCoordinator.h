@@ -1,12 +1,15 @@
 #pragma once
 
 #include "app/CaptureMode.h"
+#include "app/CaptureProgress.h"
 #include "app/HotkeyService.h"
 #include "capture/CaptureService.h"
 #include "capture/ScreenFrames.h"
 #include "capture/SelectionOverlayController.h"
+#include "capture/TransientWindows.h"
 #include "history/HistoryStore.h"
 #include "history/HistoryWindow.h"
+#include "output/ActionFailures.h"
 #include "output/ClipboardService.h"
 #include "output/LookUpWindow.h"
 #include "output/ResultWindow.h"
@@ -25,6 +28,7 @@
 #include <QObject>
 
 #include <exception>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -46,6 +50,15 @@ public:
                    std::optional<QString> historyFile = std::nullopt, QObject* parent = nullptr);
     ~AppCoordinator() override;
 
+    // What the windows need of the shell around the coordinator.
+    struct ShellHooks {
+        // Starts a new instance of the program and ends this one.
+        std::function<void()> relaunch;
+        // Whether the desktop shows tray icons.
+        std::function<bool()> trayAvailable;
+    };
+    void setShellHooks(ShellHooks hooks) { shell_ = std::move(hooks); }
+
     void start();
     // The whole capture; never fails towards the caller.
     QCoro::Task<void> capture(CaptureMode mode);
@@ -66,6 +79,9 @@ public:
     // Opens the history window with copy-with-sound for its Copy action.
     void showHistory();
     ClipboardService& clipboard() { return clipboard_; }
+    CaptureProgress& progress() { return progress_; }
+    // An action the user chose did not work: says so in the toast and logs it.
+    void reportActionFailure(const QString& message, const QString& detail);
     const OCRService& ocr() const { return ocr_; }
     AppSettings& settings() { return settings_; }
     SelectionOverlayController& overlay() { return overlay_; }
@@ -85,21 +101,25 @@ private:
     AppSettings settings_;
     HotkeyService hotkeys_;
     ScreenFrames frames_;
+    TransientWindows transientWindows_;
     SelectionOverlayController overlay_;
     CaptureService captureService_;
     OCRService ocr_;
     BarcodeService barcodes_;
     ClipboardService clipboard_;
     std::unique_ptr<HistoryStore> history_;
+    ActionFailures actionFailures_;
     SpeechService speech_;
     DockIconService dockIcon_;
     ToastWindow toast_;
+    CaptureProgress progress_;
     LookUpWindow lookUpWindow_;
     SearchService search_;
     TranslationService translation_;
     ResultWindow resultWindow_;
     HistoryWindow historyWindow_;
     OnboardingWindow onboardingWindow_;
+    ShellHooks shell_;
     bool isCapturing_ = false;
     QElapsedTimer stepStart_;
     Log log_;

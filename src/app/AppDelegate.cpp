@@ -28,19 +28,22 @@ void AppDelegate::applicationDidFinishLaunching() {
     coordinator_->start();
 }
 
-bool AppDelegate::applicationShouldHandleReopen() {
-    const QWidgetList windows = QApplication::topLevelWidgets();
-    const auto shown = [](QWidget* w) {
-        return DockIconService::isOrdinaryWindow(w) && !w->isMinimized();
-    };
-    if (std::any_of(windows.begin(), windows.end(), shown))
+bool AppDelegate::applicationShouldHandleReopen(const std::function<void()>& openInstead) {
+    DockIconService& dock = coordinator_->dockIcon();
+    if (QWidget* front = dock.frontWindow()) {
+        dock.bringToFront(front);
         return true;
+    }
+    const QWidgetList windows = QApplication::topLevelWidgets();
     for (QWidget* w : windows) {
         if (DockIconService::isOrdinaryWindow(w) && w->isMinimized()) {
-            coordinator_->dockIcon().bringToFront(w);
+            dock.bringToFront(w);
             return true;
         }
     }
-    coordinator_->onboardingWindow().show(OnboardingStep::welcome);
+    if (openInstead)
+        openInstead();
+    else
+        coordinator_->onboardingWindow().show(OnboardingStep::welcome);
     return true;
 }

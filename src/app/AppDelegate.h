@@ -2,6 +2,8 @@
 
 #include <QObject>
 
+#include <functional>
+
 #include <memory>
 
 class AppCoordinator;
@@ -22,8 +24,11 @@ public:
     KeyBindings& keyBindings() { return *keyBindings_; }
 
     void applicationDidFinishLaunching();
-    // Restores a minimised window, else opens the onboarding at its first step.
-    bool applicationShouldHandleReopen();
+    // Brings the window the user was last in to the front (it may be covered
+    // by another program's), else restores a minimised one, else opens the
+    // onboarding at its first step, or `openInstead` where there is one (the
+    // settings, on a desktop without a tray).
+    bool applicationShouldHandleReopen(const std::function<void()>& openInstead = {});
 
 private:
     Platform& platform_;

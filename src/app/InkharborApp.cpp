@@ -8,11 +8,13 @@
 #include "platform/base/Log.h"
 #include "platform/desktop/ApplicationBus.h"
 #include "settings/SettingsWindow.h"
+#include "shell/SystemTrayWatch.h"
 
 #include <QMenu>
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QProcess>
 #include <QTimer>
 
 #include <cstdio>
@@ -21,6 +23,7 @@ InkharborApp::InkharborApp() = default;
 
 InkharborApp::~InkharborApp() {
     // Windows and services go before the platform they use.
+    tray_.reset();
     settings_.reset();
     menu_.reset();
     delegate_.reset();
@@ -54,12 +57,18 @@ int InkharborApp::run() {
     }
 
     AppCoordinator& coordinator = delegate_->coordinator();
+    tray_ = std::make_unique<SystemTrayWatch>();
+    connect(tray_.get(), &SystemTrayWatch::availabilityChanged, this,
+            &InkharborApp::trayAvailabilityChanged);
+    coordinator.setShellHooks({[this] { relaunch(); }, [this] { return tray_->isAvailable(); }});
+    const auto openHistory = [&coordinator] { coordinator.showHistory(); };
+    const auto openOnboarding = [&coordinator] {
+        coordinator.onboardingWindow().show(OnboardingStep::welcome);
+    };
+    const auto quit = [] { QCoreApplication::quit(); };
     menu_ = std::make_unique<MenuBarContent>(
         coordinator, delegate_->keyBindings(),
-        MenuBarContent::Actions{
-            [&coordinator] { coordinator.showHistory(); }, [this] { openSettings(); },
-            [&coordinator] { coordinator.onboardingWindow().show(OnboardingStep::welcome); },
-            [] { QCoreApplication::quit(); }});
+        MenuBarContent::Actions{openHistory, [this] { openSettings(); }, openOnboarding, quit});
 
     QMenu* trayMenu = menu_->menu();
     settings_ = std::make_unique<SettingsWindow>(SettingsEnvironment{
@@ -68,14 +77,59 @@ int InkharborApp::run() {
                             platform.systemShortcuts,
                             [trayMenu] { return QList<QMenu*>{trayMenu}; },
                             {}},
-        [&coordinator] { return coordinator.ocr().supportedLanguages(); }, platform.urls});
+        [&coordinator] { return coordinator.ocr().supportedLanguages(); }, platform.urls,
+        SettingsAppActions{[this] { return tray_->isAvailable(); }, openHistory, openOnboarding,
+                           quit}});
 
-    connect(bus_.get(), &ApplicationBus::activateRequested, this,
-            [this] { delegate_->applicationShouldHandleReopen(); });
+    connect(bus_.get(), &ApplicationBus::activateRequested, this, &InkharborApp::reopen);
     connect(bus_.get(), &ApplicationBus::actionRequested, this, &InkharborApp::handleAction);
 
+    trayAvailabilityChanged(tray_->isAvailable());
     QTimer::singleShot(0, this, [this] { delegate_->applicationDidFinishLaunching(); });
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    if (relaunchRequested_)
+        startNewInstance();
+    return status;
+}
+
+void InkharborApp::reopen() {
+    // Without a tray, opening the program again is the way to its settings,
+    // which then offer what the tray menu would.
+    if (tray_->isAvailable())
+        delegate_->applicationShouldHandleReopen();
+    else
+        delegate_->applicationShouldHandleReopen([this] { openSettings(); });
+}
+
+void InkharborApp::trayAvailabilityChanged(bool available) {
+    if (available)
+        log_->info("System tray found: Inkharbor's menu is behind its tray icon");
+    else
+        log_->info("No system tray on this desktop: opening Inkharbor again shows its settings, "
+                   "with History, Help and Quit");
+    settings_->setTrayAvailable(available);
+}
+
+void InkharborApp::relaunch() {
+    log_->info("Relaunch requested");
+    relaunchRequested_ = true;
+    QCoreApplication::quit();
+}
+
+void InkharborApp::startNewInstance() {
+    // The windows and the shortcuts go first (their grabs are given back),
+    // then the application id: the new instance must find both free.
+    tray_.reset();
+    settings_.reset();
+    menu_.reset();
+    delegate_.reset();
+    bus_->release();
+    qint64 pid = 0;
+    const QString program = QCoreApplication::applicationFilePath();
+    if (QProcess::startDetached(program, {}, QString(), &pid))
+        log_->info("Started a new instance (process %lld)", pid);
+    else
+        log_->error("Could not start a new instance of %{public}s", program);
 }
 
 void InkharborApp::handleAction(const QString& name) {

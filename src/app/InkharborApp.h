@@ -10,6 +10,7 @@ class LinuxPlatform;
 class Log;
 class MenuBarContent;
 class SettingsWindow;
+class SystemTrayWatch;
 
 // The tray program: one instance per session (a second launch hands over to
 // the first and exits), the platform, the delegate and the tray menu.
@@ -25,6 +26,12 @@ public:
 private:
     void openSettings();
     void handleAction(const QString& name);
+    void reopen();
+    void trayAvailabilityChanged(bool available);
+    // Ends this instance; a new one starts once this one has let go of the
+    // application id and the shortcuts.
+    void relaunch();
+    void startNewInstance();
 
     std::unique_ptr<ApplicationBus> bus_;
     std::unique_ptr<LinuxPlatform> platform_;
@@ -32,4 +39,6 @@ private:
     std::unique_ptr<AppDelegate> delegate_;
     std::unique_ptr<MenuBarContent> menu_;
     std::unique_ptr<SettingsWindow> settings_;
+    std::unique_ptr<SystemTrayWatch> tray_;
+    bool relaunchRequested_ = false;
 };

@@ -8,6 +8,7 @@
 
 #include <QFrame>
 #include <QHBoxLayout>
+#include <QPushButton>
 #include <QShortcut>
 #include <QStackedWidget>
 #include <QVBoxLayout>
@@ -20,7 +21,8 @@ SettingsView::SettingsView(const SettingsEnvironment& environment, QWidget* pare
     , recognition_(new RecognitionSettingsPane(
           environment.defaults,
           environment.supportedLanguages ? environment.supportedLanguages() : QStringList()))
-    , about_(new AboutSettingsPane(environment.urlOpener)) {
+    , about_(new AboutSettingsPane(environment.urlOpener))
+    , appActions_(makeAppActionsBar(environment.app)) {
     auto* bar = new QHBoxLayout;
     bar->setContentsMargins(8, 6, 8, 5);
     bar->setSpacing(4);
@@ -34,6 +36,8 @@ SettingsView::SettingsView(const SettingsEnvironment& environment, QWidget* pare
     rule->setFrameShadow(QFrame::Sunken);
     layout->addWidget(rule);
     layout->addWidget(stack_, 1);
+    layout->addWidget(appActions_);
+    setTrayAvailable(!environment.app.trayAvailable || environment.app.trayAvailable());
 
     addTab(tr("General"), QStringLiteral("gearshape"), general_);
     addTab(tr("Shortcuts"), QStringLiteral("keyboard"), shortcuts_);
@@ -59,6 +63,46 @@ SettingsView::SettingsView(const SettingsEnvironment& environment, QWidget* pare
         auto* shortcut = new QShortcut(QKeySequence(Qt::ALT | Qt::Key(Qt::Key_1 + i)), this);
         connect(shortcut, &QShortcut::activated, this, [this, i] { setCurrentIndex(i); });
     }
+}
+
+QWidget* SettingsView::makeAppActionsBar(const SettingsAppActions& actions) {
+    auto* bar = new QWidget;
+    bar->setObjectName(QStringLiteral("appActions"));
+    auto* column = new QVBoxLayout(bar);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    auto* rule = new QFrame;
+    rule->setFrameShape(QFrame::HLine);
+    rule->setFrameShadow(QFrame::Sunken);
+    column->addWidget(rule);
+    auto* row = new QHBoxLayout;
+    row->setContentsMargins(12, 8, 12, 10);
+    row->setSpacing(8);
+    const auto add = [&](const QString& title, const std::function<void()>& action) {
+        auto* button = new QPushButton(title);
+        button->setAutoDefault(false);
+        connect(button, &QPushButton::clicked, this, [action] {
+            if (action)
+                action();
+        });
+        row->addWidget(button);
+    };
+    add(tr("Show History\u2026"), actions.openHistory);
+    add(tr("Help / Onboarding"), actions.openOnboarding);
+    row->addStretch(1);
+    add(tr("Quit Inkharbor"), actions.quit);
+    column->addLayout(row);
+    return bar;
+}
+
+void SettingsView::setTrayAvailable(bool available) {
+    appActions_->setVisible(!available);
+}
+
+QSize SettingsView::preferredSize() const {
+    if (appActions_->isHidden())
+        return windowSize;
+    return windowSize + QSize(0, appActions_->sizeHint().height());
 }
 
 void SettingsView::addTab(const QString& title, const QString& symbolName, QWidget* pane) {

@@ -23,6 +23,13 @@ public:
 
     explicit SettingsView(const SettingsEnvironment& environment, QWidget* parent = nullptr);
 
+    // Without a tray the view offers the tray menu's other items itself, in a
+    // bar under the panes.
+    void setTrayAvailable(bool available);
+    QWidget* appActionsBar() const { return appActions_; }
+    // The window's size: the panes' fixed size and the bar when it shows.
+    QSize preferredSize() const;
+
     int currentIndex() const;
     void setCurrentIndex(int index);
 
@@ -33,6 +40,7 @@ public:
     AboutSettingsPane* aboutPane() const { return about_; }
 
 private:
+    QWidget* makeAppActionsBar(const SettingsAppActions& actions);
     void addTab(const QString& title, const QString& symbolName, QWidget* pane);
     void step(int delta);
 
@@ -42,4 +50,5 @@ private:
     ShortcutsSettingsPane* shortcuts_;
     RecognitionSettingsPane* recognition_;
     AboutSettingsPane* about_;
+    QWidget* appActions_;
 };

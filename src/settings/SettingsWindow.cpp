@@ -50,6 +50,13 @@ void SettingsWindow::show() {
     window_->activateWindow();
 }
 
+void SettingsWindow::setTrayAvailable(bool available) {
+    if (SettingsView* settings = view()) {
+        settings->setTrayAvailable(available);
+        window_->setFixedSize(settings->preferredSize());
+    }
+}
+
 QWidget* SettingsWindow::makeWindow() {
     auto* window = new Window;
     window->setAttribute(Qt::WA_DeleteOnClose);
@@ -57,8 +64,9 @@ QWidget* SettingsWindow::makeWindow() {
     window->setWindowTitle(tr("Inkharbor Settings"));
     auto* layout = new QVBoxLayout(window);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(new SettingsView(environment_));
-    window->setFixedSize(SettingsView::windowSize);
+    auto* view = new SettingsView(environment_);
+    layout->addWidget(view);
+    window->setFixedSize(view->preferredSize());
 
     auto* close = new QShortcut(QKeySequence::Close, window);
     connect(close, &QShortcut::activated, window, &QWidget::close);

@@ -18,6 +18,8 @@ public:
     ~SettingsWindow() override;
 
     void show();
+    // Shows or hides the tray menu's items in the open window (see SettingsView).
+    void setTrayAvailable(bool available);
     // The window open now, if any. Its object name is "SettingsWindow".
     QWidget* window() const { return window_.data(); }
     SettingsView* view() const;

@@ -40,11 +40,14 @@ bool DockIconService::isOrdinaryWindow(const QWidget* window) {
 
 bool DockIconService::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
+    case QEvent::WindowActivate:
+        if (isOrdinaryWindow(qobject_cast<QWidget*>(watched)))
+            lastActive_ = static_cast<QWidget*>(watched);
+        [[fallthrough]];
     case QEvent::Show:
     case QEvent::Hide:
     case QEvent::Close:
     case QEvent::WindowStateChange:
-    case QEvent::WindowActivate:
     case QEvent::Destroy:
         if (watched->isWidgetType() && static_cast<QWidget*>(watched)->isWindow())
             scheduleUpdate();
@@ -153,6 +156,15 @@ void DockIconService::bringToFront(QWidget* window) {
                    watched->windowTitle(), watched->isActiveWindow(), true, watched->isVisible(),
                    isActive(), frontmost());
     });
+}
+
+QWidget* DockIconService::frontWindow() const {
+    const auto onScreen = [](const QWidget* w) { return isOrdinaryWindow(w) && !w->isMinimized(); };
+    if (lastActive_ && onScreen(lastActive_))
+        return lastActive_;
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    const auto it = std::find_if(windows.begin(), windows.end(), onScreen);
+    return it == windows.end() ? nullptr : *it;
 }
 
 QWidget* DockIconService::settingsWindow() {

@@ -31,6 +31,9 @@ public:
     bool isUpdateScheduled() const { return updateScheduled_; }
     // The first of our windows whose object name contains "Settings".
     static QWidget* settingsWindow();
+    // The ordinary window on screen (not minimised) the user was last in,
+    // else the first one on screen; null when none is.
+    QWidget* frontWindow() const;
     static bool isOrdinaryWindow(const QWidget* window);
 
 protected:
@@ -44,6 +47,7 @@ private:
 
     WindowFocus& focus_;
     std::unique_ptr<Log> log_;
+    QPointer<QWidget> lastActive_;
     Policy policy_ = Policy::accessory;
     bool updateScheduled_ = false;
     bool started_ = false;

@@ -97,7 +97,9 @@ private:
 
 QLabel* label(const QString& text, bool secondary = false, int pixelSize = 0, bool bold = false,
               bool wrap = false) {
-    auto* l = new QLabel(text);
+    auto* l = new QLabel;
+    l->setTextFormat(Qt::PlainText);
+    l->setText(text);
     l->setWordWrap(wrap);
     if (secondary)
         l->setForegroundRole(QPalette::PlaceholderText);
@@ -116,6 +118,21 @@ QLabel* symbolLabel(const QString& symbol, int size, const QColor& color) {
 }
 
 } // namespace
+
+bool OnboardingView::hasTray() const {
+    return !environment_.trayAvailable || environment_.trayAvailable();
+}
+
+// Where Inkharbor lives on a desktop without a tray: it has no icon there.
+QLabel* OnboardingView::noTrayHint() const {
+    QLabel* hint = label(tr("This desktop shows no tray icons, so Inkharbor has no icon here. Open "
+                            "Inkharbor again from your applications to reach its settings, "
+                            "history and Quit."),
+                         false, 0, false, true);
+    hint->setAlignment(Qt::AlignHCenter);
+    hint->setObjectName(QStringLiteral("noTrayHint"));
+    return hint;
+}
 
 QWidget* OnboardingView::welcomePage() {
     QVBoxLayout* content = nullptr;
@@ -142,6 +159,11 @@ QWidget* OnboardingView::welcomePage() {
     setPointedFlag(pointedFlag_);
     content->addWidget(box);
 
+    if (!hasTray()) {
+        content->addWidget(noTrayHint());
+        content->addStretch();
+        return page;
+    }
     // One sentence with the symbol inline, wrapping as a whole.
     QByteArray png;
     QBuffer buffer(&png);
@@ -264,5 +286,7 @@ QWidget* OnboardingView::tryItPage() {
     status->addStretch();
     content->addLayout(status);
     content->addStretch();
+    if (!hasTray())
+        content->addWidget(noTrayHint());
     return page;
 }

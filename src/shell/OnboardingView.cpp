@@ -168,7 +168,9 @@ QWidget* OnboardingView::pageFrame(const QString& symbol, const QString& title, 
     content->setSpacing(14);
     auto* hero = new HeroIcon(symbol, OnboardingSteps::colors(step_, hasPermission_));
     content->addWidget(hero, 0, Qt::AlignHCenter);
-    auto* heading = new QLabel(title);
+    auto* heading = new QLabel;
+    heading->setTextFormat(Qt::PlainText);
+    heading->setText(title);
     QFont f = heading->font();
     f.setPixelSize(titleSize);
     f.setBold(true);
@@ -176,7 +178,9 @@ QWidget* OnboardingView::pageFrame(const QString& symbol, const QString& title, 
     heading->setWordWrap(true);
     heading->setAlignment(Qt::AlignHCenter);
     content->addWidget(heading);
-    auto* text = new QLabel(body);
+    auto* text = new QLabel;
+    text->setTextFormat(Qt::PlainText); // it may hold a shortcut such as Ctrl+<
+    text->setText(body);
     text->setWordWrap(true);
     text->setAlignment(Qt::AlignHCenter);
     if (step_ != OnboardingStep::tryIt) // the try-it sentence is an instruction, not an aside

@@ -26,7 +26,11 @@ struct OnboardingEnvironment {
     // The text form of the capture shortcut, or none when there is none.
     std::function<std::optional<QString>()> captureShortcutText;
     std::function<void()> openScreenRecordingSettings;
+    // Starts a new instance of the program and ends this one.
     std::function<void()> relaunch;
+    // Whether the desktop shows tray icons; without one the program is
+    // reached by opening it again.
+    std::function<bool()> trayAvailable;
 };
 
 // The three steps: welcome with the languages read, the screen permission,
@@ -57,6 +61,8 @@ private:
     QWidget* welcomePage();
     QWidget* permissionPage();
     QWidget* tryItPage();
+    bool hasTray() const;
+    QLabel* noTrayHint() const;
     QWidget* pageFrame(const QString& symbol, const QString& title, int titleSize,
                        const QString& body, QVBoxLayout*& content);
 

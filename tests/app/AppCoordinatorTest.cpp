@@ -10,6 +10,7 @@
 #include "support/Async.h"
 #include "support/FakePlatform.h"
 
+#include <QMenu>
 #include <QPushButton>
 #include <QTest>
 
@@ -163,6 +164,7 @@ TEST_F(AppCoordinatorTest, WithoutPermissionTheOnboardingAsksForIt) {
     fake.recognizer.results = {line(QStringLiteral("granted"), 0.1)};
     captureText();
     EXPECT_EQ(pasteboardText(fake.pasteboard), QStringLiteral("granted"));
+    EXPECT_EQ(toastMessage(), QStringLiteral("Copied 1 word"));
 }
 
 TEST_F(AppCoordinatorTest, EscapeCancelsQuietly) {
@@ -238,6 +240,13 @@ TEST_F(AppCoordinatorTest, OnlyASingleWebAddressOffersOpenLink) {
         waitForEnd();
         return toastButtons();
     };
+    // Read as a browser reads it; opened encoded.
+    EXPECT_EQ(barcodes({QStringLiteral("https://example.com/a b|c")}),
+              QStringList{QStringLiteral("Open Link")});
+    pressToastButton(QStringLiteral("Open Link"));
+    ASSERT_EQ(fake.urls.opened.size(), 1u);
+    EXPECT_EQ(fake.urls.opened[0].toEncoded(), "https://example.com/a%20b%7Cc");
+    EXPECT_TRUE(barcodes({QStringLiteral("example.com/no-scheme")}).isEmpty());
     EXPECT_TRUE(barcodes({QStringLiteral("ftp://example.com/file")}).isEmpty());
     EXPECT_TRUE(barcodes({QStringLiteral("just text")}).isEmpty());
     EXPECT_TRUE(barcodes({QStringLiteral("https://a.example"), QStringLiteral("https://b.example")})
@@ -274,7 +283,57 @@ TEST_F(AppCoordinatorTest, ADisplayUnpluggedAfterTheDragFails) {
     QTest::mouseRelease(view, Qt::LeftButton, {}, QPoint(100, 100));
     waitForEnd();
     EXPECT_EQ(toastMessage(), QStringLiteral("Something went wrong"));
+    EXPECT_EQ(coordinator.toast().view()->detail(),
+              QStringLiteral("The display the area was selected on is no longer connected."));
     EXPECT_FALSE(coordinator.isCapturing());
+}
+
+TEST_F(AppCoordinatorTest, ALongReadSaysSoAndEscapeCancelsItWithoutATrace) {
+    fake.pasteboard.setString(QStringLiteral("kept"));
+    fake.recognizer.held = true;
+    fake.recognizer.results = {line(QStringLiteral("too late"), 0.1)};
+    request(CaptureMode::text);
+    drag();
+    // After about half a second the toast says work is going on.
+    ASSERT_TRUE(TestAsync::waitUntil([&] { return coordinator.toast().isBusy(); }));
+    EXPECT_EQ(toastMessage(), QStringLiteral("Reading the text\u2026"));
+    EXPECT_EQ(coordinator.toast().view()->detail(), QStringLiteral("Press Escape to cancel."));
+    EXPECT_EQ(toastButtons(), QStringList{QStringLiteral("Cancel")});
+    // Escape, wherever the keyboard is.
+    const Shortcut escape(Key::escape.rawValue, 0);
+    ASSERT_TRUE(fake.hotKeys.click(escape));
+    waitForEnd();
+    EXPECT_FALSE(coordinator.toast().isShown());
+    EXPECT_FALSE(fake.hotKeys.isGrabbed(escape));
+    const QStringList log = captureLog();
+    EXPECT_TRUE(std::any_of(log.begin(), log.end(), [](const QString& l) {
+        return l.startsWith(QStringLiteral("Capture cancelled"));
+    }));
+
+    // The read ends later and goes nowhere; the next capture is the next one's.
+    fake.recognizer.held = false;
+    ASSERT_TRUE(TestAsync::waitUntil([&] { return fake.recognizer.answered == 1; }));
+    EXPECT_EQ(pasteboardText(fake.pasteboard), QStringLiteral("kept"));
+    fake.recognizer.results = {line(QStringLiteral("next"), 0.1)};
+    captureText();
+    EXPECT_EQ(pasteboardText(fake.pasteboard), QStringLiteral("next"));
+    const QList<Capture> history = coordinator.history().fetchAll();
+    ASSERT_EQ(history.size(), 1);
+    EXPECT_EQ(history[0].text, QStringLiteral("next"));
+}
+
+TEST_F(AppCoordinatorTest, OurMenuIsGoneBeforeTheScreenIsFrozen) {
+    QMenu menu;
+    menu.addAction(QStringLiteral("Capture Text"));
+    menu.popup(QPoint(50, 50));
+    ASSERT_TRUE(TestAsync::waitUntil([&] { return menu.isVisible(); }));
+    std::optional<bool> menuShownAtGrab;
+    fake.screens.onGrab = [&] { menuShownAtGrab = menu.isVisible(); };
+    request(CaptureMode::text);
+    QTest::keyClick(overlayView(), Qt::Key_Escape);
+    waitForEnd();
+    fake.screens.onGrab = {};
+    EXPECT_EQ(menuShownAtGrab, false);
 }
 
 TEST_F(AppCoordinatorTest, StartOpensTheOnboardingOnlyOutsideTheTestRunner) {

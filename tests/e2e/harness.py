@@ -245,7 +245,7 @@ def click_accessible(role, name):
 def toast_message():
     """The toast's message as assistive technologies get it, or None."""
     for name, role, box in accessible_nodes():
-        if name in TOAST_MESSAGES or re.fullmatch(r"Copied \d+ words", name or ""):
+        if name in TOAST_MESSAGES or re.fullmatch(r"Copied \d+ words?", name or ""):
             return name
     return None
 

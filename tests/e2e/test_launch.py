@@ -45,18 +45,18 @@ class Launch(unittest.TestCase):
         second = subprocess.run([os.path.join(BIN, "inkharbor")], timeout=30, capture_output=True)
         self.assertEqual(second.returncode, 0)
         self.assertLess(time.monotonic() - started, 10)
-        # No window was open: the running one shows the onboarding at its first step.
-        wait_until(lambda: window_shown("Welcome to Inkharbor"), message="the onboarding")
+        # No window was open, and this desktop has no tray: the running one
+        # shows its settings (with a tray it is the onboarding, test_tray).
+        wait_until(lambda: window_shown("Inkharbor Settings"), message="the settings")
         self.assertIsNone(app.proc.poll())
 
         # A minimised window is restored instead.
-        xdotool("search", "--name", "^Welcome to Inkharbor$", "windowminimize", "--sync")
-        wait_until(lambda: not window_shown("Welcome to Inkharbor"), message="minimised")
+        xdotool("search", "--name", "^Inkharbor Settings$", "windowminimize", "--sync")
+        wait_until(lambda: not window_shown("Inkharbor Settings"), message="minimised")
         subprocess.run([os.path.join(BIN, "inkharbor")], timeout=30, check=True)
-        wait_until(lambda: window_shown("Welcome to Inkharbor"), message="the window restored")
-        windows = run("xdotool", "search", "--name", "^Welcome to Inkharbor$").stdout.split()
+        wait_until(lambda: window_shown("Inkharbor Settings"), message="the window restored")
+        windows = run("xdotool", "search", "--name", "^Inkharbor Settings$").stdout.split()
         self.assertEqual(len(windows), 1)
-
 
 if __name__ == "__main__":
     unittest.main(verbosity=2)

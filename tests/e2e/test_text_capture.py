@@ -23,6 +23,9 @@ class TextCapture(DesktopTest):
         self.assertEqual(toast_buttons(), ["Edit", "Undo", "Search the web"])
         log = self.app.log()
         self.assertRegex(log, r"Copied to clipboard \(\d+ ms\)")
+        # This session has no sound device: said once, and the sound library keeps quiet.
+        self.assertEqual(log.count("No sound device found"), 1)
+        self.assertNotIn("ALSA lib", log)
         # Neither the overlay nor the toast took the keyboard from the program in front.
         self.assertEqual(run("xdotool", "getactivewindow", "getwindowname").stdout.strip(),
                          b"Document")

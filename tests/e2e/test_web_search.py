@@ -63,16 +63,19 @@ class WebSearch(unittest.TestCase):
 
     @staticmethod
     def register_dictionary():
-        """A desktop application for dict: addresses, so Look Up opens one."""
+        """Desktop applications for dict: and web addresses, so Look Up and
+        Search the web open one."""
         apps = os.path.join(os.environ["XDG_DATA_HOME"], "applications")
         os.makedirs(apps, exist_ok=True)
-        with open(os.path.join(apps, "inkharbor-test-dict.desktop"), "w") as f:
-            f.write("[Desktop Entry]\nType=Application\nName=Dictionary\nExec=xdg-open %u\n"
-                    "MimeType=x-scheme-handler/dict;\n")
+        for name, scheme in (("dict", "dict"), ("browser", "https")):
+            with open(os.path.join(apps, f"inkharbor-test-{name}.desktop"), "w") as f:
+                f.write(f"[Desktop Entry]\nType=Application\nName={name}\nExec=xdg-open %u\n"
+                        f"MimeType=x-scheme-handler/{scheme};\n")
         config = os.environ["XDG_CONFIG_HOME"]
         os.makedirs(config, exist_ok=True)
         with open(os.path.join(config, "mimeapps.list"), "w") as f:
-            f.write("[Default Applications]\nx-scheme-handler/dict=inkharbor-test-dict.desktop\n")
+            f.write("[Default Applications]\nx-scheme-handler/dict=inkharbor-test-dict.desktop\n"
+                    "x-scheme-handler/https=inkharbor-test-browser.desktop\n")
 
     def store(self, text):
         """A capture of the text in the history, as the program stores one."""

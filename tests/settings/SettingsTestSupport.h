@@ -30,7 +30,7 @@ protected:
     SettingsEnvironment environment() {
         return SettingsEnvironment{defaults,
                                    RecorderEnvironment{keyBindings, systemShortcuts, {}, [] {}},
-                                   [this] { return supportedLanguages; }, urlOpener};
+                                   [this] { return supportedLanguages; }, urlOpener, app};
     }
 
     // What a fresh reader finds in the file: the value was written through.
@@ -48,6 +48,7 @@ protected:
     HotkeyService hotkeys{keyBindings};
     FakeSystemShortcuts systemShortcuts; // nothing taken
     FakeUrlOpener urlOpener;
+    SettingsAppActions app; // a desktop with a tray
     // Tesseract's packs eng, deu, fra, spa, heb, chi_sim, chi_tra as the recogniser reports them.
     QStringList supportedLanguages{QStringLiteral("en-US"),  QStringLiteral("de-DE"),
                                    QStringLiteral("fr-FR"),  QStringLiteral("es-ES"),

@@ -16,8 +16,11 @@
 #include <QApplication>
 #include <QLabel>
 #include <QPointer>
+#include <QPushButton>
 #include <QStackedWidget>
 #include <QTest>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -41,6 +44,34 @@ TEST_F(SettingsWindowTest, OneFixedSizeWindowWithFourTabsReusedWhileOpen) {
     EXPECT_EQ(settings.window(), window.data());
     EXPECT_FALSE(window->isMinimized());
     EXPECT_TRUE(window->isVisible());
+}
+
+TEST_F(SettingsWindowTest, WithoutATrayItOffersTheTrayMenusItems) {
+    bool tray = false;
+    QStringList chosen;
+    app = SettingsAppActions{[&] { return tray; }, [&] { chosen << u"history"_s; },
+                             [&] { chosen << u"onboarding"_s; }, [&] { chosen << u"quit"_s; }};
+    SettingsWindow trayless{environment()};
+    trayless.show();
+    QWidget* bar = trayless.view()->appActionsBar();
+    ASSERT_TRUE(bar->isVisible());
+    const QList<QPushButton*> buttons = bar->findChildren<QPushButton*>();
+    QStringList titles;
+    for (QPushButton* button : buttons) {
+        titles << button->text();
+        button->click();
+    }
+    EXPECT_EQ(titles,
+              (QStringList{u"Show History\u2026"_s, u"Help / Onboarding"_s, u"Quit Inkharbor"_s}));
+    EXPECT_EQ(chosen, (QStringList{u"history"_s, u"onboarding"_s, u"quit"_s}));
+    const QSize withBar = trayless.window()->size();
+    EXPECT_GT(withBar.height(), SettingsView::windowSize.height());
+
+    // A tray that turns up takes them back.
+    trayless.setTrayAvailable(true);
+    EXPECT_FALSE(bar->isVisible());
+    EXPECT_EQ(trayless.window()->size(), SettingsView::windowSize);
+    trayless.window()->close();
 }
 
 TEST_F(SettingsWindowTest, ClosingDestroysTheWindowAndTheNextOneReadsEverythingAfresh) {

@@ -3,6 +3,8 @@
 #include "support/Async.h"
 #include "support/FakeDesktop.h"
 
+#include <QApplication>
+#include <QTest>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -73,6 +75,22 @@ TEST_F(DockIconServiceTest, ActivateTurnsRegularUntilTheNextUpdate) {
     w.hide();
     settle();
     EXPECT_EQ(service.policy(), DockIconService::Policy::accessory);
+}
+
+TEST_F(DockIconServiceTest, TheFrontWindowIsTheOneLastUsed) {
+    EXPECT_EQ(service.frontWindow(), nullptr);
+    QWidget first, second;
+    first.show();
+    second.show();
+    second.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&second));
+    first.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&first));
+    // Another program's window in front changes nothing: ours stays the last used.
+    QApplication::setActiveWindow(nullptr);
+    EXPECT_EQ(service.frontWindow(), &first);
+    first.showMinimized();
+    EXPECT_EQ(service.frontWindow(), &second);
 }
 
 TEST_F(DockIconServiceTest, FindsTheSettingsWindowByName) {

@@ -37,7 +37,8 @@ protected:
                                      },
                                      [this] { return shortcut; },
                                      [this] { ++settingsOpened; },
-                                     {}};
+                                     [this] { ++relaunches; },
+                                     [this] { return trayAvailable; }};
     }
     QTemporaryDir dir;
     UserDefaults defaults{dir.filePath(u"settings.conf"_s)};
@@ -48,6 +49,8 @@ protected:
     DockIconService dock{focus, log};
     std::optional<QString> shortcut = u"\u2303\u21E7T"_s;
     int settingsOpened = 0;
+    int relaunches = 0;
+    bool trayAvailable = true;
     OnboardingWindow onboarding{environment(), dock};
 };
 
@@ -104,10 +107,30 @@ TEST_F(OnboardingTest, ThePermissionPageNoticesAGrantWithinAboutASecond) {
     ASSERT_NE(open, buttons.end());
     (*open)->click();
     EXPECT_EQ(settingsOpened, 1);
+    auto reopen = std::find_if(buttons.begin(), buttons.end(), [](QPushButton* b) {
+        return b->text().contains(u"Quit && Reopen"_s);
+    });
+    ASSERT_NE(reopen, buttons.end());
+    (*reopen)->click();
+    EXPECT_EQ(relaunches, 1);
     permission.granted = true;
     EXPECT_TRUE(
         TestAsync::waitUntil([&] { return view->hasPermission(); }, std::chrono::seconds(5)));
     EXPECT_TRUE(showsText(view, u"Permission granted"_s));
+}
+
+TEST_F(OnboardingTest, WithoutATrayTheFirstAndLastWordsSayHowToReachInkharbor) {
+    const auto hint = [&] { return onboarding.view()->findChild<QLabel*>(u"noTrayHint"_s); };
+    onboarding.show(OnboardingStep::welcome);
+    EXPECT_FALSE(hint());
+    EXPECT_TRUE(showsText(onboarding.view(), u"Look for this icon"_s));
+    trayAvailable = false;
+    for (const OnboardingStep step : {OnboardingStep::welcome, OnboardingStep::tryIt}) {
+        onboarding.show(step);
+        ASSERT_TRUE(hint());
+        EXPECT_TRUE(hint()->text().contains(u"Open Inkharbor again from your applications"_s));
+        EXPECT_FALSE(showsText(onboarding.view(), u"Look for this icon"_s));
+    }
 }
 
 TEST_F(OnboardingTest, PointingAtAFlagNamesItsLanguages) {

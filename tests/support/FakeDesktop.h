@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QStringList>
 
+#include <functional>
 #include <map>
 #include <vector>
 
@@ -21,11 +22,14 @@ public:
     QPoint pointer;
     std::map<quint32, QImage> pixels; // full-density frames; made up when missing
     int grabs = 0;
+    std::function<void()> onGrab; // called as each grab happens
 
     QList<DisplayInfo> displays() const override { return list; }
     QPoint pointerPosition() const override { return pointer; }
     QImage grab(quint32 id) override {
         ++grabs;
+        if (onGrab)
+            onGrab();
         for (const DisplayInfo& d : list) {
             if (d.id != id)
                 continue;

@@ -14,6 +14,8 @@ public:
     QStringList supported{QStringLiteral("en-US"), QStringLiteral("fr-FR")};
     std::optional<QString> supportedError; // the query throws this description
     std::optional<QString> performError;   // perform throws this description
+    bool held = false;                     // perform answers only once this is false again
+    int answered = 0;
 
     QList<TextRecognitionRequest> requests;
     QList<QSize> imageSizes;
@@ -24,6 +26,9 @@ public:
         requests << request;
         imageSizes << image.size();
         co_await QCoro::sleepFor(std::chrono::milliseconds(1));
+        while (held)
+            co_await QCoro::sleepFor(std::chrono::milliseconds(5));
+        ++answered;
         if (performError)
             throw RecognitionError(*performError);
         // A copy: GCC 12 moves from a member named in co_return.

@@ -5,18 +5,21 @@
 
 #include "KeyBindings/KeyBindings.h"
 #include "app/HotkeyService.h"
+#include "app/Translations.h"
 #include "history/HistoryListModel.h"
 #include "history/HistoryListView.h"
 #include "history/HistoryStore.h"
 #include "history/HistoryView.h"
 #include "history/HistoryWindow.h"
 #include "output/ActionButton.h"
+#include "output/ActionFailures.h"
 #include "output/LookUpWindow.h"
 #include "output/ResultEditor.h"
 #include "output/ResultView.h"
 #include "output/ResultWindow.h"
 #include "output/SearchService.h"
 #include "output/SpeechService.h"
+#include "output/ToastWindow.h"
 #include "output/TranslationPopover.h"
 #include "output/TranslationService.h"
 #include "platform/NullHotKeyGrabber.h"
@@ -87,9 +90,10 @@ struct Desktop {
     FakeFocus focus;
     DockIconService dockIcon{focus, sink};
     LookUpWindow lookUpWindow{dictionary, dockIcon};
-    SearchService search{defaults, opener, lookUpWindow};
+    ActionFailures failures{sink, {}};
+    SearchService search{defaults, opener, lookUpWindow, failures};
     FakeSpeechSynthesizer synthesizer;
-    SpeechService speech{synthesizer, [](const QString&) { return QStringList(); }};
+    SpeechService speech{synthesizer, [](const QString&) { return QStringList(); }, failures};
 };
 
 void settings(const QString& theme) {
@@ -115,9 +119,11 @@ void settings(const QString& theme) {
     defaults.setValue(SettingsKey::preferredLanguages, QStringLiteral("de-DE,he-IL"));
     defaults.setValue(SettingsKey::customWords, QStringLiteral("Inkharbor\nQt Widgets\nTesseract"));
 
-    SettingsWindow window(
-        SettingsEnvironment{defaults, RecorderEnvironment{keyBindings, systemShortcuts, {}, [] {}},
-                            [&] { return languages; }, desktop.opener});
+    bool trayAvailable = true;
+    SettingsWindow window(SettingsEnvironment{
+        defaults, RecorderEnvironment{keyBindings, systemShortcuts, {}, [] {}},
+        [&] { return languages; }, desktop.opener,
+        SettingsAppActions{[&] { return trayAvailable; }, [] {}, [] {}, [] {}}});
     window.show();
     const auto shoot = [&](const QString& suffix) {
         QTest::qWait(20);
@@ -142,6 +148,13 @@ void settings(const QString& theme) {
     shoot(QStringLiteral("0-focus-tab"));
     window.view()->generalPane()->launchAtLoginRow()->button()->setFocus(Qt::TabFocusReason);
     shoot(QStringLiteral("0-focus-switch"));
+    // A desktop without a tray: the window offers the tray menu's items.
+    window.window()->close();
+    trayAvailable = false;
+    window.show();
+    shoot(QStringLiteral("0-no-tray"));
+    window.setTrayAvailable(true);
+    shoot(QStringLiteral("0-tray-came"));
 }
 
 void history(const QString& theme) {
@@ -253,6 +266,7 @@ void onboarding(const QString& theme) {
     NotificationCenter notifications;
     FakePermission permission;
     permission.granted = false;
+    bool trayAvailable = true;
     OnboardingWindow onboarding{
         OnboardingEnvironment{
             desktop.defaults,
@@ -266,7 +280,8 @@ void onboarding(const QString& theme) {
             },
             [] { return std::optional<QString>(QStringLiteral("\u2303\u21E7T")); },
             [] {},
-            {}},
+            {},
+            [&] { return trayAvailable; }},
         desktop.dockIcon};
     const auto shoot = [&](const QString& name) {
         QTest::qWait(100);
@@ -284,7 +299,43 @@ void onboarding(const QString& theme) {
     shoot(QStringLiteral("tryit"));
     notifications.post(QStringLiteral("InkharborCaptureCopied"), QStringLiteral("text"));
     shoot(QStringLiteral("tryit-copied"));
+    // A desktop without a tray: the first and the last words say where Inkharbor is.
+    trayAvailable = false;
+    onboarding.show(OnboardingStep::welcome);
+    shoot(QStringLiteral("welcome-no-tray"));
+    onboarding.view()->setStep(OnboardingStep::tryIt);
+    shoot(QStringLiteral("tryit-no-tray"));
     onboarding.window()->close();
+}
+
+// The toasts: a copied text with its actions, a scanned contact card, markup
+// shown as it is, and the one that says work is going on.
+void toasts(const QString& theme) {
+    FakeScreens screens;
+    screens.list = {FakeScreens::display(1, QRect(0, 0, 1440, 900))};
+    ToastWindow toast{screens};
+    const auto shoot = [&](const QString& name) {
+        QTest::qWait(50);
+        save(toast.panel(), u"toast-" + name + u'-' + theme);
+    };
+    const QList<ToastWindow::Action> actions{{QStringLiteral("Edit"), {}},
+                                             {QStringLiteral("Undo"), {}},
+                                             {QStringLiteral("Search the web"), {}}};
+    toast.show(QCoreApplication::translate("AppCoordinator", "Copied %n word(s)", nullptr, 1),
+               std::nullopt, actions);
+    shoot(QStringLiteral("copied"));
+    toast.show(QStringLiteral("Copied QR / barcode content"),
+               QStringLiteral("BEGIN:VCARD\r\nVERSION:3.0\r\nN:Doe;Jane\r\nFN:Jane Doe\r\n"
+                              "TEL:+1 555 0100\r\nEMAIL:jane@example.com\r\nEND:VCARD"),
+               {});
+    shoot(QStringLiteral("vcard"));
+    toast.show(QStringLiteral("Copied QR / barcode content"),
+               QStringLiteral("<b>BOLD</b> &amp; <i>it</i>"), {});
+    shoot(QStringLiteral("markup"));
+    toast.showBusy(QStringLiteral("Reading the text\u2026"),
+                   QStringLiteral("Press Escape to cancel."), {{QStringLiteral("Cancel"), {}}});
+    shoot(QStringLiteral("busy"));
+    toast.hide();
 }
 
 void lookUp() {
@@ -324,6 +375,7 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    Translations::install();
     if (argc != 2) {
         std::fprintf(stderr, "usage: inkharbor-screenshots FOLDER\n");
         return 2;
@@ -342,6 +394,7 @@ int main(int argc, char** argv) {
         history(theme);
         result(theme);
         onboarding(theme);
+        toasts(theme);
     }
     // Activation checks of the dock icon still pending end with the program.
     QTest::qWait(600);

@@ -58,6 +58,14 @@ ApplicationBus::Claim ApplicationBus::claim() {
     return Claim::owned;
 }
 
+void ApplicationBus::release() {
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected() || !bus.interface())
+        return;
+    bus.unregisterObject(objectPath());
+    bus.interface()->unregisterService(serviceName());
+}
+
 bool ApplicationBus::activateRunningInstance() {
     QDBusMessage call = QDBusMessage::createMethodCall(
         serviceName(), objectPath(), QStringLiteral("org.freedesktop.Application"),

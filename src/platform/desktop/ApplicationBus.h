@@ -18,6 +18,8 @@ public:
     Claim claim();
     // Asks the instance that owns the id to re-open; false when that fails.
     bool activateRunningInstance();
+    // Gives the id up, so that a new instance started now can take it.
+    void release();
 
     static QString serviceName();
     static QString objectPath();

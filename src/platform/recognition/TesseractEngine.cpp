@@ -88,6 +88,11 @@ bool shouldStop(void* check, int /*words*/) {
     return static_cast<StopCheck*>(check)->stop->load();
 }
 
+// The time limit's message; a smaller area is read sooner.
+QString tooLong() {
+    return u"Reading the text took too long and was stopped. Try selecting a smaller area."_s;
+}
+
 } // namespace
 
 TesseractEngine::TesseractEngine(const QString& dataPath, bool darkOnLight,
@@ -148,12 +153,11 @@ TesseractEngine::recognize(const QImage& image, int pageSegMode,
     const auto remaining = std::chrono::duration_cast<std::chrono::milliseconds>(
         deadline - std::chrono::steady_clock::now());
     if (remaining.count() <= 0)
-        throw RecognitionError(u"Reading the text took too long and was stopped."_s);
+        throw RecognitionError(tooLong());
     monitor.set_deadline_msecs(int(std::min<qint64>(remaining.count(), INT32_MAX)));
     if (api_->Recognize(&monitor) != 0) {
         api_->Clear();
-        throw RecognitionError(stop.load() ? u"Text recognition was stopped."_s
-                                           : u"Reading the text took too long and was stopped."_s);
+        throw RecognitionError(stop.load() ? u"Text recognition was stopped."_s : tooLong());
     }
 
     QList<Line> lines;

@@ -161,7 +161,7 @@ TEST_F(TesseractRecognizerTest, AnImageThatTakesTooLongFails) {
     const QStringList lines(40,
                             u"The river rises in the hills north of the town and flows south."_s);
     EXPECT_EQ(failureOf(hurried.perform(renderText(lines, 12).image, {})),
-              u"Reading the text took too long and was stopped."_s);
+              u"Reading the text took too long and was stopped. Try selecting a smaller area."_s);
 }
 
 TEST_F(TesseractRecognizerTest, CustomWordsAndOverlappingCallsAreIndependent) {
