@@ -11,6 +11,8 @@
 #include <QTextLayout>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int columnWidth = 320;
@@ -112,9 +114,17 @@ ToastView::ToastView(const QString& message, const std::optional<QString>& detai
         QFont callout = detailLabel->font();
         callout.setPointSizeF(callout.pointSizeF() - 1);
         detailLabel->setFont(callout);
-        detailLabel->setText(elideMiddle(*detail, callout, columnWidth, 2));
-        detailLabel->setWordWrap(true);
-        detailLabel->setMaximumWidth(columnWidth);
+        const QString shown = elideMiddle(*detail, callout, columnWidth, 2);
+        detailLabel->setText(shown);
+        // Lines that fit stay whole; only a longer one wraps within the column.
+        const QStringList lines = shown.split(u'\n');
+        const QFontMetrics metrics(callout);
+        const bool detailWraps = std::any_of(lines.begin(), lines.end(), [&](const QString& line) {
+            return metrics.horizontalAdvance(line) > columnWidth;
+        });
+        detailLabel->setWordWrap(detailWraps);
+        if (detailWraps)
+            detailLabel->setFixedWidth(columnWidth);
         detailLabel->setForegroundRole(QPalette::PlaceholderText);
         detailLabel->setObjectName(QStringLiteral("toastDetail"));
         column->addWidget(detailLabel);

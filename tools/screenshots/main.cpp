@@ -150,6 +150,7 @@ void settings(const QString& theme) {
     shoot(QStringLiteral("0-focus-switch"));
     // A desktop without a tray: the window offers the tray menu's items.
     window.window()->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     trayAvailable = false;
     window.show();
     shoot(QStringLiteral("0-no-tray"));
