@@ -1,19 +1,23 @@
 // A window of known content at a known place, standing in for "any
 // application" in the end-to-end tests.
 //   inkharbor-test-window --at X,Y [--size W,H] [--font-size PX] [--text TEXT]... [--qr PAYLOAD]...
-//                         [--stdin]
+//                         [--stdin] [--expose-delay MS]
 // With --stdin every line read replaces the window's one QR code with a code
 // of that line, and once it is painted "shown LINE" is written to standard
 // output: tests that make many captures of different content need not start
-// a window for each.
+// a window for each. With --expose-delay the window takes that long to
+// answer each exposure, as a busy program does: what another window left on
+// top of it stays on the screen meanwhile.
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QImage>
 #include <QLabel>
 #include <QPainter>
 #include <QSocketNotifier>
+#include <QThread>
 #include <QVBoxLayout>
 #include <QWidget>
+#include <QWindow>
 
 #include <ZXing/BitMatrix.h>
 #include <ZXing/MultiFormatWriter.h>
@@ -22,6 +26,22 @@
 #include <unistd.h>
 
 namespace {
+
+class SlowExposure : public QObject {
+public:
+    explicit SlowExposure(int milliseconds)
+        : milliseconds_(milliseconds) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Expose)
+            QThread::msleep(static_cast<unsigned long>(milliseconds_));
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    int milliseconds_;
+};
 
 QImage qrCode(const QString& payload, int size) {
     const auto matrix = ZXing::MultiFormatWriter(ZXing::BarcodeFormat::QRCode)
@@ -53,6 +73,9 @@ int main(int argc, char** argv) {
         {QStringLiteral("title"), QStringLiteral("Window title."), QStringLiteral("title")});
     parser.addOption(
         {QStringLiteral("stdin"), QStringLiteral("Show a QR code of each line read.")});
+    parser.addOption({QStringLiteral("expose-delay"),
+                      QStringLiteral("Answer each exposure this much later."),
+                      QStringLiteral("ms")});
     parser.process(app);
 
     QWidget window;
@@ -95,6 +118,9 @@ int main(int argc, char** argv) {
     if (at.size() == 2)
         window.move(at[0].toInt(), at[1].toInt());
     window.show();
+    SlowExposure slow(parser.value(QStringLiteral("expose-delay")).toInt());
+    if (parser.isSet(QStringLiteral("expose-delay")))
+        window.windowHandle()->installEventFilter(&slow);
 
     QByteArray pending;
     QSocketNotifier input(STDIN_FILENO, QSocketNotifier::Read);

@@ -111,9 +111,12 @@ def write_settings(**values):
 class TestWindow:
     """A window of known text (or QR codes) at a known place on the screen."""
 
-    def __init__(self, x, y, width, height, lines=(), qr=(), font_size=20, title="Document"):
+    def __init__(self, x, y, width, height, lines=(), qr=(), font_size=20, title="Document",
+                 expose_delay=None):
         args = [os.path.join(BIN, "inkharbor-test-window"), "--at", f"{x},{y}",
                 "--size", f"{width},{height}", "--font-size", str(font_size), "--title", title]
+        if expose_delay is not None:
+            args += ["--expose-delay", str(expose_delay)]
         for line in lines:
             args += ["--text", line]
         for payload in qr:

@@ -77,8 +77,9 @@ class WithATray(unittest.TestCase):
             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         self.addCleanup(self.tray.kill)
         time.sleep(1)  # the tray owns its selection
-        # A plain page under where the menu opens.
-        self.page = TestWindow(0, 40, 900, 600, lines=[], title="Page")
+        # A plain page under where the menu opens, from a program that takes
+        # a moment to repaint what the menu covered.
+        self.page = TestWindow(0, 40, 900, 600, lines=[], title="Page", expose_delay=60)
         self.addCleanup(self.page.close)
         for path in (HISTORY, HISTORY + "-wal", HISTORY + "-shm"):
             if os.path.exists(path):
