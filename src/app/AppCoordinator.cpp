@@ -254,10 +254,6 @@ QCoro::Task<void> AppCoordinator::barcodeFlow(QImage image) {
     toast_.show(tr("Copied QR / barcode content"), text, actions);
 }
 
-void AppCoordinator::reportActionFailure(const QString& message, const QString& detail) {
-    actionFailures_.report(message, detail);
-}
-
 void AppCoordinator::remember(const QString& text) {
     const qint64 limit = settings_.historyLimit();
     if (limit < 1)

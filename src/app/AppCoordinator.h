@@ -79,9 +79,6 @@ public:
     // Opens the history window with copy-with-sound for its Copy action.
     void showHistory();
     ClipboardService& clipboard() { return clipboard_; }
-    CaptureProgress& progress() { return progress_; }
-    // An action the user chose did not work: says so in the toast and logs it.
-    void reportActionFailure(const QString& message, const QString& detail);
     const OCRService& ocr() const { return ocr_; }
     AppSettings& settings() { return settings_; }
     SelectionOverlayController& overlay() { return overlay_; }

@@ -16,7 +16,7 @@ class TransientWindows : public QObject {
     Q_OBJECT
 public:
     // Watches every window of the application from now on.
-    explicit TransientWindows(std::chrono::milliseconds settleTime = std::chrono::milliseconds(120),
+    explicit TransientWindows(std::chrono::milliseconds settleTime = std::chrono::milliseconds(100),
                               QObject* parent = nullptr);
     ~TransientWindows() override;
 

@@ -9,8 +9,8 @@ import subprocess
 import time
 import unittest
 
-from harness import (BIN, HISTORY, Inkharbor, TestWindow, accessible_nodes, click_accessible,
-                     overlay_shown, run, wait_until, write_settings, xdotool)
+from harness import (BIN, DesktopTest, accessible_nodes, click_accessible, overlay_shown, run,
+                     wait_until, xdotool)
 
 
 def window_shown(title):
@@ -38,11 +38,9 @@ def launch_again():
     return subprocess.run([os.path.join(BIN, "inkharbor")], timeout=30, capture_output=True)
 
 
-class WithoutATray(unittest.TestCase):
+class WithoutATray(DesktopTest):
     def setUp(self):
-        write_settings(hasCompletedOnboarding=True)
-        self.app = Inkharbor()
-        self.addCleanup(self.app.stop)
+        super().setUp()
         self.app.wait_until_ready()
 
     def test_opening_again_shows_the_settings_with_history_help_and_quit(self):
@@ -54,8 +52,7 @@ class WithoutATray(unittest.TestCase):
             self.assertIn(title, names)
 
         # Covered by another program's window, it comes back to the front.
-        other = TestWindow(300, 200, 700, 500, lines=["In front"], title="Document")
-        self.addCleanup(other.close)
+        self.show_window(300, 200, 700, 500, lines=["In front"], title="Document")
         xdotool("search", "--name", "^Document$", "windowactivate", "--sync")
         wait_until(lambda: active_window_name() == "Document", message="the other window in front")
         self.assertEqual(launch_again().returncode, 0)
@@ -66,7 +63,7 @@ class WithoutATray(unittest.TestCase):
         self.app.proc.wait(timeout=15)
 
 
-class WithATray(unittest.TestCase):
+class WithATray(DesktopTest):
     ICON = (12, 12)  # the middle of the tray's only icon, top left of the screen
 
     def setUp(self):
@@ -79,14 +76,8 @@ class WithATray(unittest.TestCase):
         time.sleep(1)  # the tray owns its selection
         # A plain page under where the menu opens, from a program that takes
         # a moment to repaint what the menu covered.
-        self.page = TestWindow(0, 40, 900, 600, lines=[], title="Page", expose_delay=60)
-        self.addCleanup(self.page.close)
-        for path in (HISTORY, HISTORY + "-wal", HISTORY + "-shm"):
-            if os.path.exists(path):
-                os.remove(path)
-        write_settings(hasCompletedOnboarding=True)
-        self.app = Inkharbor()
-        self.addCleanup(self.app.stop)
+        self.show_window(0, 40, 900, 600, lines=[], title="Page", expose_delay=40)
+        super().setUp()
         self.app.wait_until_ready()
         self.app.wait_for_log("System tray found")
 
