@@ -11,6 +11,8 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev qcoro-qt6-dev libgl-dev
   # translations (lrelease)
   qt6-tools-dev qt6-l10n-tools
+  # TIFF, WebP and other image formats for inkharbor-recognize
+  qt6-image-formats-plugins
   # Unicode and locale data
   libicu-dev
   # recognition

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/AppCommandLine.h"
+
 #include <QObject>
 
 #include <memory>
@@ -17,7 +19,9 @@ class SystemTrayWatch;
 class InkharborApp : public QObject {
     Q_OBJECT
 public:
-    InkharborApp();
+    // The action asked for on the command line: handed to the instance that
+    // runs already, or done once this one has started.
+    explicit InkharborApp(AppCommandLine::Action action = AppCommandLine::Action::none);
     ~InkharborApp() override;
 
     // Runs the program; returns the process's exit status.
@@ -26,6 +30,7 @@ public:
 private:
     void openSettings();
     void handleAction(const QString& name);
+    int handOver();
     void reopen();
     void trayAvailabilityChanged(bool available);
     // Ends this instance; a new one starts once this one has let go of the
@@ -33,6 +38,7 @@ private:
     void relaunch();
     void startNewInstance();
 
+    AppCommandLine::Action action_;
     std::unique_ptr<ApplicationBus> bus_;
     std::unique_ptr<LinuxPlatform> platform_;
     std::unique_ptr<Log> log_;

@@ -1,16 +1,18 @@
 // A window of known content at a known place, standing in for "any
 // application" in the end-to-end tests.
 //   inkharbor-test-window --at X,Y [--size W,H] [--font-size PX] [--text TEXT]... [--qr PAYLOAD]...
-//                         [--stdin] [--expose-delay MS]
+//                         [--stdin] [--echo-keys] [--expose-delay MS]
 // With --stdin every line read replaces the window's one QR code with a code
 // of that line, and once it is painted "shown LINE" is written to standard
 // output: tests that make many captures of different content need not start
-// a window for each. With --expose-delay the window takes that long to
-// answer each exposure, as a busy program does: what another window left on
-// top of it stays on the screen meanwhile.
+// a window for each. With --echo-keys every key the window receives is
+// written to standard output as "key Ctrl+Alt+K". With --expose-delay the
+// window takes that long to answer each exposure, as a busy program does:
+// what another window left on top of it stays on the screen meanwhile.
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QImage>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QSocketNotifier>
@@ -54,6 +56,26 @@ QImage qrCode(const QString& payload, int size) {
     return image;
 }
 
+// Writes each key press that reaches the window's widgets, but for the
+// modifiers' own presses.
+class KeyEcho : public QObject {
+    static bool isModifier(int key) {
+        return key == Qt::Key_Control || key == Qt::Key_Shift || key == Qt::Key_Alt ||
+               key == Qt::Key_Meta || key == Qt::Key_Super_L || key == Qt::Key_Super_R;
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (event->type() == QEvent::KeyPress && !key->isAutoRepeat() && !isModifier(key->key())) {
+            std::printf("key %s\n", qPrintable(QKeySequence(key->keyCombination()).toString()));
+            std::fflush(stdout);
+            return true;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -73,6 +95,7 @@ int main(int argc, char** argv) {
         {QStringLiteral("title"), QStringLiteral("Window title."), QStringLiteral("title")});
     parser.addOption(
         {QStringLiteral("stdin"), QStringLiteral("Show a QR code of each line read.")});
+    parser.addOption({QStringLiteral("echo-keys"), QStringLiteral("Write each key received.")});
     parser.addOption({QStringLiteral("expose-delay"),
                       QStringLiteral("Answer each exposure this much later."),
                       QStringLiteral("ms")});
@@ -117,6 +140,9 @@ int main(int argc, char** argv) {
         window.resize(size[0].toInt(), size[1].toInt());
     if (at.size() == 2)
         window.move(at[0].toInt(), at[1].toInt());
+    KeyEcho echo;
+    if (parser.isSet(QStringLiteral("echo-keys")))
+        window.installEventFilter(&echo);
     window.show();
     SlowExposure slow(parser.value(QStringLiteral("expose-delay")).toInt());
     if (parser.isSet(QStringLiteral("expose-delay")))
