@@ -1,4 +1,5 @@
 #include "BuildInfo.h"
+#include "KeyBindings/KeyNameTranslator.h"
 #include "app/InkharborApp.h"
 
 #include <QApplication>
@@ -9,6 +10,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationVersion(QString::fromUtf8(BuildInfo::version));
     QApplication::setDesktopFileName(QString::fromUtf8(BuildInfo::appId));
     QApplication::setQuitOnLastWindowClosed(false);
+    KeyNameTranslator::install();
     InkharborApp app;
     return app.run();
 }

@@ -1,3 +1,5 @@
+#include "KeyBindings/KeyNameTranslator.h"
+
 #include <QApplication>
 
 #include <gtest/gtest.h>
@@ -10,5 +12,6 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    KeyNameTranslator::install();
     return RUN_ALL_TESTS();
 }
