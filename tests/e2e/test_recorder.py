@@ -67,7 +67,7 @@ class TakenShortcut(DesktopTest):
         self.app.action("settings")
         click_accessible("radio button", "Shortcuts")
         click_accessible("text", "Read QR / barcode")
-        xdotool("key", "ctrl+shift+t")
+        xdotool("key", "super+shift+t")
         wait_until(lambda: any("already used by the system or by another program" in (n[0] or "")
                                for n in accessible_nodes()),
                    message="the alert")
