@@ -68,7 +68,8 @@ int InkharborApp::run() {
                             platform.systemShortcuts,
                             [trayMenu] { return QList<QMenu*>{trayMenu}; },
                             {}},
-        [&coordinator] { return coordinator.ocr().supportedLanguages(); }, platform.urls});
+        [&coordinator] { return coordinator.ocr().supportedLanguages(); },
+        [&coordinator] { return coordinator.ocr().installableLanguages(); }, platform.urls});
 
     connect(bus_.get(), &ApplicationBus::activateRequested, this,
             [this] { delegate_->applicationShouldHandleReopen(); });

@@ -19,7 +19,9 @@ SettingsView::SettingsView(const SettingsEnvironment& environment, QWidget* pare
     , shortcuts_(new ShortcutsSettingsPane(environment.recorder))
     , recognition_(new RecognitionSettingsPane(
           environment.defaults,
-          environment.supportedLanguages ? environment.supportedLanguages() : QStringList()))
+          environment.supportedLanguages ? environment.supportedLanguages() : QStringList(),
+          environment.installableLanguages ? environment.installableLanguages()
+                                           : QList<InstallableLanguage>()))
     , about_(new AboutSettingsPane(environment.urlOpener)) {
     auto* bar = new QHBoxLayout;
     bar->setContentsMargins(8, 6, 8, 5);
