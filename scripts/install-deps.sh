@@ -9,6 +9,8 @@ packages=(
   googletest libgtest-dev libgmock-dev
   # Qt and coroutines
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev qcoro-qt6-dev libgl-dev
+  # TIFF, WebP and other image formats for inkharbor-recognize
+  qt6-image-formats-plugins
   # Unicode and locale data
   libicu-dev
   # recognition

@@ -4,6 +4,8 @@
 #include "platform/base/NotificationCenter.h"
 #include "platform/base/UserDefaults.h"
 
+#include <algorithm>
+
 namespace {
 
 // The settings file has no Boolean type: false written there reads back as the
@@ -20,6 +22,7 @@ KeyBindings::KeyBindings(UserDefaults& defaults, NotificationCenter& notificatio
                          HotKeyGrabber& grabber, const KeyboardLayout& layout)
     : defaults_(defaults)
     , notifications_(notifications)
+    , grabber_(grabber)
     , layout_(layout)
     , center_(grabber) {}
 
@@ -68,6 +71,7 @@ void KeyBindings::writeShortcut(const Name& name, std::optional<Shortcut> shortc
     }
     registerIfNeeded(name);
     announce(name);
+    registerRefusedShortcuts(readShortcut(name));
 }
 
 void KeyBindings::addKeyDownHandler(const Name& name, Action action) {
@@ -103,7 +107,29 @@ bool KeyBindings::hasHandlers(const Name& name) const {
 
 void KeyBindings::setPaused(bool paused) {
     isPaused_ = paused;
+    // Before the center grabs the others again, so each is tried once.
+    if (!paused)
+        registerRefusedShortcuts();
     center_.setEnabled(!paused);
+}
+
+bool KeyBindings::isRefused(const Name& name) const {
+    if (refused_.empty() || !hasHandlers(name))
+        return false;
+    const std::optional<Shortcut> shortcut = readShortcut(name);
+    return shortcut && refused_.contains(*shortcut);
+}
+
+void KeyBindings::registerRefusedShortcuts(std::optional<Shortcut> justTried) {
+    // Copied: registering changes the set.
+    const std::vector<Shortcut> refused(refused_.begin(), refused_.end());
+    for (const Shortcut& shortcut : refused)
+        if (shortcut != justTried)
+            registerShortcut(shortcut);
+}
+
+void KeyBindings::holdKeyboard(quint64 window) {
+    grabber_.holdKeyboard(window);
 }
 
 void KeyBindings::recorderDidStart(const QObject* recorder) {
@@ -132,15 +158,41 @@ void KeyBindings::registerShortcut(const Shortcut& shortcut) {
     auto hotKey = std::make_unique<HotKey>(
         center_, shortcut, [this, shortcut] { dispatch(EventType::keyDown, shortcut); },
         [this, shortcut] { dispatch(EventType::keyUp, shortcut); });
-    // Refused by the desktop: the name stays silent, and nothing is said.
-    if (!center_.registerHotKey(*hotKey))
+    // Refused by the desktop: the name stays silent until it is tried again.
+    if (!center_.registerHotKey(*hotKey)) {
+        setRefused(shortcut, true);
         return;
+    }
     hotKey->onRegistrationFailed = [this, shortcut, raw = hotKey.get()] {
         const auto it = registry_.find(shortcut);
-        if (it != registry_.end() && it->second.get() == raw)
+        if (it != registry_.end() && it->second.get() == raw) {
             registry_.erase(it);
+            setRefused(shortcut, true);
+        }
     };
     registry_.emplace(shortcut, std::move(hotKey));
+    setRefused(shortcut, false);
+}
+
+void KeyBindings::setRefused(const Shortcut& shortcut, bool refused) {
+    // Where nothing can be grabbed, no other program is to blame.
+    if (!grabber_.grabsKeys())
+        return;
+    if (!refused && !refused_.erase(shortcut))
+        return;
+    if (refused)
+        refused_.insert(shortcut);
+    // Each refusal is told, so that it can be logged; a success only once.
+    std::vector<Name> names;
+    for (const HandlerTable* table : {&keyDownHandlers_, &keyUpHandlers_})
+        for (const auto& [name, list] : *table)
+            if (!list.empty() && readShortcut(name) == shortcut &&
+                std::find(names.begin(), names.end(), name) == names.end())
+                names.push_back(name);
+    for (const Name& name : names)
+        notifications_.post(
+            shortcutRegistrationDidChangeNotification(), {},
+            {{QStringLiteral("name"), name.rawValue}, {QStringLiteral("isRefused"), refused}});
 }
 
 void KeyBindings::unregisterOldShortcut(const Name& name) {
@@ -153,6 +205,8 @@ void KeyBindings::unregisterOldShortcut(const Name& name) {
             if (!(other == name) && hasHandlers(other) && readShortcut(other) == old)
                 return;
     registry_.erase(*old);
+    // Nobody wants it any more: no need to try it again.
+    refused_.erase(*old);
 }
 
 void KeyBindings::registerIfNeeded(const Name& name) {

@@ -10,6 +10,7 @@
 #include <memory>
 #include <optional>
 #include <unordered_map>
+#include <unordered_set>
 #include <utility>
 #include <vector>
 
@@ -40,6 +41,11 @@ public:
     }
     static QString recorderActiveStatusDidChangeNotification() {
         return QStringLiteral("KeyBindings_recorderActiveStatusDidChange");
+    }
+    // Posted when a name's shortcut is refused by the desktop or taken after
+    // a refusal; user info "name" and "isRefused" (Boolean).
+    static QString shortcutRegistrationDidChangeNotification() {
+        return QStringLiteral("KeyBindings_shortcutRegistrationDidChange");
     }
     static QString storageKey(const Name& name) { return u"KeyBindings_" + name.rawValue; }
 
@@ -78,6 +84,17 @@ public:
 
     // Whether a hot key currently holds the shortcut.
     bool isRegistered(const Shortcut& shortcut) const { return registry_.contains(shortcut); }
+    // Whether the name's shortcut is stored and wanted but the desktop refused
+    // it (another program holds it): it does nothing until that program lets
+    // go and it is tried again.
+    bool isRefused(const Name& name) const;
+    // Tries every refused shortcut again (but the one just tried). Also done
+    // whenever a shortcut is written and whenever a recorder stops recording.
+    void registerRefusedShortcuts(std::optional<Shortcut> justTried = std::nullopt);
+
+    // The recorder's keyboard grab while it records (see
+    // HotKeyGrabber::holdKeyboard); 0 lets go.
+    void holdKeyboard(quint64 window);
 
     HotKeyCenter& hotKeyCenter() { return center_; }
     NotificationCenter& notificationCenter() const { return notifications_; }
@@ -94,16 +111,20 @@ private:
     void unregisterOldShortcut(const Name& name);
     void registerIfNeeded(const Name& name);
     void announce(const Name& name);
+    void setRefused(const Shortcut& shortcut, bool refused);
     void dispatch(EventType type, const Shortcut& shortcut);
 
     UserDefaults& defaults_;
     NotificationCenter& notifications_;
+    HotKeyGrabber& grabber_;
     const KeyboardLayout& layout_;
     HotKeyCenter center_;
     HandlerTable keyDownHandlers_;
     HandlerTable keyUpHandlers_;
     // Declared after the center: hot keys leave the center when destroyed.
     std::unordered_map<Shortcut, std::unique_ptr<HotKey>> registry_;
+    // Shortcuts the desktop refused the last time they were tried.
+    std::unordered_set<Shortcut> refused_;
     bool isPaused_ = false;
     const QObject* activeRecorder_ = nullptr;
 };

@@ -24,6 +24,9 @@ constexpr Text texts[] = {
     {"keyboard_shortcuts_can_be_changed",
      QT_TRANSLATE_NOOP("KeyBindings", "Most system-wide shortcuts can be changed in your "
                                       "desktop's keyboard settings.")},
+    {"keyboard_shortcut_held_by_other_program",
+     QT_TRANSLATE_NOOP("KeyBindings", "Another program holds %1: it cannot be used until that "
+                                      "program releases it.")},
     {"keyboard_shortcut_disallowed",
      QT_TRANSLATE_NOOP("KeyBindings", "This keyboard shortcut cannot be used here.")},
     {"ok", QT_TRANSLATE_NOOP("KeyBindings", "OK")},

@@ -16,8 +16,9 @@ MenuItemShortcut::MenuItemShortcut(KeyBindings& keyBindings, QAction* action,
     NotificationCenter& notifications = keyBindings_.notificationCenter();
     notifications.addObserver(KeyBindings::shortcutByNameDidChangeNotification(), this,
                               [this](const Notification&) { refresh(); });
-    notifications.addObserver(KeyBindings::recorderActiveStatusDidChangeNotification(), this,
-                              [this](const Notification&) { refresh(); });
+    for (const QString& notification : {KeyBindings::recorderActiveStatusDidChangeNotification(),
+                                        KeyBindings::shortcutRegistrationDidChangeNotification()})
+        notifications.addObserver(notification, this, [this](const Notification&) { refresh(); });
     refresh();
 }
 

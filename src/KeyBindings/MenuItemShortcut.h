@@ -7,9 +7,9 @@
 class QAction;
 
 // Keeps a menu item's shortcut in step with a named shortcut: shown when the
-// name has one, hidden while a recorder records, re-read whenever either
-// changes. The item only shows the combination; the global shortcut itself
-// starts the action, on release.
+// name has one, hidden while a recorder records or another program holds it,
+// re-read whenever any of these changes. The item only shows the combination; the global shortcut
+// itself starts the action, on release.
 class MenuItemShortcut : public QObject {
     Q_OBJECT
 public:

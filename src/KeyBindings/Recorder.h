@@ -7,7 +7,8 @@
 class QLabel;
 
 // A titled shortcut recorder, one row of the settings: the title, then the
-// recorder, their text on one line.
+// recorder, their text on one line; below them a note when another program
+// holds the recorded shortcut, which then does nothing.
 class Recorder : public QWidget {
     Q_OBJECT
 public:
@@ -17,8 +18,14 @@ public:
 
     QLabel* label() const { return label_; }
     RecorderCocoa* recorder() const { return recorder_; }
+    // Shown while the shortcut is held by another program.
+    QLabel* note() const { return note_; }
 
 private:
+    void refreshNote();
+
+    KeyBindings& keyBindings_;
     QLabel* label_;
     RecorderCocoa* recorder_;
+    QLabel* note_;
 };

@@ -82,6 +82,7 @@ RecorderCocoa::RecorderCocoa(RecorderEnvironment environment, KeyBindings::Name 
 
 RecorderCocoa::~RecorderCocoa() {
     if (isRecording_) {
+        environment_.keyBindings.holdKeyboard(0);
         qApp->removeEventFilter(this);
         environment_.keyBindings.recorderDidEnd(this);
     }
@@ -140,16 +141,17 @@ void RecorderCocoa::startRecording() {
     environment_.keyBindings.recorderDidStart(this);
     // Clicks anywhere in the application: one outside the field ends recording.
     qApp->installEventFilter(this);
-    // Every key comes here while recording, also a combination another program
-    // has grabbed, so that its checks can say the combination is taken.
-    grabKeyboard();
+    // Every key typed into this window comes here while recording, also a
+    // combination another program has grabbed, so that its checks can say the
+    // combination is taken; keys typed into other windows stay theirs.
+    environment_.keyBindings.holdKeyboard(window()->winId());
 }
 
 void RecorderCocoa::endRecording() {
     if (!isRecording_)
         return;
     isRecording_ = false;
-    releaseKeyboard();
+    environment_.keyBindings.holdKeyboard(0);
     qApp->removeEventFilter(this);
     setPlaceholderText(localizedText("record_shortcut"));
     updateClearButton();

@@ -117,7 +117,7 @@ std::optional<QKeyCombination> menuKeyCombination(const Shortcut& shortcut,
 }
 
 QKeySequence menuKeySequence(const KeyBindings& keyBindings, const KeyBindings::Name& name) {
-    if (keyBindings.isRecorderActive())
+    if (keyBindings.isRecorderActive() || keyBindings.isRefused(name))
         return {};
     const auto shortcut = keyBindings.readShortcut(name);
     if (!shortcut)

@@ -38,7 +38,7 @@ std::optional<QKeyCombination> menuKeyCombination(const Shortcut& shortcut,
                                                   const KeyboardLayout& layout);
 
 // What a menu item bound to the name shows: its current shortcut, or nothing
-// while a recorder records.
+// while a recorder records or while another program holds the shortcut.
 QKeySequence menuKeySequence(const KeyBindings& keyBindings, const KeyBindings::Name& name);
 
 // The title of the first item, depth first through submenus, whose shortcut is

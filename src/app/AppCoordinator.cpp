@@ -78,6 +78,21 @@ OnboardingEnvironment AppCoordinator::onboardingEnvironment() {
 }
 
 void AppCoordinator::start() {
+    // A shortcut another program holds does nothing: each refusal is logged
+    // (they are tried again as the user works with the shortcuts).
+    keyBindings_.notificationCenter().addObserver(
+        KeyBindings::shortcutRegistrationDidChangeNotification(), this,
+        [this](const Notification& notification) {
+            const QString name = notification.userInfo.value(QStringLiteral("name")).toString();
+            const auto shortcut = keyBindings_.readShortcut(KeyBindings::Name{name, std::nullopt});
+            const QString text = shortcut ? keyBindings_.description(*shortcut) : QString();
+            const Log log(platform_.log, QStringLiteral("shortcuts"));
+            if (notification.userInfo.value(QStringLiteral("isRefused")).toBool())
+                log.info("Shortcut %{public}s of %{public}s refused: another program holds it",
+                         text, name);
+            else
+                log.info("Shortcut %{public}s of %{public}s taken after all", text, name);
+        });
     QPointer<AppCoordinator> self(this);
     hotkeys_.registerHandlers([self](CaptureMode mode) {
         if (self)

@@ -17,7 +17,8 @@
 
 #include <cstdio>
 
-InkharborApp::InkharborApp() = default;
+InkharborApp::InkharborApp(AppCommandLine::Action action)
+    : action_(action) {}
 
 InkharborApp::~InkharborApp() {
     // Windows and services go before the platform they use.
@@ -29,9 +30,14 @@ InkharborApp::~InkharborApp() {
 int InkharborApp::run() {
     bus_ = std::make_unique<ApplicationBus>();
     const ApplicationBus::Claim claim = bus_->claim();
-    if (claim == ApplicationBus::Claim::anotherInstanceRuns) {
-        // Re-open: the running instance restores a window or shows the onboarding.
-        return bus_->activateRunningInstance() ? 0 : 1;
+    if (claim == ApplicationBus::Claim::anotherInstanceRuns)
+        return handOver();
+    if (action_ == AppCommandLine::Action::quit) {
+        // None runs, so none is left to quit; without a bus we cannot tell.
+        if (claim == ApplicationBus::Claim::owned)
+            return 0;
+        std::fprintf(stderr, "inkharbor: no session bus: cannot reach a running Inkharbor\n");
+        return AppCommandLine::failed;
     }
 
     platform_ = std::make_unique<LinuxPlatform>();
@@ -75,8 +81,21 @@ int InkharborApp::run() {
             [this] { delegate_->applicationShouldHandleReopen(); });
     connect(bus_.get(), &ApplicationBus::actionRequested, this, &InkharborApp::handleAction);
 
-    QTimer::singleShot(0, this, [this] { delegate_->applicationDidFinishLaunching(); });
+    QTimer::singleShot(0, this, [this] {
+        delegate_->applicationDidFinishLaunching();
+        if (const QString action = AppCommandLine::busAction(action_); !action.isEmpty())
+            handleAction(action);
+    });
     return QApplication::exec();
+}
+
+int InkharborApp::handOver() {
+    // The running instance re-opens (restores a window or shows the
+    // onboarding) or does the action.
+    if (bus_->activateRunningInstance(AppCommandLine::busAction(action_)))
+        return 0;
+    std::fprintf(stderr, "inkharbor: the running Inkharbor does not answer\n");
+    return AppCommandLine::failed;
 }
 
 void InkharborApp::handleAction(const QString& name) {
@@ -91,6 +110,8 @@ void InkharborApp::handleAction(const QString& name) {
         openSettings();
     else if (name == u"onboarding")
         coordinator.onboardingWindow().show(OnboardingStep::welcome);
+    else if (name == u"quit")
+        QCoreApplication::quit();
 }
 
 void InkharborApp::openSettings() {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/AppCommandLine.h"
+
 #include <QObject>
 
 #include <memory>
@@ -16,7 +18,9 @@ class SettingsWindow;
 class InkharborApp : public QObject {
     Q_OBJECT
 public:
-    InkharborApp();
+    // The action asked for on the command line: handed to the instance that
+    // runs already, or done once this one has started.
+    explicit InkharborApp(AppCommandLine::Action action = AppCommandLine::Action::none);
     ~InkharborApp() override;
 
     // Runs the program; returns the process's exit status.
@@ -25,7 +29,9 @@ public:
 private:
     void openSettings();
     void handleAction(const QString& name);
+    int handOver();
 
+    AppCommandLine::Action action_;
     std::unique_ptr<ApplicationBus> bus_;
     std::unique_ptr<LinuxPlatform> platform_;
     std::unique_ptr<Log> log_;

@@ -33,12 +33,14 @@ MenuBarContent::MenuBarContent(AppCoordinator& coordinator, KeyBindings& keyBind
     new MenuItemShortcut(keyBindings, barcode, HotkeyService::captureBarcode());
     menu_->addSeparator();
     menu_->addAction(tr("Show History\u2026"), this, actions.openHistory);
-    QAction* settings = menu_->addAction(tr("Settings\u2026"), this, actions.openSettings);
-    settings->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Comma));
+    // No Ctrl+, or Ctrl+Q here: a tray menu is drawn by the panel on most
+    // desktops and never sees them, and Ctrl+Q quitting the whole tray program
+    // from one of its windows would throw away an edited result. The
+    // recorder then reserves neither.
+    menu_->addAction(tr("Settings\u2026"), this, actions.openSettings);
     menu_->addAction(tr("Help / Onboarding"), this, actions.openOnboarding);
     menu_->addSeparator();
-    QAction* quit = menu_->addAction(tr("Quit Inkharbor"), this, actions.quit);
-    quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    menu_->addAction(tr("Quit Inkharbor"), this, actions.quit);
     for (QAction* a : menu_->actions())
         a->setShortcutVisibleInContextMenu(true);
 

@@ -1,12 +1,30 @@
 #include "BuildInfo.h"
 #include "KeyBindings/KeyNameTranslator.h"
+#include "app/AppCommandLine.h"
 #include "app/InkharborApp.h"
+#include "platform/LinuxPlatform.h"
 #include "platform/desktop/TrayIcon.h"
 
 #include <QApplication>
 #include <QIcon>
 
+#include <cstdio>
+
 int main(int argc, char** argv) {
+    // Before Qt opens the display: --help and a wrong option need none.
+    const auto parsed = AppCommandLine::parse(CommandLine::arguments(argc, argv));
+    if (const auto* exit = std::get_if<CommandLine::Exit>(&parsed))
+        return CommandLine::finish(*exit);
+    const auto& launch = std::get<AppCommandLine::Launch>(parsed);
+    if (!launch.platform.isEmpty())
+        qputenv("QT_QPA_PLATFORM", launch.platform.toLocal8Bit());
+    if (!launch.display.isEmpty())
+        qputenv("DISPLAY", launch.display.toLocal8Bit());
+    if (const auto problem = LinuxPlatform::displayProblem()) {
+        std::fprintf(stderr, "inkharbor: %s\n", problem->toLocal8Bit().constData());
+        return AppCommandLine::failed;
+    }
+
     QApplication application(argc, argv);
     QApplication::setApplicationName(QString::fromUtf8(BuildInfo::appName));
     QApplication::setApplicationVersion(QString::fromUtf8(BuildInfo::version));
@@ -16,6 +34,6 @@ int main(int argc, char** argv) {
         QIcon::fromTheme(QString::fromUtf8(BuildInfo::appId), TrayIcon::tile()));
     QApplication::setQuitOnLastWindowClosed(false);
     KeyNameTranslator::install();
-    InkharborApp app;
+    InkharborApp app(launch.action);
     return app.run();
 }

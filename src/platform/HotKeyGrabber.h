@@ -22,4 +22,16 @@ public:
     // and one `released` when that key comes up, whatever order the user lets
     // go of the modifiers and the key in.
     virtual void setHandler(Handler handler) = 0;
+
+    // False where the desktop lets no program grab keys: then a refusal says
+    // nothing about other programs.
+    virtual bool grabsKeys() const { return true; }
+
+    // For a shortcut recorder: while the top-level `window` has the keyboard
+    // focus every key comes to it, also a combination another program holds,
+    // so that the recorder can tell the user it is taken. The moment another
+    // window takes the focus the keys are that window's again; they come back
+    // with the focus. 0 lets go. Where the desktop offers no such grab, keys
+    // arrive through the focus alone.
+    virtual void holdKeyboard(quint64 window) { (void)window; }
 };

@@ -14,6 +14,12 @@
 #include "platform/recognition/ZxingBarcodeDetector.h"
 #include "platform/x11/X11Backend.h"
 
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <cstring>
+
 namespace {
 
 std::unique_ptr<DesktopBackend> loadBackend(const BackendChoice& choice, const Log& log,
@@ -31,7 +37,55 @@ std::unique_ptr<DesktopBackend> loadBackend(const BackendChoice& choice, const L
     return std::make_unique<X11Backend>(clipboardLog);
 }
 
+std::optional<QString> waylandDisplayProblem() {
+    if (qEnvironmentVariableIsSet("WAYLAND_SOCKET"))
+        return std::nullopt; // handed an open connection
+    const QString name = qEnvironmentVariable("WAYLAND_DISPLAY", QStringLiteral("wayland-0"));
+    QString path = name;
+    if (!name.startsWith(u'/')) {
+        const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+        if (runtime.isEmpty())
+            return QStringLiteral("no Wayland display: XDG_RUNTIME_DIR is not set");
+        path = runtime + u'/' + name;
+    }
+    const QByteArray socketPath = path.toLocal8Bit();
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    if (socketPath.size() >= qsizetype(sizeof address.sun_path))
+        return QStringLiteral("cannot open the Wayland display %1").arg(name);
+    std::memcpy(address.sun_path, socketPath.constData(), size_t(socketPath.size()));
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    const bool reached =
+        fd >= 0 && ::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
+    if (fd >= 0)
+        ::close(fd);
+    if (!reached)
+        return QStringLiteral("cannot open the Wayland display %1").arg(name);
+    return std::nullopt;
+}
+
 } // namespace
+
+std::optional<QString> LinuxPlatform::displayProblem() {
+    QString platforms = qEnvironmentVariable("QT_QPA_PLATFORM");
+    if (platforms.isEmpty())
+        platforms = qtPlatformName(chooseBackend().backend);
+    // Qt tries each plugin of a list "a;b" in turn; options follow a colon.
+    std::optional<QString> problem;
+    for (const QString& entry : platforms.split(u';', Qt::SkipEmptyParts)) {
+        const QString plugin = entry.section(u':', 0, 0).trimmed();
+        std::optional<QString> found;
+        if (plugin == u"xcb")
+            found = X11Backend::displayProblem();
+        else if (plugin.startsWith(u"wayland"))
+            found = waylandDisplayProblem();
+        if (!found)
+            return std::nullopt; // offscreen, vnc and the like open no display of ours
+        if (!problem)
+            problem = found;
+    }
+    return problem;
+}
 
 struct LinuxPlatform::Services {
     SystemLogSink log;

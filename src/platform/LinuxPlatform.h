@@ -3,7 +3,10 @@
 #include "platform/Platform.h"
 #include "platform/SessionType.h"
 
+#include <QString>
+
 #include <memory>
+#include <optional>
 
 // The loader: the one place that chooses the desktop services. The session's
 // backend (X11 or Wayland, see chooseBackend) supplies the screens, clipboard,
@@ -17,6 +20,11 @@ public:
     LinuxPlatform& operator=(const LinuxPlatform&) = delete;
 
     Platform& platform() { return *platform_; }
+
+    // Why Qt's platform plugin (QT_QPA_PLATFORM, else the session's backend)
+    // would find no display to open, in a few words; nothing when it would.
+    // Qt ends the process when it finds none, so this is asked first.
+    static std::optional<QString> displayProblem();
 
 private:
     struct Services;

@@ -1,5 +1,6 @@
 #include "settings/SettingsWindow.h"
 
+#include "KeyBindings/KeyBindings.h"
 #include "settings/SettingsView.h"
 
 #include <QGuiApplication>
@@ -42,6 +43,9 @@ SettingsView* SettingsWindow::view() const {
 }
 
 void SettingsWindow::show() {
+    // A shortcut another program held may be free by now; the recorders say
+    // which still are not.
+    environment_.recorder.keyBindings.registerRefusedShortcuts();
     if (!window_)
         window_ = makeWindow();
     window_->setWindowState(window_->windowState() & ~Qt::WindowMinimized);

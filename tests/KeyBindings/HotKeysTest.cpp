@@ -116,31 +116,52 @@ TEST_F(HotKeys, EventsWhilePausedRunNothing) {
     EXPECT_TRUE(log.isEmpty());
 }
 
-TEST_F(HotKeys, ARefusedShortcutStaysSilent) {
+// A shortcut another program holds is known as refused, each refusal is
+// told, and it is tried again whenever shortcuts are registered.
+TEST_F(HotKeys, ARefusedShortcutIsToldAndTriedAgain) {
+    QStringList told;
+    QObject context;
+    notifications.addObserver(KeyBindings::shortcutRegistrationDidChangeNotification(), &context,
+                              [&](const Notification& n) {
+                                  told << n.userInfo.value(u"name"_s).toString() + u' ' +
+                                              n.userInfo.value(u"isRefused"_s).toString();
+                              });
     grabber.refused.insert(controlShiftT);
     listen();
-    EXPECT_FALSE(keyBindings.isRegistered(controlShiftT));
+    EXPECT_TRUE(keyBindings.isRefused(text));
+    EXPECT_FALSE(keyBindings.isRefused(barcode));
     EXPECT_FALSE(grabber.click(controlShiftT));
-    EXPECT_TRUE(log.isEmpty());
-    // Tried again when the name is written again.
+    keyBindings.registerRefusedShortcuts(); // still held
+    EXPECT_EQ(told, (QStringList{u"captureText true"_s, u"captureText true"_s}));
+
+    // Writing another name tries it again.
     grabber.refused.clear();
-    keyBindings.writeShortcut(text, controlShiftT);
+    keyBindings.writeShortcut(barcode, commandB);
+    EXPECT_FALSE(keyBindings.isRefused(text));
     EXPECT_TRUE(grabber.click(controlShiftT));
     EXPECT_EQ(log, QStringList{u"text"_s});
-}
+    EXPECT_EQ(told.last(), u"captureText false"_s);
 
-TEST_F(HotKeys, AShortcutTakenDuringAPauseDropsOut) {
-    listen();
-    keyBindings.writeShortcut(barcode, commandB);
+    // Taken by another program during a pause: dropped, and tried again at
+    // the next pause's end.
     keyBindings.setPaused(true);
-    grabber.refused.insert(controlShiftT); // another program took it meanwhile
+    grabber.refused.insert(controlShiftT);
     keyBindings.setPaused(false);
-    EXPECT_FALSE(keyBindings.isRegistered(controlShiftT));
+    EXPECT_TRUE(keyBindings.isRefused(text));
     EXPECT_TRUE(keyBindings.isRegistered(commandB));
     keyBindings.setPaused(true);
     grabber.refused.clear();
     keyBindings.setPaused(false);
-    EXPECT_FALSE(grabber.isGrabbed(controlShiftT)) << "not retried until written again";
+    EXPECT_TRUE(grabber.isGrabbed(controlShiftT));
+
+    // A refused shortcut nobody wants any more is not tried again.
+    grabber.refused.insert(f5);
+    keyBindings.writeShortcut(text, f5);
+    EXPECT_TRUE(keyBindings.isRefused(text));
+    keyBindings.writeShortcut(text, controlShiftT);
+    grabber.refused.clear();
+    keyBindings.registerRefusedShortcuts();
+    EXPECT_FALSE(grabber.isGrabbed(f5));
 }
 
 TEST_F(HotKeys, AnOpenMenuReleasesTheGrabsAndTheCenterMatchesKeyEvents) {

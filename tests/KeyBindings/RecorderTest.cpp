@@ -233,6 +233,31 @@ TEST_F(RecorderTest, ASystemShortcutWarnsAndCanBeForced) {
     EXPECT_FALSE(keyBindings.isPaused());
 }
 
+// "Use Anyway" on a combination another program holds: stored, but the row
+// says it does nothing and the menu does not show it, until it is free.
+TEST_F(RecorderTest, AShortcutAnotherProgramHoldsIsShownAsHeld) {
+    system.taken.insert(controlOptionT);
+    grabber.refused.insert(controlOptionT);
+    QAction item(u"Capture Text"_s);
+    new MenuItemShortcut(keyBindings, &item, HotkeyService::captureText());
+    startRecording();
+    AlertAnswer force(u"Use Anyway"_s);
+    press(Qt::Key_T, Qt::ControlModifier | Qt::AltModifier);
+    ASSERT_TRUE(force.seen);
+    EXPECT_EQ(stored(), controlOptionT);
+    EXPECT_TRUE(row->note()->isVisible());
+    EXPECT_EQ(row->note()->text(),
+              u"Another program holds %1: it cannot be used until that program releases it."_s.arg(
+                  keyBindings.description(controlOptionT)));
+    EXPECT_FALSE(barcodeRow->note()->isVisible());
+    EXPECT_TRUE(item.shortcut().isEmpty());
+
+    grabber.refused.clear();
+    keyBindings.registerRefusedShortcuts();
+    EXPECT_FALSE(row->note()->isVisible());
+    EXPECT_EQ(item.shortcut(), QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_T));
+}
+
 TEST_F(RecorderTest, WhatNeedsNoAlert) {
     system.taken.insert(Shortcut{111, 0});
     // F12 alone is never a system shortcut; another name's shortcut is no conflict.

@@ -57,6 +57,14 @@ TEST_F(MenuBarContentTest, CaptureItemsFollowTheShortcutsAndHideThemWhileRecordi
     EXPECT_TRUE(item(u"Capture Text"_s)->shortcut().isEmpty());
 }
 
+// A tray menu never receives keys: it shows none but the global shortcuts,
+// and the recorder, which checks the menu, reserves none for it.
+TEST_F(MenuBarContentTest, OnlyTheGlobalShortcutsAreShown) {
+    for (const char* title :
+         {"Show History\u2026", "Settings\u2026", "Help / Onboarding", "Quit Inkharbor"})
+        EXPECT_TRUE(item(QString::fromUtf8(title))->shortcut().isEmpty()) << title;
+}
+
 TEST_F(MenuBarContentTest, ItemsDoWhatTheySay) {
     item(u"Capture Text"_s)->trigger();
     EXPECT_TRUE(TestAsync::waitUntil([&] { return !coordinator.overlay().windows().empty(); }));

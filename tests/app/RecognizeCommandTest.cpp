@@ -1,11 +1,18 @@
 #include "app/RecognizeCommand.h"
 
+#include "BuildInfo.h"
+
 #include "support/Async.h"
 #include "support/FakeBarcodeDetector.h"
 #include "support/FakeTextRecognizer.h"
 
+#include <QBuffer>
 #include <QFile>
+#include <QImageWriter>
 #include <QTemporaryDir>
+#include <QTemporaryFile>
+
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -15,19 +22,25 @@ namespace {
 
 using Arguments = RecognizeCommand::Arguments;
 
-Arguments parsed(const QStringList& arguments) {
+Arguments parsed(QStringList arguments) {
+    arguments.prepend(u"inkharbor-recognize"_s);
     auto result = RecognizeCommand::parse(arguments);
-    if (const auto* message = std::get_if<QString>(&result)) {
-        ADD_FAILURE() << qPrintable(*message);
+    if (const auto* exit = std::get_if<CommandLine::Exit>(&result)) {
+        ADD_FAILURE() << qPrintable(exit->error);
         return {};
     }
     return std::get<Arguments>(result);
 }
 
-QString parseError(const QStringList& arguments) {
+// The complaint without the program's name and the pointer to --help.
+QString parseError(QStringList arguments) {
+    arguments.prepend(u"inkharbor-recognize"_s);
     auto result = RecognizeCommand::parse(arguments);
-    const auto* message = std::get_if<QString>(&result);
-    return message ? *message : QString();
+    const auto* exit = std::get_if<CommandLine::Exit>(&result);
+    if (!exit)
+        return {};
+    EXPECT_EQ(exit->status, RecognizeCommand::failed);
+    return exit->error.section(u": "_s, 1).section(u" (see --help)"_s, 0, 0);
 }
 
 TEST(RecognizeCommandParse, ReadsOptionsAndImages) {
@@ -38,16 +51,17 @@ TEST(RecognizeCommandParse, ReadsOptionsAndImages) {
     EXPECT_EQ(a.languages, (QStringList{u"de"_s, u"en"_s, u"fr"_s}));
     EXPECT_EQ(a.images, (QStringList{u"a.png"_s, u"b.jpg"_s}));
 
-    const Arguments plain = parsed({u"--"_s, u"--odd-name.png"_s});
+    const Arguments plain = parsed({u"-"_s, u"--"_s, u"--odd-name.png"_s});
     EXPECT_FALSE(plain.languages.has_value()); // detect automatically
     EXPECT_FALSE(plain.keepIndentation);
-    EXPECT_EQ(plain.images, QStringList{u"--odd-name.png"_s});
+    EXPECT_EQ(plain.images, (QStringList{u"-"_s, u"--odd-name.png"_s}));
 }
 
 TEST(RecognizeCommandParse, RejectsWhatItDoesNotKnow) {
-    EXPECT_EQ(parseError({}), u"no image given (see --help)"_s);
-    EXPECT_EQ(parseError({u"--keep-indentation"_s}), u"no image given (see --help)"_s);
-    EXPECT_EQ(parseError({u"--verbose"_s, u"a.png"_s}), u"unknown option --verbose (see --help)"_s);
+    EXPECT_EQ(parseError({}), u"no image given"_s);
+    EXPECT_EQ(parseError({u"--keep-indentation"_s}), u"no image given"_s);
+    EXPECT_EQ(parseError({u"--verbose"_s, u"a.png"_s}), u"unknown option --verbose"_s);
+    EXPECT_EQ(parseError({u"-"_s, u"-"_s}), u"standard input (-) can be read only once"_s);
     for (const QStringList& arguments : {QStringList{u"a.png"_s, u"--languages"_s},
                                          {u"a.png"_s, u"--languages="_s},
                                          {u"a.png"_s, u"--languages"_s, u","_s},
@@ -60,7 +74,15 @@ protected:
     FakeTextRecognizer recognizer;
     FakeLanguageIdentifier identifier;
     FakeBarcodeDetector barcodes;
-    RecognizeCommand command{recognizer, identifier, barcodes};
+    // Another name for two of the languages, as Tesseract's packs have.
+    RecognizeCommand command{recognizer, identifier, barcodes, [](const QString& code) {
+                                 if (code == u"eng" || code == u"en")
+                                     return u"en"_s;
+                                 if (code == u"deu" || code == u"de")
+                                     return u"de"_s;
+                                 return code == u"fr" ? code : QString();
+                             }};
+    QBuffer input;
     QTemporaryDir folder;
     QString out;
     QString err;
@@ -75,13 +97,19 @@ protected:
         return path;
     }
 
+    void setStandardInput(const QByteArray& bytes) {
+        input.close();
+        input.setData(bytes);
+    }
+
     int run(QStringList arguments) {
         out.clear();
         err.clear();
         QTextStream outStream(&out);
         QTextStream errStream(&err);
         arguments.prepend(u"inkharbor-recognize"_s);
-        return TestAsync::run(command.run(arguments, outStream, errStream));
+        input.open(QIODevice::ReadOnly);
+        return TestAsync::run(command.run(arguments, outStream, errStream, input));
     }
 };
 
@@ -107,14 +135,55 @@ TEST_F(RecognizeCommandRun, SeparatesImagesWithAFormFeedAndSucceedsIfAnyHadText)
 }
 
 TEST_F(RecognizeCommandRun, NamedLanguagesTurnDetectionOffAndMustBeInstalled) {
-    EXPECT_EQ(run({u"--languages"_s, u"de,en"_s, image(u"a.png"_s)}), 1);
+    EXPECT_EQ(run({u"--languages"_s, u"deu,en"_s, image(u"a.png"_s)}), 1);
     ASSERT_EQ(recognizer.requests.size(), 1);
     EXPECT_FALSE(recognizer.requests[0].automaticallyDetectsLanguage);
     EXPECT_EQ(recognizer.requests[0].recognitionLanguages, (QStringList{u"de"_s, u"en"_s}));
 
-    EXPECT_EQ(run({u"--languages"_s, u"de,xx"_s, image(u"a.png"_s)}), 2);
-    EXPECT_EQ(err, u"inkharbor-recognize: language xx is not installed (installed: en, de)\n"_s);
+    EXPECT_EQ(run({u"--languages"_s, u"de,fr"_s, image(u"a.png"_s)}), 2);
+    EXPECT_EQ(err, u"inkharbor-recognize: language fr is not installed (installed: en, de)\n"_s);
+    EXPECT_EQ(run({u"--languages"_s, u"eng,xx"_s, image(u"a.png"_s)}), 2);
+    EXPECT_EQ(err, u"inkharbor-recognize: unknown language xx\n"_s);
     EXPECT_EQ(recognizer.requests.size(), 1);
+}
+
+TEST_F(RecognizeCommandRun, ReadsEveryImageFormatQtReadsAndStandardInput) {
+    recognizer.results = {{u"Page"_s, QRectF(0, 0.4, 0.4, 0.2)}};
+    QStringList images{image(u"a.bmp"_s, "BMP"), image(u"a.gif"_s, "BMP")};
+    for (const char* format : {"TIFF", "WEBP"})
+        if (QImageWriter::supportedImageFormats().contains(QByteArray(format).toLower()))
+            images << image(u"a."_s + QString::fromLatin1(format).toLower(), format);
+    EXPECT_EQ(run(images), 0) << qPrintable(err);
+    EXPECT_EQ(recognizer.imageSizes.size(), images.size());
+
+    QFile png(image(u"in.png"_s));
+    ASSERT_TRUE(png.open(QIODevice::ReadOnly));
+    setStandardInput(png.readAll());
+    EXPECT_EQ(run({u"-"_s}), 0);
+    EXPECT_EQ(recognizer.imageSizes.last(), QSize(40, 20));
+    setStandardInput("not an image");
+    EXPECT_EQ(run({u"-"_s}), 2);
+    EXPECT_EQ(
+        err, u"inkharbor-recognize: standard input: not an image in a format that can be read\n"_s);
+}
+
+// libpng writes its own complaints to standard error; ours is the one line.
+TEST_F(RecognizeCommandRun, ABrokenImageGivesOneLineOfOursAlone) {
+    QFile file(image(u"broken.png"_s));
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    file.resize(60); // the header stays, the pixels go
+    file.close();
+    QTemporaryFile captured;
+    ASSERT_TRUE(captured.open());
+    const int saved = ::dup(STDERR_FILENO);
+    ::dup2(captured.handle(), STDERR_FILENO);
+    const int status = run({file.fileName()});
+    ::dup2(saved, STDERR_FILENO);
+    ::close(saved);
+    EXPECT_EQ(status, 2);
+    EXPECT_EQ(err.count(u'\n'), 1) << qPrintable(err);
+    EXPECT_TRUE(err.startsWith(u"inkharbor-recognize: "_s + file.fileName()));
+    EXPECT_EQ(captured.readAll(), QByteArray());
 }
 
 TEST_F(RecognizeCommandRun, UnreadableFilesAndBadArgumentsFailWithOneLine) {
@@ -127,10 +196,10 @@ TEST_F(RecognizeCommandRun, UnreadableFilesAndBadArgumentsFailWithOneLine) {
     const QString missing = folder.filePath(u"missing.png"_s);
     const std::pair<QStringList, QString> cases[] = {
         {{image(u"a.png"_s), missing}, missing + u": no such file"_s},
-        {{text}, text + u": not a PNG or JPEG image"_s},
-        {{image(u"a.gif"_s, "BMP")}, folder.filePath(u"a.gif"_s) + u": not a PNG or JPEG image"_s},
+        {{text}, text + u": not an image in a format that can be read"_s},
         {{folder.path()}, folder.path() + u": not a readable file"_s},
-        {{u"--bogus"_s}, u"unknown option --bogus (see --help)"_s}};
+        {{u"--bogus"_s}, u"unknown option --bogus (see --help)"_s},
+        {{u"-"_s, u"-"_s}, u"standard input (-) can be read only once (see --help)"_s}};
     for (const auto& [arguments, message] : cases) {
         EXPECT_EQ(run(arguments), 2);
         EXPECT_EQ(err, u"inkharbor-recognize: "_s + message + u'\n');
@@ -146,9 +215,13 @@ TEST_F(RecognizeCommandRun, ARecognitionFailureIsAnError) {
                        u": The image is too large to read text from.\n"_s);
 }
 
-TEST_F(RecognizeCommandRun, HelpPrintsUsage) {
+TEST_F(RecognizeCommandRun, HelpAndVersionPrintAndSucceed) {
     EXPECT_EQ(run({u"--help"_s}), 0);
     EXPECT_TRUE(out.startsWith(u"Usage: inkharbor-recognize"_s));
+    EXPECT_TRUE(out.contains(u"--languages <CODE,CODE>"_s));
+    EXPECT_EQ(run({u"--version"_s}), 0);
+    EXPECT_EQ(out, u"inkharbor-recognize "_s + QString::fromUtf8(BuildInfo::version) + u'\n');
+    EXPECT_TRUE(err.isEmpty());
 }
 
 TEST_F(RecognizeCommandRun, BarcodesPrintOnePayloadPerLineAndAFormFeedBetweenImages) {

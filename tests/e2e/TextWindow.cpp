@@ -1,14 +1,16 @@
 // A window of known content at a known place, standing in for "any
 // application" in the end-to-end tests.
 //   inkharbor-test-window --at X,Y [--size W,H] [--font-size PX] [--text TEXT]... [--qr PAYLOAD]...
-//                         [--stdin]
+//                         [--stdin] [--echo-keys]
 // With --stdin every line read replaces the window's one QR code with a code
 // of that line, and once it is painted "shown LINE" is written to standard
 // output: tests that make many captures of different content need not start
-// a window for each.
+// a window for each. With --echo-keys every key the window receives is
+// written to standard output as "key Ctrl+Alt+K".
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QImage>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QSocketNotifier>
@@ -34,6 +36,26 @@ QImage qrCode(const QString& payload, int size) {
     return image;
 }
 
+// Writes each key press that reaches the window's widgets, but for the
+// modifiers' own presses.
+class KeyEcho : public QObject {
+    static bool isModifier(int key) {
+        return key == Qt::Key_Control || key == Qt::Key_Shift || key == Qt::Key_Alt ||
+               key == Qt::Key_Meta || key == Qt::Key_Super_L || key == Qt::Key_Super_R;
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (event->type() == QEvent::KeyPress && !key->isAutoRepeat() && !isModifier(key->key())) {
+            std::printf("key %s\n", qPrintable(QKeySequence(key->keyCombination()).toString()));
+            std::fflush(stdout);
+            return true;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -53,6 +75,7 @@ int main(int argc, char** argv) {
         {QStringLiteral("title"), QStringLiteral("Window title."), QStringLiteral("title")});
     parser.addOption(
         {QStringLiteral("stdin"), QStringLiteral("Show a QR code of each line read.")});
+    parser.addOption({QStringLiteral("echo-keys"), QStringLiteral("Write each key received.")});
     parser.process(app);
 
     QWidget window;
@@ -94,6 +117,9 @@ int main(int argc, char** argv) {
         window.resize(size[0].toInt(), size[1].toInt());
     if (at.size() == 2)
         window.move(at[0].toInt(), at[1].toInt());
+    KeyEcho echo;
+    if (parser.isSet(QStringLiteral("echo-keys")))
+        window.installEventFilter(&echo);
     window.show();
 
     QByteArray pending;

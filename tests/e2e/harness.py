@@ -8,6 +8,7 @@ import re
 import sqlite3
 import subprocess
 import tempfile
+import threading
 import time
 import unittest
 
@@ -111,17 +112,33 @@ def write_settings(**values):
 class TestWindow:
     """A window of known text (or QR codes) at a known place on the screen."""
 
-    def __init__(self, x, y, width, height, lines=(), qr=(), font_size=20, title="Document"):
+    def __init__(self, x, y, width, height, lines=(), qr=(), font_size=20, title="Document",
+                 echo_keys=False):
         args = [os.path.join(BIN, "inkharbor-test-window"), "--at", f"{x},{y}",
                 "--size", f"{width},{height}", "--font-size", str(font_size), "--title", title]
         for line in lines:
             args += ["--text", line]
         for payload in qr:
             args += ["--qr", payload]
-        self.proc = subprocess.Popen(args, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        # With echo_keys, keys() lists the keys the window received ("Ctrl+Alt+K").
+        self.received = []
+        if echo_keys:
+            args.append("--echo-keys")
+        self.proc = subprocess.Popen(args, stdout=subprocess.PIPE if echo_keys else subprocess.DEVNULL,
+                                     stderr=subprocess.DEVNULL)
+        if echo_keys:
+            threading.Thread(target=self._read_keys, daemon=True).start()
         wait_until(lambda: run("xdotool", "search", "--name", f"^{title}$", check=False).returncode == 0,
                    message=f"window {title}")
         time.sleep(0.3)  # mapped and painted
+
+    def _read_keys(self):
+        for line in self.proc.stdout:
+            if line.startswith(b"key "):
+                self.received.append(line[4:].decode().strip())
+
+    def keys(self):
+        return list(self.received)
 
     def close(self):
         self.proc.terminate()

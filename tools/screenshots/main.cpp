@@ -6,6 +6,7 @@
 #include "KeyBindings/KeyBindings.h"
 #include "KeyBindings/KeyNameTranslator.h"
 #include "app/AppCoordinator.h"
+#include "app/CommandLine.h"
 #include "app/HotkeyService.h"
 #include "app/MenuBarContent.h"
 #include "history/HistoryListModel.h"
@@ -397,17 +398,26 @@ void symbols() {
 } // namespace
 
 int main(int argc, char** argv) {
+    CommandLine commandLine(
+        QStringLiteral("inkharbor-screenshots"), {QStringLiteral("FOLDER")},
+        QStringLiteral("Writes pictures of every window, light and dark, into FOLDER (made when "
+                       "missing).\nUnder an X server with QT_QPA_PLATFORM=xcb it adds grabs of "
+                       "the whole screen."));
+    if (const auto exit = commandLine.parse(CommandLine::arguments(argc, argv)))
+        return CommandLine::finish(*exit);
+    const QStringList folders = commandLine.parser().positionalArguments();
+    if (folders.size() != 1)
+        return CommandLine::finish(commandLine.error(folders.isEmpty()
+                                                         ? QStringLiteral("no folder given")
+                                                         : QStringLiteral("one folder only")));
+    folder = folders.first();
+
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     KeyNameTranslator::install();
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: inkharbor-screenshots FOLDER\n");
-        return 2;
-    }
-    folder = QString::fromLocal8Bit(argv[1]);
     if (!QDir().mkpath(folder)) {
-        std::fprintf(stderr, "inkharbor-screenshots: cannot make %s\n", argv[1]);
+        std::fprintf(stderr, "inkharbor-screenshots: cannot make %s\n", qPrintable(folder));
         return 1;
     }
     symbols();
@@ -423,6 +433,6 @@ int main(int argc, char** argv) {
     }
     // Activation checks of the dock icon still pending end with the program.
     QTest::qWait(600);
-    std::printf("pictures in %s\n", argv[1]);
+    std::printf("pictures in %s\n", qPrintable(folder));
     return 0;
 }

@@ -58,11 +58,20 @@ ApplicationBus::Claim ApplicationBus::claim() {
     return Claim::owned;
 }
 
-bool ApplicationBus::activateRunningInstance() {
+bool ApplicationBus::activateRunningInstance(const QString& action) {
     QDBusMessage call = QDBusMessage::createMethodCall(
         serviceName(), objectPath(), QStringLiteral("org.freedesktop.Application"),
-        QStringLiteral("Activate"));
-    call << QVariantMap();
+        action.isEmpty() ? QStringLiteral("Activate") : QStringLiteral("ActivateAction"));
+    // The launcher's token lets the running instance bring a window to the front.
+    QVariantMap platformData;
+    if (const QString token = qEnvironmentVariable("XDG_ACTIVATION_TOKEN"); !token.isEmpty())
+        platformData.insert(QStringLiteral("activation-token"), token);
+    if (const QString id = qEnvironmentVariable("DESKTOP_STARTUP_ID"); !id.isEmpty())
+        platformData.insert(QStringLiteral("desktop-startup-id"), id);
+    if (action.isEmpty())
+        call << platformData;
+    else
+        call << action << QVariantList() << platformData;
     const QDBusMessage reply = QDBusConnection::sessionBus().call(call, QDBus::Block, 5000);
     return reply.type() == QDBusMessage::ReplyMessage;
 }

@@ -16,8 +16,9 @@ public:
 
     // Takes the application id and exports the interface.
     Claim claim();
-    // Asks the instance that owns the id to re-open; false when that fails.
-    bool activateRunningInstance();
+    // Asks the instance that owns the id to re-open, or to do one of its
+    // actions ("capture-text", "quit", ...); false when it does not answer.
+    bool activateRunningInstance(const QString& action = {});
 
     static QString serviceName();
     static QString objectPath();

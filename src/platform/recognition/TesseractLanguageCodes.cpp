@@ -164,6 +164,12 @@ QString toTesseract(const QString& bcp47Code) {
     return it == std::end(table) ? QString() : QString::fromLatin1(it->tesseract);
 }
 
+QString canonical(const QString& code) {
+    if (const QString bcp47 = toBcp47(code.toLower()); !bcp47.isEmpty())
+        return bcp47;
+    return toBcp47(toTesseract(code));
+}
+
 QString script(const QString& tesseractCode) {
     const Entry* e = byTesseract(tesseractCode);
     return e ? QString::fromLatin1(e->script) : QString();

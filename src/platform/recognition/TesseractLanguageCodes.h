@@ -20,6 +20,10 @@ QString toBcp47(const QString& tesseractCode);
 // "chi_sim"); empty when no pack reads that code.
 QString toTesseract(const QString& bcp47Code);
 
+// The BCP 47 code for either kind of code, in any case ("eng" and "EN" →
+// "en", "chi_sim" → "zh-Hans"); empty when it is neither.
+QString canonical(const QString& code);
+
 // The ISO 15924 script the pack reads ("heb" → "Hebr"); empty when unknown.
 QString script(const QString& tesseractCode);
 

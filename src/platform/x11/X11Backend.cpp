@@ -9,6 +9,8 @@
 #include "platform/x11/X11SystemShortcuts.h"
 #include "platform/x11/X11WindowFocus.h"
 
+#include <xcb/xcb.h>
+
 struct X11Backend::Services {
     X11Screens screens;
     X11ScreenCapturePermission permission;
@@ -35,6 +37,18 @@ X11Backend::X11Backend(const Log& clipboardLog)
     : services_(std::make_unique<Services>(clipboardLog)) {}
 
 X11Backend::~X11Backend() = default;
+
+std::optional<QString> X11Backend::displayProblem() {
+    const QByteArray name = qgetenv("DISPLAY");
+    if (name.isEmpty())
+        return QStringLiteral("no X display: DISPLAY is not set");
+    xcb_connection_t* connection = xcb_connect(name.constData(), nullptr);
+    const bool failed = xcb_connection_has_error(connection) != 0;
+    xcb_disconnect(connection);
+    if (failed)
+        return QStringLiteral("cannot open the X display %1").arg(QString::fromLocal8Bit(name));
+    return std::nullopt;
+}
 
 Screens& X11Backend::screens() {
     return services_->screens;

@@ -2,7 +2,10 @@
 
 #include "platform/DesktopBackend.h"
 
+#include <QString>
+
 #include <memory>
+#include <optional>
 
 class Log;
 
@@ -23,6 +26,9 @@ public:
     HotKeyGrabber& hotKeys() override;
     KeyboardLayout& keyboardLayout() override;
     SystemShortcuts& systemShortcuts() override;
+
+    // Why $DISPLAY cannot be opened, or nothing when it can.
+    static std::optional<QString> displayProblem();
 
 private:
     struct Services;

@@ -1,5 +1,7 @@
 #include "platform/x11/X11HotKeyGrabber.h"
 
+#include "platform/x11/XcbSupport.h"
+
 #include <QCoreApplication>
 #include <QGuiApplication>
 
@@ -59,6 +61,8 @@ X11HotKeyGrabber::~X11HotKeyGrabber() {
     QCoreApplication::instance()->removeNativeEventFilter(this);
     for (const auto& [id, combination] : grabs_)
         ungrabVariants(combination);
+    if (heldWindow_ != XCB_WINDOW_NONE)
+        xcb_ungrab_keyboard(connection_, XCB_CURRENT_TIME);
     xcb_flush(connection_);
 }
 
@@ -129,32 +133,102 @@ void X11HotKeyGrabber::report(qint64 hotKeyId, Event event) {
         handler(hotKeyId, event);
 }
 
+void X11HotKeyGrabber::holdKeyboard(quint64 window) {
+    if (heldWindow_ != XCB_WINDOW_NONE)
+        ungrabKeyboard();
+    heldWindow_ = static_cast<xcb_window_t>(window);
+    focusElsewhere_ = false;
+    if (heldWindow_ == XCB_WINDOW_NONE)
+        return;
+    // Only with the focus: otherwise the grab waits for the focus to come.
+    const Xcb::Reply<xcb_get_input_focus_reply_t> focus(
+        xcb_get_input_focus_reply(connection_, xcb_get_input_focus(connection_), nullptr));
+    focusElsewhere_ = !focus || focus->focus != heldWindow_;
+    if (!focusElsewhere_)
+        grabKeyboard();
+}
+
+void X11HotKeyGrabber::grabKeyboard() {
+    // owner_events false: every key comes to the held window, none to the
+    // passive grabs of other programs. Another client's active grab (a
+    // window switcher) refuses ours; the keys then come through the focus.
+    free(xcb_grab_keyboard_reply(connection_,
+                                 xcb_grab_keyboard(connection_, 0, heldWindow_, XCB_CURRENT_TIME,
+                                                   XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC),
+                                 nullptr));
+}
+
+void X11HotKeyGrabber::ungrabKeyboard() {
+    xcb_ungrab_keyboard(connection_, XCB_CURRENT_TIME);
+    xcb_flush(connection_);
+}
+
 bool X11HotKeyGrabber::nativeEventFilter(const QByteArray& eventType, void* message, qintptr*) {
     if (eventType != "xcb_generic_event_t")
         return false;
     const auto* generic = static_cast<const xcb_generic_event_t*>(message);
     const uint8_t type = generic->response_type & 0x7F;
+    if (heldWindow_ != XCB_WINDOW_NONE && handleHeldWindowEvent(*generic, type))
+        return true;
     if (type != XCB_KEY_PRESS && type != XCB_KEY_RELEASE)
         return false;
     // Key press and release events share one layout.
-    const auto* key = static_cast<const xcb_key_press_event_t*>(message);
-    if (key->event != root_)
-        return false;
+    return handleHotKey(*static_cast<const xcb_key_press_event_t*>(message), type);
+}
 
+bool X11HotKeyGrabber::handleHeldWindowEvent(const xcb_generic_event_t& event, uint8_t type) {
+    switch (type) {
+    case XCB_FOCUS_IN: {
+        const auto& focus = reinterpret_cast<const xcb_focus_in_event_t&>(event);
+        // Our own grab's events say nothing new; the focus coming back (also
+        // after someone else's grab ended) takes the keys again.
+        if (focus.event != heldWindow_ || focus.mode == XCB_NOTIFY_MODE_GRAB ||
+            focus.detail == XCB_NOTIFY_DETAIL_POINTER)
+            return false;
+        focusElsewhere_ = false;
+        grabKeyboard();
+        return false;
+    }
+    case XCB_FOCUS_OUT: {
+        const auto& focus = reinterpret_cast<const xcb_focus_out_event_t&>(event);
+        if (focus.event != heldWindow_ || focus.mode == XCB_NOTIFY_MODE_GRAB ||
+            focus.mode == XCB_NOTIFY_MODE_UNGRAB || focus.detail == XCB_NOTIFY_DETAIL_INFERIOR ||
+            focus.detail == XCB_NOTIFY_DETAIL_POINTER)
+            return false;
+        // At once, not when the toolkit gets round to deactivating the
+        // window: keys typed into the other program from now on are its own.
+        focusElsewhere_ = true;
+        ungrabKeyboard();
+        return false;
+    }
+    case XCB_KEY_PRESS:
+    case XCB_KEY_RELEASE:
+        // Typed into the window that took the focus before our grab ended:
+        // not meant for the recorder.
+        return focusElsewhere_ &&
+               reinterpret_cast<const xcb_key_press_event_t&>(event).event == heldWindow_;
+    default:
+        return false;
+    }
+}
+
+bool X11HotKeyGrabber::handleHotKey(const xcb_key_press_event_t& key, uint8_t type) {
+    if (key.event != root_)
+        return false;
     if (type == XCB_KEY_PRESS) {
-        if (held_.isHeld(key->detail))
+        if (held_.isHeld(key.detail))
             return true; // auto-repeat of a held shortcut
-        const uint16_t state = modifiers_.withoutLocks(key->state);
+        const uint16_t state = modifiers_.withoutLocks(key.state);
         for (const auto& [id, combination] : grabs_) {
-            if (combination.keycode == key->detail && combination.modifiers == state) {
-                held_.press(key->detail, id);
+            if (combination.keycode == key.detail && combination.modifiers == state) {
+                held_.press(key.detail, id);
                 report(id, Event::pressed);
                 return true;
             }
         }
         return false;
     }
-    if (const auto id = held_.release(key->detail)) {
+    if (const auto id = held_.release(key.detail)) {
         report(*id, Event::released);
         return true;
     }

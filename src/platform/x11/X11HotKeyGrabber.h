@@ -26,6 +26,7 @@ public:
     bool grab(qint64 hotKeyId, const Shortcut& shortcut) override;
     void ungrab(qint64 hotKeyId) override;
     void setHandler(Handler handler) override;
+    void holdKeyboard(quint64 window) override;
 
     // Whether the server agreed to report a held key with a single release.
     bool hasDetectableAutoRepeat() const { return detectableAutoRepeat_; }
@@ -35,6 +36,10 @@ private:
     bool grabVariants(const X11KeyModifiers::Combination& combination);
     void ungrabVariants(const X11KeyModifiers::Combination& combination);
     void report(qint64 hotKeyId, Event event);
+    bool handleHotKey(const xcb_key_press_event_t& key, uint8_t type);
+    bool handleHeldWindowEvent(const xcb_generic_event_t& event, uint8_t type);
+    void grabKeyboard();
+    void ungrabKeyboard();
 
     xcb_connection_t* connection_;
     xcb_window_t root_;
@@ -43,4 +48,8 @@ private:
     HeldKeys held_; // by X key code
     Handler handler_;
     bool detectableAutoRepeat_ = false;
+    // The recorder's window that gets every key while it has the focus, and
+    // whether the focus went elsewhere (its keys then belong to others).
+    xcb_window_t heldWindow_ = XCB_WINDOW_NONE;
+    bool focusElsewhere_ = false;
 };

@@ -22,6 +22,14 @@ TEST(TesseractLanguageCodes, MapsPacksToLanguageSubtagsAndScriptsOnlyForScriptVa
         EXPECT_EQ(Codes::toTesseract(code), pack) << qPrintable(code);
     }
     EXPECT_EQ(Codes::toTesseract(u"ZH-hans"_s), u"chi_sim"_s); // BCP 47 ignores case
+    // A code of either kind, as a user types it.
+    for (const auto& [given, code] : {std::pair{u"ENG"_s, u"en"_s},
+                                      {u"en"_s, u"en"_s},
+                                      {u"zh-hans"_s, u"zh-Hans"_s},
+                                      {u"Chi_Sim"_s, u"zh-Hans"_s},
+                                      {u"xx"_s, QString()},
+                                      {u"osd"_s, QString()}})
+        EXPECT_EQ(Codes::canonical(given), code) << qPrintable(given);
 }
 
 TEST(TesseractLanguageCodes, EveryPackRoundTripsToAWellFormedDistinctCode) {

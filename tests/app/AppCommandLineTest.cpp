@@ -1,0 +1,85 @@
+#include "app/AppCommandLine.h"
+#include "BuildInfo.h"
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+using Action = AppCommandLine::Action;
+using Launch = AppCommandLine::Launch;
+
+std::variant<Launch, CommandLine::Exit> parse(QStringList arguments) {
+    arguments.prepend(u"inkharbor"_s);
+    return AppCommandLine::parse(arguments);
+}
+
+Launch launchOf(const QStringList& arguments) {
+    const auto result = parse(arguments);
+    if (const auto* launch = std::get_if<Launch>(&result))
+        return *launch;
+    ADD_FAILURE() << qPrintable(std::get<CommandLine::Exit>(result).error);
+    return {};
+}
+
+CommandLine::Exit exitOf(const QStringList& arguments) {
+    const auto result = parse(arguments);
+    if (const auto* exit = std::get_if<CommandLine::Exit>(&result))
+        return *exit;
+    ADD_FAILURE() << "went on: " << qPrintable(arguments.join(u' '));
+    return {};
+}
+
+TEST(AppCommandLine, EachActionReachesTheApplicationsBusAction) {
+    const std::tuple<QString, Action, QString> cases[] = {
+        {u"--capture-text"_s, Action::captureText, u"capture-text"_s},
+        {u"--capture-barcode"_s, Action::captureBarcode, u"capture-barcode"_s},
+        {u"--history"_s, Action::history, u"show-history"_s},
+        {u"-settings"_s, Action::settings, u"settings"_s},
+        {u"--quit"_s, Action::quit, u"quit"_s}};
+    for (const auto& [option, action, busAction] : cases) {
+        EXPECT_EQ(launchOf({option}), (Launch{action, {}, {}})) << qPrintable(option);
+        EXPECT_EQ(AppCommandLine::busAction(action), busAction);
+    }
+    EXPECT_EQ(launchOf({}), Launch{});
+    EXPECT_TRUE(AppCommandLine::busAction(Action::none).isEmpty());
+    // Qt's own options pass, and the display check hears of them.
+    EXPECT_EQ(
+        launchOf({u"-platform"_s, u"offscreen"_s, u"-session"_s, u"1a2b"_s, u"--display=:3"_s}),
+        (Launch{Action::none, u"offscreen"_s, u":3"_s}));
+}
+
+TEST(AppCommandLine, HelpAndVersionPrintAndEnd) {
+    for (const QString& option : {u"--help"_s, u"-h"_s, u"-help"_s}) {
+        const CommandLine::Exit help = exitOf({u"--capture-text"_s, option});
+        EXPECT_EQ(help.status, 0);
+        EXPECT_TRUE(help.output.startsWith(u"Usage: inkharbor [OPTION]\n"_s));
+        EXPECT_TRUE(help.error.isEmpty());
+        for (const char* name : {"--capture-text", "--capture-barcode", "--history", "--settings",
+                                 "--quit", "--version"})
+            EXPECT_TRUE(help.output.contains(QString::fromLatin1(name))) << name;
+        EXPECT_FALSE(help.output.contains(u"-session"_s)) << "Qt's options are Qt's to explain";
+    }
+    const CommandLine::Exit version = exitOf({u"--version"_s});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.output, u"inkharbor "_s + QString::fromUtf8(BuildInfo::version) + u'\n');
+}
+
+TEST(AppCommandLine, WrongArgumentsGiveOneLineAndStatusTwo) {
+    const std::pair<QStringList, QString> cases[] = {
+        {{u"--frobnicate"_s}, u"unknown option --frobnicate"_s},
+        {{u"-x"_s}, u"unknown option -x"_s},
+        {{u"--settings"_s, u"--quit"_s}, u"one action at a time"_s},
+        {{u"picture.png"_s}, u"unexpected argument picture.png"_s},
+        {{u"--quit=now"_s}, u"unexpected value after '--quit'"_s},
+        {{u"--display"_s}, u"missing value after '--display'"_s}};
+    for (const auto& [arguments, message] : cases) {
+        const CommandLine::Exit exit = exitOf(arguments);
+        EXPECT_EQ(exit.status, 2);
+        EXPECT_EQ(exit.error, u"inkharbor: "_s + message + u" (see --help)\n"_s);
+        EXPECT_TRUE(exit.output.isEmpty());
+    }
+}
+
+} // namespace
