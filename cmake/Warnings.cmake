@@ -5,6 +5,8 @@ target_compile_options(inkharbor-options INTERFACE
 target_compile_definitions(inkharbor-options INTERFACE
   QT_NO_KEYWORDS QT_NO_CAST_FROM_ASCII QT_NO_URL_CAST_FROM_STRING QT_USE_QSTRINGBUILDER
   QT_NO_FOREACH)
+# Relocations read-only and resolved at start, as Debian builds its programs.
+target_link_options(inkharbor-options INTERFACE -Wl,-z,relro -Wl,-z,now)
 if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
   # GCC warns about Qt's own inline code when optimising; the check is clang's job.
   target_compile_options(inkharbor-options INTERFACE -Wno-null-dereference)

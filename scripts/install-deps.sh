@@ -7,6 +7,9 @@ packages=(
   # toolchain
   build-essential cmake ninja-build pkg-config ccache clang clang-format libclang-rt-14-dev
   googletest libgtest-dev libgmock-dev
+  # the desktop files: icons drawn from SVG, checks of the launcher, the
+  # software-centre metadata and the Debian package
+  librsvg2-bin desktop-file-utils appstream lintian
   # Qt and coroutines
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev qcoro-qt6-dev libgl-dev
   # TIFF, WebP and other image formats for inkharbor-recognize

@@ -1,6 +1,7 @@
 #include "shell/LaunchAtLoginService.h"
 
 #include "BuildInfo.h"
+#include "platform/base/InstalledFiles.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -10,6 +11,7 @@
 #include <QSettings>
 #include <QStandardPaths>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace LaunchAtLoginService {
@@ -20,12 +22,28 @@ void report(const QString& error) {
     std::fflush(stdout);
 }
 
-// Quoted as a desktop entry's Exec key wants it.
+// Escaped as a desktop entry's string values want it.
+QString stringValue(const QString& text) {
+    QString escaped = text;
+    escaped.replace(u'\\', QStringLiteral("\\\\"));
+    escaped.replace(u'\n', QStringLiteral("\\n"));
+    escaped.replace(u'\t', QStringLiteral("\\t"));
+    escaped.replace(u'\r', QStringLiteral("\\r"));
+    return escaped;
+}
+
+// Quoted as a desktop entry's Exec key wants it: a percent sign would start a
+// field code, and the string escapes apply on top of the quoting.
 QString execArgument(const QString& path) {
-    QString quoted = path;
-    for (const QChar c : {u'\\', u'"', u'`', u'$'})
-        quoted.replace(c, QStringLiteral("\\") + c);
-    return quoted.contains(u' ') || quoted != path ? u'"' + quoted + u'"' : path;
+    const QString reserved = QStringLiteral(" \t\n\"'\\><~|&;$*?#()`");
+    QString argument = path;
+    argument.replace(u'%', QStringLiteral("%%"));
+    if (std::any_of(path.begin(), path.end(), [&](QChar c) { return reserved.contains(c); })) {
+        for (const QChar c : {u'\\', u'"', u'`', u'$'})
+            argument.replace(c, QStringLiteral("\\") + c);
+        argument = u'"' + argument + u'"';
+    }
+    return stringValue(argument);
 }
 
 } // namespace
@@ -36,7 +54,16 @@ QString entryPath() {
            QStringLiteral(".desktop");
 }
 
-QString entryText(const QString& executable) {
+QString entryIcon() {
+    const QString name = QString::fromUtf8(BuildInfo::appId);
+    // Run from a build tree, the desktop does not know our icon by name; its
+    // file then stands in.
+    if (InstalledFiles::seenByDesktop() || !QFileInfo(InstalledFiles::appIconFile()).isFile())
+        return name;
+    return InstalledFiles::appIconFile();
+}
+
+QString entryText(const QString& executable, const QString& icon) {
     return QStringLiteral("[Desktop Entry]\n"
                           "Type=Application\n"
                           "Name=Inkharbor\n"
@@ -45,7 +72,7 @@ QString entryText(const QString& executable) {
                           "Icon=%2\n"
                           "Terminal=false\n"
                           "X-GNOME-Autostart-enabled=true\n")
-        .arg(execArgument(executable), QString::fromUtf8(BuildInfo::appId));
+        .arg(execArgument(executable), stringValue(icon));
 }
 
 bool isEnabled() {
@@ -78,7 +105,7 @@ void setEnabled(bool enabled) {
         report(file.errorString());
         return;
     }
-    file.write(entryText(QCoreApplication::applicationFilePath()).toUtf8());
+    file.write(entryText(QCoreApplication::applicationFilePath(), entryIcon()).toUtf8());
     if (!file.commit())
         report(file.errorString());
 }

@@ -12,7 +12,10 @@ void setEnabled(bool enabled);
 
 // ~/.config/autostart/app.inkharbor.Inkharbor.desktop (or under $XDG_CONFIG_HOME).
 QString entryPath();
-// The entry's text for the given executable.
-QString entryText(const QString& executable);
+// The entry's text for the given executable and icon.
+QString entryText(const QString& executable, const QString& icon);
+// The icon the entry names: the installed icon by its name, or, run from a
+// build tree, the icon's file there.
+QString entryIcon();
 
 } // namespace LaunchAtLoginService

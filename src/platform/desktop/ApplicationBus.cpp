@@ -7,6 +7,8 @@
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
 
+#include <utility>
+
 namespace {
 
 class ApplicationAdaptor : public QDBusAbstractAdaptor {
@@ -18,10 +20,10 @@ public:
         , bus_(bus) {}
 
 public Q_SLOTS:
-    void Activate(const QVariantMap&) { Q_EMIT bus_->activateRequested(); }
-    void Open(const QStringList& uris, const QVariantMap&) { Q_EMIT bus_->openRequested(uris); }
+    void Activate(const QVariantMap&) { bus_->receiveActivate(); }
+    void Open(const QStringList& uris, const QVariantMap&) { bus_->receiveOpen(uris); }
     void ActivateAction(const QString& name, const QVariantList&, const QVariantMap&) {
-        Q_EMIT bus_->actionRequested(name);
+        bus_->receiveAction(name);
     }
 
 private:
@@ -45,17 +47,42 @@ ApplicationBus::Claim ApplicationBus::claim() {
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected() || !bus.interface())
         return Claim::noBus;
-    const auto reply =
-        bus.interface()->registerService(serviceName(), QDBusConnectionInterface::DontQueueService,
-                                         QDBusConnectionInterface::DontAllowReplacement);
-    if (!reply.isValid())
-        return Claim::noBus;
-    if (reply.value() != QDBusConnectionInterface::ServiceRegistered)
-        return Claim::anotherInstanceRuns;
+    // The object first: a message that made the bus start us is delivered
+    // the moment the name is ours, and must find someone to answer it.
     new ApplicationAdaptor(this);
     if (!bus.registerObject(objectPath(), this))
         return Claim::noBus;
+    const auto reply =
+        bus.interface()->registerService(serviceName(), QDBusConnectionInterface::DontQueueService,
+                                         QDBusConnectionInterface::DontAllowReplacement);
+    if (!reply.isValid() || reply.value() != QDBusConnectionInterface::ServiceRegistered) {
+        bus.unregisterObject(objectPath());
+        return reply.isValid() ? Claim::anotherInstanceRuns : Claim::noBus;
+    }
+    // The bus marks the processes it starts; programs we start ourselves
+    // must not inherit the mark.
+    startedForActivation_ = qEnvironmentVariable("DBUS_STARTER_BUS_TYPE") == u"session";
+    qunsetenv("DBUS_STARTER_BUS_TYPE");
+    qunsetenv("DBUS_STARTER_ADDRESS");
     return Claim::owned;
+}
+
+void ApplicationBus::receiveActivate() {
+    // A launcher starts us through the bus and then asks us to activate: that
+    // is this launch itself, not a second one that re-opens a window.
+    if (std::exchange(startedForActivation_, false))
+        return;
+    Q_EMIT activateRequested();
+}
+
+void ApplicationBus::receiveAction(const QString& name) {
+    startedForActivation_ = false;
+    Q_EMIT actionRequested(name);
+}
+
+void ApplicationBus::receiveOpen(const QStringList& uris) {
+    startedForActivation_ = false;
+    Q_EMIT openRequested(uris);
 }
 
 bool ApplicationBus::activateRunningInstance(const QString& action) {

@@ -23,8 +23,18 @@ public:
     static QString serviceName();
     static QString objectPath();
 
+    // What the bus delivers, passed on as the signals below.
+    void receiveActivate();
+    void receiveAction(const QString& name);
+    void receiveOpen(const QStringList& uris);
+
 Q_SIGNALS:
+    // Started again while running (but not the Activate that follows a start
+    // by the bus, which belongs to this launch).
     void activateRequested();
     void actionRequested(const QString& name);
     void openRequested(const QStringList& uris);
+
+private:
+    bool startedForActivation_ = false;
 };

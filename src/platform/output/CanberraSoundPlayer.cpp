@@ -1,8 +1,8 @@
 #include "platform/output/CanberraSoundPlayer.h"
 
 #include "BuildInfo.h"
+#include "platform/base/InstalledFiles.h"
 
-#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <canberra.h>
@@ -22,8 +22,8 @@ CanberraSoundPlayer::~CanberraSoundPlayer() {
 }
 
 QString CanberraSoundPlayer::soundFile(const QString& name) {
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/../share/inkharbor/sounds/") +
-           name.toLower() + QStringLiteral(".wav");
+    return InstalledFiles::dataFile(QStringLiteral("sounds/") + name.toLower() +
+                                    QStringLiteral(".wav"));
 }
 
 void CanberraSoundPlayer::play(const QString& name) {

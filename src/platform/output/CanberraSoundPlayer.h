@@ -14,7 +14,7 @@ public:
 
     void play(const QString& name) override;
 
-    // Where the program's sound files are: share/inkharbor/sounds next to the executable's folder.
+    // The sound's file among the program's own data.
     static QString soundFile(const QString& name);
 
 private:
