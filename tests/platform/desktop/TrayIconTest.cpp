@@ -1,6 +1,9 @@
 #include "platform/desktop/TrayIcon.h"
 
+#include <QFile>
 #include <QImage>
+#include <QPainter>
+#include <QSvgRenderer>
 
 #include <gtest/gtest.h>
 
@@ -48,6 +51,31 @@ TEST(TrayIcon, TheTileStandsOutOnDarkAndLightPanelsAndItsSymbolOnIt) {
         EXPECT_GT(tile, size * size / 3) << size;
         EXPECT_GT(symbol, size) << size << ": the symbol is drawn";
     }
+}
+
+// Where the panel draws the tray's icon by name, it must be able to colour
+// it: GTK fills a symbolic icon's shapes with the panel's text colour (a
+// stroke would keep its own), and Plasma replaces the current-color-scheme
+// style; a fixed dark colour vanished on dark panels.
+TEST(TrayIcon, TheInstalledSymbolicIconTakesThePanelsColour) {
+    QFile file(qEnvironmentVariable("INKHARBOR_SOURCE_DIR") + u"/resources/desktop/icons/" +
+               TrayIcon::symbolicName() + u".svg");
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << qPrintable(file.fileName());
+    const QByteArray svg = file.readAll();
+    EXPECT_FALSE(svg.contains("stroke"));
+    EXPECT_TRUE(svg.contains("id=\"current-color-scheme\""));
+    EXPECT_TRUE(svg.contains("class=\"ColorScheme-Text\" fill=\"currentColor\""));
+    EXPECT_EQ(svg.count("fill="), 1) << "one fill, the current colour, for every shape";
+
+    // What the style names is what a plain renderer draws, too.
+    QSvgRenderer renderer(svg);
+    ASSERT_TRUE(renderer.isValid());
+    QImage image(32, 32, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    renderer.render(&painter);
+    painter.end();
+    EXPECT_EQ(image.pixelColor(16, 12).rgb(), QColor(0x2e, 0x34, 0x36).rgb());
 }
 
 } // namespace
