@@ -24,7 +24,7 @@ namespace {
 
 struct Symbol {
     const char* name;
-    // Freedesktop icon naming specification, tried in order; "" for none.
+    // Standard freedesktop icon names, tried in order; "" for none.
     const char* themeName;
     const char* otherThemeName = "";
 };
