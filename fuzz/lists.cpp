@@ -95,8 +95,6 @@ void checkLanguages(const QStringList& codes, const QLocale& locale) {
     const QList<RecognitionLanguage> languages = RecognitionLanguages::languageList(codes, locale);
     static const QRegularExpression plainTag(
         QStringLiteral("^(?!und)([a-z]{2,3})(-[A-Z][a-z]{3})?(-([A-Z]{2}|[0-9]{3}))?$"));
-    static const QRegularExpression ownRegion(QStringLiteral("-([A-Z]{2})$"));
-    const QString whiteFlag = QStringLiteral("\U0001F3F3\uFE0F");
 
     QHash<QString, qsizetype> remaining;
     for (const QString& code : codes)
@@ -120,44 +118,12 @@ void checkLanguages(const QStringList& codes, const QLocale& locale) {
             from = at + 1;
             ++listed;
         }
-        const QList<uint> flag = language.flag.toUcs4();
-        require(language.flag == whiteFlag ||
-                    (flag.size() == 2 && flag[0] >= 0x1F1E6 && flag[0] <= 0x1F1FF &&
-                     flag[1] >= 0x1F1E6 && flag[1] <= 0x1F1FF),
-                "a flag is two regional indicators or the white flag", detail);
-        if (const auto match = ownRegion.match(language.visionCodes.front());
-            match.hasMatch() && plainTag.match(language.visionCodes.front()).hasMatch())
-            require(language.flag == RecognitionLanguages::flagForRegion(match.captured(1)),
-                    "a code's own region gives the flag", detail);
     }
     for (const QString& code : codes)
         if (remaining.value(code) > 0)
             require(!plainTag.match(code).hasMatch(), "a plain language tag is never skipped",
                     code);
     require(listed <= codes.size(), "no code listed twice");
-
-    const QList<FlagGroup> groups = RecognitionLanguages::flagGroups(languages);
-    QStringList flags;
-    QList<RecognitionLanguage> grouped;
-    for (const FlagGroup& group : groups) {
-        require(!flags.contains(group.flag) && !group.languages.isEmpty(),
-                "one non-empty group per flag");
-        flags.append(group.flag);
-        qsizetype from = 0;
-        for (const RecognitionLanguage& language : group.languages) {
-            require(language.flag == group.flag, "a group holds its flag's languages");
-            const qsizetype at = languages.indexOf(language, from);
-            require(at >= 0, "a group keeps the list's order");
-            from = at + 1;
-            grouped.append(language);
-        }
-    }
-    require(grouped.size() == languages.size(), "every language is in one group");
-
-    require(RecognitionLanguages::lacksArabic(codes) ==
-                std::none_of(codes.begin(), codes.end(),
-                             [](const QString& c) { return c.startsWith(u"ar"); }),
-            "Arabic is missing exactly when no code starts with ar");
 }
 
 } // namespace

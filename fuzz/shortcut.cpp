@@ -86,30 +86,32 @@ std::optional<Shortcut> canonicalForm(const QString& value) {
     return std::nullopt;
 }
 
+// No translations are loaded here: the names are the English ones.
 QString prefixFor(qint64 carbonModifiers) {
     QString prefix;
-    if (carbonModifiers & CarbonModifiers::control)
-        prefix += u"⌃";
-    if (carbonModifiers & CarbonModifiers::option)
-        prefix += u"⌥";
-    if (carbonModifiers & CarbonModifiers::shift)
-        prefix += u"⇧";
     if (carbonModifiers & CarbonModifiers::command)
-        prefix += u"⌘";
+        prefix += u"Super+";
+    if (carbonModifiers & CarbonModifiers::control)
+        prefix += u"Ctrl+";
+    if (carbonModifiers & CarbonModifiers::option)
+        prefix += u"Alt+";
+    if (carbonModifiers & CarbonModifiers::shift)
+        prefix += u"Shift+";
     if (carbonModifiers & CarbonModifiers::function)
-        prefix += u"\U0001F310\uFE0E";
+        prefix += u"Fn+";
     return prefix;
 }
 
 void checkDescription(const Shortcut& shortcut, const KeyboardLayout& layout) {
     const QString text = shortcut.description(layout);
     const QString prefix = prefixFor(shortcut.carbonModifiers);
-    require(text.startsWith(prefix), "modifier symbols come first, in the fixed order", text);
+    require(text.startsWith(prefix), "modifier names come first, in the fixed order", text);
     const QString keyPart = text.sliced(prefix.size());
     require(!keyPart.isEmpty(), "the key is always shown", text);
     if (const auto special = specialKey(shortcut.carbonKeyCode)) {
-        if (*special != SpecialKey::space)
-            require(keyPart == displaySymbol(*special), "a special key shows its symbol", text);
+        const QString name =
+            isKeypadKey(*special) ? u"Num+" + displayName(*special) : displayName(*special);
+        require(keyPart == name, "a special key shows its name", text);
         return;
     }
     const std::optional<QString> character = layout.character(shortcut.carbonKeyCode);

@@ -31,9 +31,13 @@ packages=(
   # desktop session for running and testing
   xvfb xauth x11-utils x11-xserver-utils xdotool xclip imagemagick dbus dbus-x11 at-spi2-core
   python3-pyatspi gir1.2-atspi-2.0 python3-gi libglib2.0-bin openbox trayer strace
-  # fonts: the program's own look and the benchmark's corpus
-  fonts-dejavu fonts-liberation2 fonts-noto-core fonts-noto-mono fonts-noto-color-emoji
-  fonts-hack fonts-inconsolata fonts-open-sans fonts-roboto fonts-cantarell
+  # fonts: the program's own look and the benchmark's corpus; the scripts of the
+  # languages the recogniser offers, so their names show as text, not boxes
+  # (fonts-noto-core: Devanagari, Tamil, Thai, Hebrew, Arabic and the others;
+  # fonts-noto-cjk: Chinese, Japanese, Korean)
+  fonts-dejavu fonts-liberation2 fonts-noto-core fonts-noto-cjk fonts-noto-mono
+  fonts-noto-color-emoji fonts-hack fonts-inconsolata fonts-open-sans fonts-roboto
+  fonts-cantarell
 )
 
 missing=()

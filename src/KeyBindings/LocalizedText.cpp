@@ -31,7 +31,9 @@ constexpr Text texts[] = {
      QT_TRANSLATE_NOOP("KeyBindings", "This keyboard shortcut cannot be used here.")},
     {"ok", QT_TRANSLATE_NOOP("KeyBindings", "OK")},
     {"force_use_shortcut", QT_TRANSLATE_NOOP("KeyBindings", "Use Anyway")},
-    {"space_key", QT_TRANSLATE_NOOP("KeyBindings", "space")},
+    // Qt calls this key Meta; the desktops we run on write Super.
+    {"super_key", QT_TRANSLATE_NOOP("KeyBindings", "Super")},
+    {"fn_key", QT_TRANSLATE_NOOP("KeyBindings", "Fn")},
 };
 
 } // namespace

@@ -4,9 +4,11 @@
 #include "KeyBindings/SpecialKey.h"
 #include "platform/KeyboardLayout.h"
 
+#include <QCoreApplication>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QJsonValue>
+#include <QStringList>
 #include <QTextBoundaryFinder>
 
 #include <array>
@@ -43,6 +45,11 @@ bool isSingleCharacter(const QString& text) {
         return false;
     QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text);
     return finder.toNextBoundary() == text.size();
+}
+
+// Qt's name of a modifier, in Qt's translation, as its menus write it.
+QString qtKeyName(const char* name) {
+    return QCoreApplication::translate("QShortcut", name);
 }
 
 QString capitalized(const QString& text) {
@@ -109,25 +116,26 @@ std::optional<Shortcut> Shortcut::fromJson(const QString& json) {
 
 QString Shortcut::description(const KeyboardLayout& layout) const {
     const qint64 flags = modifierFlags();
-    QString text;
-    if (flags & ModifierFlags::control)
-        text += u"⌃";
-    if (flags & ModifierFlags::option)
-        text += u"⌥";
-    if (flags & ModifierFlags::shift)
-        text += u"⇧";
+    QStringList parts;
     if (flags & ModifierFlags::command)
-        text += u"⌘";
+        parts << localizedText("super_key");
+    if (flags & ModifierFlags::control)
+        parts << qtKeyName("Ctrl");
+    if (flags & ModifierFlags::option)
+        parts << qtKeyName("Alt");
+    if (flags & ModifierFlags::shift)
+        parts << qtKeyName("Shift");
     if (flags & ModifierFlags::function)
-        text += u"\U0001F310\uFE0E";
+        parts << localizedText("fn_key");
 
     if (const auto special = specialKey(carbonKeyCode)) {
-        if (*special == SpecialKey::space)
-            return text + capitalized(localizedText("space_key"));
-        return text + displaySymbol(*special);
+        if (isKeypadKey(*special))
+            parts << qtKeyName("Num");
+        parts << displayName(*special);
+    } else {
+        const std::optional<QString> character = layout.character(carbonKeyCode);
+        parts << (character && isSingleCharacter(*character) ? capitalized(*character)
+                                                             : QString(QChar(0xFFFD)));
     }
-    const std::optional<QString> character = layout.character(carbonKeyCode);
-    if (!character || !isSingleCharacter(*character))
-        return text + QChar(0xFFFD);
-    return text + capitalized(*character);
+    return parts.join(u'+');
 }

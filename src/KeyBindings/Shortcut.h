@@ -63,8 +63,10 @@ struct Shortcut {
     // Accepts the members in either order; anything else gives nullopt.
     static std::optional<Shortcut> fromJson(const QString& json);
 
-    // The text form, such as ⌃⇧T: modifier symbols in the order ⌃⌥⇧⌘🌐︎, then the
-    // key's symbol or the layout's character for it (U+FFFD when it has none).
+    // The text form, as the desktop's menus write it: "Super+Shift+T",
+    // "Ctrl+Alt+PgUp", "Num+5". Modifiers in Qt's order (Super, Ctrl, Alt,
+    // Shift, then Fn), then the key's name or the layout's character for it
+    // (U+FFFD when it has none), joined by "+".
     QString description(const KeyboardLayout& layout) const;
 
     constexpr bool operator==(const Shortcut&) const = default;

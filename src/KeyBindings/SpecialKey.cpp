@@ -1,5 +1,6 @@
 #include "KeyBindings/SpecialKey.h"
 
+#include <QCoreApplication>
 #include <Qt>
 
 #include <array>
@@ -10,65 +11,66 @@ namespace {
 struct Row {
     SpecialKey key;
     qint64 keyCode;
-    const char16_t* symbol;
+    // Qt's own name of the key, looked up in Qt's translations as menus do.
+    const char* name;
     int menuKey; // 0: none
 };
 
 // In the enumeration's order.
 constexpr std::array<Row, specialKeyCount> rows{{
-    {SpecialKey::return_, 36, u"↩", Qt::Key_Return},
-    {SpecialKey::delete_, 51, u"⌫", Qt::Key_Backspace},
-    {SpecialKey::deleteForward, 117, u"⌦", Qt::Key_Delete},
-    {SpecialKey::end, 119, u"↘", Qt::Key_End},
-    {SpecialKey::escape, 53, u"⎋", Qt::Key_Escape},
-    {SpecialKey::help, 114, u"?\u20DD", Qt::Key_Help},
-    {SpecialKey::home, 115, u"↖", Qt::Key_Home},
-    {SpecialKey::space, 49, u"", Qt::Key_Space},
-    {SpecialKey::tab, 48, u"⇥", Qt::Key_Tab},
-    {SpecialKey::pageUp, 116, u"⇞", Qt::Key_PageUp},
-    {SpecialKey::pageDown, 121, u"⇟", Qt::Key_PageDown},
-    {SpecialKey::upArrow, 126, u"↑", Qt::Key_Up},
-    {SpecialKey::rightArrow, 124, u"→", Qt::Key_Right},
-    {SpecialKey::downArrow, 125, u"↓", Qt::Key_Down},
-    {SpecialKey::leftArrow, 123, u"←", Qt::Key_Left},
-    {SpecialKey::f1, 122, u"F1", Qt::Key_F1},
-    {SpecialKey::f2, 120, u"F2", Qt::Key_F2},
-    {SpecialKey::f3, 99, u"F3", Qt::Key_F3},
-    {SpecialKey::f4, 118, u"F4", Qt::Key_F4},
-    {SpecialKey::f5, 96, u"F5", Qt::Key_F5},
-    {SpecialKey::f6, 97, u"F6", Qt::Key_F6},
-    {SpecialKey::f7, 98, u"F7", Qt::Key_F7},
-    {SpecialKey::f8, 100, u"F8", Qt::Key_F8},
-    {SpecialKey::f9, 101, u"F9", Qt::Key_F9},
-    {SpecialKey::f10, 109, u"F10", Qt::Key_F10},
-    {SpecialKey::f11, 103, u"F11", Qt::Key_F11},
-    {SpecialKey::f12, 111, u"F12", Qt::Key_F12},
-    {SpecialKey::f13, 105, u"F13", Qt::Key_F13},
-    {SpecialKey::f14, 107, u"F14", Qt::Key_F14},
-    {SpecialKey::f15, 113, u"F15", Qt::Key_F15},
-    {SpecialKey::f16, 106, u"F16", Qt::Key_F16},
-    {SpecialKey::f17, 64, u"F17", Qt::Key_F17},
-    {SpecialKey::f18, 79, u"F18", Qt::Key_F18},
-    {SpecialKey::f19, 80, u"F19", Qt::Key_F19},
-    {SpecialKey::f20, 90, u"F20", Qt::Key_F20},
-    {SpecialKey::keypad0, 82, u"0\u20E3", 0},
-    {SpecialKey::keypad1, 83, u"1\u20E3", 0},
-    {SpecialKey::keypad2, 84, u"2\u20E3", 0},
-    {SpecialKey::keypad3, 85, u"3\u20E3", 0},
-    {SpecialKey::keypad4, 86, u"4\u20E3", 0},
-    {SpecialKey::keypad5, 87, u"5\u20E3", 0},
-    {SpecialKey::keypad6, 88, u"6\u20E3", 0},
-    {SpecialKey::keypad7, 89, u"7\u20E3", 0},
-    {SpecialKey::keypad8, 91, u"8\u20E3", 0},
-    {SpecialKey::keypad9, 92, u"9\u20E3", 0},
-    {SpecialKey::keypadClear, 71, u"☒\u20E3", 0},
-    {SpecialKey::keypadDecimal, 65, u".\u20E3", 0},
-    {SpecialKey::keypadDivide, 75, u"/\u20E3", 0},
-    {SpecialKey::keypadEnter, 76, u"↩\u20E3", 0},
-    {SpecialKey::keypadEquals, 81, u"=\u20E3", 0},
-    {SpecialKey::keypadMinus, 78, u"-\u20E3", 0},
-    {SpecialKey::keypadMultiply, 67, u"*\u20E3", 0},
-    {SpecialKey::keypadPlus, 69, u"+\u20E3", 0},
+    {SpecialKey::return_, 36, "Return", Qt::Key_Return},
+    {SpecialKey::delete_, 51, "Backspace", Qt::Key_Backspace},
+    {SpecialKey::deleteForward, 117, "Del", Qt::Key_Delete},
+    {SpecialKey::end, 119, "End", Qt::Key_End},
+    {SpecialKey::escape, 53, "Esc", Qt::Key_Escape},
+    {SpecialKey::help, 114, "Help", Qt::Key_Help},
+    {SpecialKey::home, 115, "Home", Qt::Key_Home},
+    {SpecialKey::space, 49, "Space", Qt::Key_Space},
+    {SpecialKey::tab, 48, "Tab", Qt::Key_Tab},
+    {SpecialKey::pageUp, 116, "PgUp", Qt::Key_PageUp},
+    {SpecialKey::pageDown, 121, "PgDown", Qt::Key_PageDown},
+    {SpecialKey::upArrow, 126, "Up", Qt::Key_Up},
+    {SpecialKey::rightArrow, 124, "Right", Qt::Key_Right},
+    {SpecialKey::downArrow, 125, "Down", Qt::Key_Down},
+    {SpecialKey::leftArrow, 123, "Left", Qt::Key_Left},
+    {SpecialKey::f1, 122, "F1", Qt::Key_F1},
+    {SpecialKey::f2, 120, "F2", Qt::Key_F2},
+    {SpecialKey::f3, 99, "F3", Qt::Key_F3},
+    {SpecialKey::f4, 118, "F4", Qt::Key_F4},
+    {SpecialKey::f5, 96, "F5", Qt::Key_F5},
+    {SpecialKey::f6, 97, "F6", Qt::Key_F6},
+    {SpecialKey::f7, 98, "F7", Qt::Key_F7},
+    {SpecialKey::f8, 100, "F8", Qt::Key_F8},
+    {SpecialKey::f9, 101, "F9", Qt::Key_F9},
+    {SpecialKey::f10, 109, "F10", Qt::Key_F10},
+    {SpecialKey::f11, 103, "F11", Qt::Key_F11},
+    {SpecialKey::f12, 111, "F12", Qt::Key_F12},
+    {SpecialKey::f13, 105, "F13", Qt::Key_F13},
+    {SpecialKey::f14, 107, "F14", Qt::Key_F14},
+    {SpecialKey::f15, 113, "F15", Qt::Key_F15},
+    {SpecialKey::f16, 106, "F16", Qt::Key_F16},
+    {SpecialKey::f17, 64, "F17", Qt::Key_F17},
+    {SpecialKey::f18, 79, "F18", Qt::Key_F18},
+    {SpecialKey::f19, 80, "F19", Qt::Key_F19},
+    {SpecialKey::f20, 90, "F20", Qt::Key_F20},
+    {SpecialKey::keypad0, 82, "0", 0},
+    {SpecialKey::keypad1, 83, "1", 0},
+    {SpecialKey::keypad2, 84, "2", 0},
+    {SpecialKey::keypad3, 85, "3", 0},
+    {SpecialKey::keypad4, 86, "4", 0},
+    {SpecialKey::keypad5, 87, "5", 0},
+    {SpecialKey::keypad6, 88, "6", 0},
+    {SpecialKey::keypad7, 89, "7", 0},
+    {SpecialKey::keypad8, 91, "8", 0},
+    {SpecialKey::keypad9, 92, "9", 0},
+    {SpecialKey::keypadClear, 71, "Clear", 0},
+    {SpecialKey::keypadDecimal, 65, ".", 0},
+    {SpecialKey::keypadDivide, 75, "/", 0},
+    {SpecialKey::keypadEnter, 76, "Enter", 0},
+    {SpecialKey::keypadEquals, 81, "=", 0},
+    {SpecialKey::keypadMinus, 78, "-", 0},
+    {SpecialKey::keypadMultiply, 67, "*", 0},
+    {SpecialKey::keypadPlus, 69, "+", 0},
 }};
 
 const Row& row(SpecialKey key) {
@@ -94,8 +96,14 @@ qint64 keyCode(SpecialKey key) {
     return row(key).keyCode;
 }
 
-QString displaySymbol(SpecialKey key) {
-    return QString::fromUtf16(row(key).symbol);
+QString displayName(SpecialKey key) {
+    // Not a literal here, so the names stay Qt's to translate, not ours.
+    const char* name = row(key).name;
+    return QCoreApplication::translate("QShortcut", name);
+}
+
+bool isKeypadKey(SpecialKey key) {
+    return key >= SpecialKey::keypad0;
 }
 
 std::optional<int> menuKey(SpecialKey key) {

@@ -66,8 +66,9 @@ inline constexpr int specialKeyCount = 53;
 
 std::optional<SpecialKey> specialKey(qint64 keyCode);
 qint64 keyCode(SpecialKey key);
-// The symbol in the text form of a shortcut. The space bar's is its localised
-// name, which the caller supplies; this gives an empty string for it.
-QString displaySymbol(SpecialKey key);
+// The key's name in the text form of a shortcut, as Qt writes it in menus
+// ("PgUp", "Esc", "F5"; "5" for the keypad's 5, which the caller marks as a keypad key).
+QString displayName(SpecialKey key);
+bool isKeypadKey(SpecialKey key);
 // The key a menu item shows for it, as a Qt key; keypad keys have none.
 std::optional<int> menuKey(SpecialKey key);

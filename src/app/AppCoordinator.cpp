@@ -123,7 +123,7 @@ QCoro::Task<void> AppCoordinator::capture(CaptureMode mode) {
     if (isCapturing_)
         co_return;
     if (!platform_.permission.preflight()) {
-        log_.info("No Screen Recording permission");
+        log_.info("No permission to read the screen");
         onboardingWindow_.show(OnboardingStep::permission);
         co_return;
     }

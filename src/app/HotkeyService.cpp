@@ -1,9 +1,12 @@
 #include "app/HotkeyService.h"
 
 KeyBindings::Name HotkeyService::captureText() {
-    // Control-Shift-T.
+    // Super+Shift+T (Super is stored as the command bit). Ctrl+Shift+T would
+    // take "reopen closed tab" from every browser and "new tab" from the
+    // terminals while Inkharbor runs. A shortcut already stored, including
+    // Ctrl+Shift+T from earlier versions, stays as it is.
     return {QStringLiteral("captureText"),
-            Shortcut{Key::t.rawValue, CarbonModifiers::control | CarbonModifiers::shift}};
+            Shortcut{Key::t.rawValue, CarbonModifiers::command | CarbonModifiers::shift}};
 }
 
 KeyBindings::Name HotkeyService::captureBarcode() {

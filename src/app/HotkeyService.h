@@ -5,7 +5,7 @@
 
 #include <functional>
 
-// The program's two global shortcuts and what they do: Control-Shift-T (by
+// The program's two global shortcuts and what they do: Super+Shift+T (by
 // default) captures text, the barcode shortcut (none until the user records
 // one) reads codes. Both act when the keys are released.
 class HotkeyService {

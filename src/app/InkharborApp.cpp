@@ -83,7 +83,8 @@ int InkharborApp::run() {
                             platform.systemShortcuts,
                             [trayMenu] { return QList<QMenu*>{trayMenu}; },
                             {}},
-        [&coordinator] { return coordinator.ocr().supportedLanguages(); }, platform.urls,
+        [&coordinator] { return coordinator.ocr().supportedLanguages(); },
+        [&coordinator] { return coordinator.ocr().installableLanguages(); }, platform.urls,
         SettingsAppActions{[this] { return tray_->isAvailable(); }, openHistory, openOnboarding,
                            quit}});
 

@@ -3,7 +3,7 @@
 #include "KeyBindings/MenuItemShortcut.h"
 #include "app/AppCoordinator.h"
 #include "app/HotkeyService.h"
-#include "platform/desktop/SymbolIcons.h"
+#include "platform/desktop/TrayIcon.h"
 
 #include <QMenu>
 #include <QSystemTrayIcon>
@@ -44,10 +44,10 @@ MenuBarContent::MenuBarContent(AppCoordinator& coordinator, KeyBindings& keyBind
     for (QAction* a : menu_->actions())
         a->setShortcutVisibleInContextMenu(true);
 
-    tray_->setIcon(SymbolIcons::icon(QStringLiteral("text.viewfinder")));
+    tray_->setIcon(TrayIcon::icon());
     tray_->setToolTip(QStringLiteral("Inkharbor"));
     tray_->setContextMenu(menu_);
-    // A click opens the menu as well, like a pull-down menu in a menu bar.
+    // A click opens the menu as well, as a left click on most tray items does.
     connect(tray_, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason r) {
         if (r == QSystemTrayIcon::Trigger)
             menu_->popup(QCursor::pos());

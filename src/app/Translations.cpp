@@ -1,5 +1,7 @@
 #include "app/Translations.h"
 
+#include "KeyBindings/KeyNameTranslator.h"
+
 #include <QCoreApplication>
 #include <QLocale>
 #include <QTranslator>
@@ -27,6 +29,8 @@ void install() {
         QCoreApplication::installTranslator(local);
     else
         delete local;
+    // Searched before both: the Super key's name in Qt's own shortcut texts.
+    KeyNameTranslator::install();
 }
 
 } // namespace Translations

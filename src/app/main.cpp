@@ -3,8 +3,10 @@
 #include "app/InkharborApp.h"
 #include "app/Translations.h"
 #include "platform/LinuxPlatform.h"
+#include "platform/desktop/TrayIcon.h"
 
 #include <QApplication>
+#include <QIcon>
 
 #include <cstdio>
 
@@ -27,6 +29,9 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QString::fromUtf8(BuildInfo::appName));
     QApplication::setApplicationVersion(QString::fromUtf8(BuildInfo::version));
     QApplication::setDesktopFileName(QString::fromUtf8(BuildInfo::appId));
+    // The installed icon from the theme; from the build folder, the tray's tile.
+    QApplication::setWindowIcon(
+        QIcon::fromTheme(QString::fromUtf8(BuildInfo::appId), TrayIcon::tile()));
     QApplication::setQuitOnLastWindowClosed(false);
     Translations::install();
     InkharborApp app(launch.action);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Error.h"
+#include "platform/InstallableLanguage.h"
 
 #include <QImage>
 #include <QList>
@@ -44,6 +45,9 @@ public:
                                                        TextRecognitionRequest request) = 0;
     // Throws RecognitionError when the engine cannot tell.
     virtual QStringList supportedRecognitionLanguages() const = 0;
+    // The languages of today that it would read once their package is
+    // installed; the installed ones are not among them.
+    virtual QList<InstallableLanguage> installableRecognitionLanguages() const = 0;
 };
 
 // The platform's language identifier.

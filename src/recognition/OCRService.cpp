@@ -42,6 +42,14 @@ QStringList OCRService::supportedLanguages() const {
     }
 }
 
+QList<InstallableLanguage> OCRService::installableLanguages() const {
+    try {
+        return recognizer_.installableRecognitionLanguages();
+    } catch (const std::exception&) {
+        return {};
+    }
+}
+
 QStringList OCRService::detectLanguages(const QString& text) const {
     const QString code = identifier_.dominantLanguage(text);
     if (code.isEmpty() || code == u"und")

@@ -25,6 +25,8 @@ public:
 
     // The recogniser's language codes; empty when it cannot tell.
     QStringList supportedLanguages() const;
+    // Languages it would read once their package is installed.
+    QList<InstallableLanguage> installableLanguages() const;
 
     // At most one code: the dominant language of the text; empty when it is
     // undetermined.

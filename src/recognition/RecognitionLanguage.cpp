@@ -2,6 +2,9 @@
 
 #include "recognition/UnicodeText.h"
 
+#include <QCollator>
+#include <QHash>
+
 #include <unicode/locid.h>
 #include <unicode/unistr.h>
 
@@ -46,36 +49,7 @@ QString languageName(const QString& key, const icu::Locale& in) {
     return result.isEmpty() ? key : capitalised(result, in);
 }
 
-bool isIsoRegion(const QString& region) {
-    return region.size() == 2 && std::all_of(region.begin(), region.end(), [](QChar c) {
-               return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z');
-           });
-}
-
 } // namespace
-
-QString flagForRegion(const QString& region) {
-    const QString upper = region.toUpper();
-    const QList<uint> scalars = upper.toUcs4();
-    if (scalars.size() == 2 &&
-        std::all_of(scalars.begin(), scalars.end(), [](uint c) { return c >= 'A' && c <= 'Z'; })) {
-        const char32_t flag[] = {char32_t(scalars[0] + 0x1F1A5), char32_t(scalars[1] + 0x1F1A5)};
-        return QString::fromUcs4(flag, 2);
-    }
-    return QStringLiteral("\U0001F3F3\uFE0F");
-}
-
-QString regionFor(const QString& recogniserCode, const QString& key) {
-    const QString own = QString::fromLatin1(icuLocale(recogniserCode).getCountry());
-    if (isIsoRegion(own))
-        return own;
-    icu::Locale likely = icuLocale(key);
-    UErrorCode status = U_ZERO_ERROR;
-    likely.addLikelySubtags(status);
-    if (U_FAILURE(status))
-        return {};
-    return QString::fromLatin1(likely.getCountry());
-}
 
 QList<RecognitionLanguage> languageList(const QStringList& recogniserCodes,
                                         const QLocale& displayLocale) {
@@ -93,31 +67,39 @@ QList<RecognitionLanguage> languageList(const QStringList& recogniserCodes,
             continue;
         }
         const icu::Locale own(key.toLatin1().constData());
-        result.append(RecognitionLanguage{key,
-                                          languageName(key, display),
-                                          languageName(key, own),
-                                          flagForRegion(regionFor(code, key)),
-                                          {code}});
+        result.append(
+            RecognitionLanguage{key, languageName(key, display), languageName(key, own), {code}});
     }
     return result;
 }
 
-QList<FlagGroup> flagGroups(const QList<RecognitionLanguage>& languages) {
-    QList<FlagGroup> groups;
-    for (const RecognitionLanguage& language : languages) {
-        auto group = std::find_if(groups.begin(), groups.end(),
-                                  [&](const FlagGroup& g) { return g.flag == language.flag; });
-        if (group != groups.end())
-            group->languages.append(language);
-        else
-            groups.append(FlagGroup{language.flag, {language}});
+QList<MissingLanguage> missingLanguages(const QList<InstallableLanguage>& installable,
+                                        const QList<RecognitionLanguage>& installed,
+                                        const QLocale& displayLocale) {
+    QStringList codes;
+    QHash<QString, QString> packageOf;
+    for (const InstallableLanguage& language : installable) {
+        codes << language.code;
+        packageOf.insert(language.code, language.package);
     }
-    return groups;
-}
-
-bool lacksArabic(const QStringList& recogniserCodes) {
-    return std::none_of(recogniserCodes.begin(), recogniserCodes.end(),
-                        [](const QString& c) { return c.startsWith(QStringLiteral("ar")); });
+    QList<MissingLanguage> missing;
+    for (const RecognitionLanguage& language : languageList(codes, displayLocale)) {
+        const bool read =
+            std::any_of(installed.begin(), installed.end(),
+                        [&](const RecognitionLanguage& l) { return l.code == language.code; });
+        if (read)
+            continue;
+        QStringList packages;
+        for (const QString& code : language.visionCodes)
+            packages << packageOf.value(code);
+        missing.append(MissingLanguage{language, packages});
+    }
+    const QCollator collator(displayLocale);
+    std::stable_sort(missing.begin(), missing.end(),
+                     [&](const MissingLanguage& a, const MissingLanguage& b) {
+                         return collator.compare(a.language.name, b.language.name) < 0;
+                     });
+    return missing;
 }
 
 } // namespace RecognitionLanguages

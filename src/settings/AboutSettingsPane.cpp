@@ -39,11 +39,11 @@ AboutSettingsPane::AboutSettingsPane(UrlOpener& urlOpener, QWidget* parent)
 
     auto* privacy = new SettingsSection(tr("Privacy"));
     privacy->addRow(paragraphs(
-        {tr("Inkharbor works entirely on your Mac. It has no account, makes no network "
+        {tr("Inkharbor works entirely on your computer. It has no account, makes no network "
             "connections and collects no data. Screenshots are processed in memory and never "
             "saved."),
-         tr("Your text leaves your Mac only when you click Search the web: it then opens in your "
-            "browser with the search engine you chose.")}));
+         tr("Your text leaves your computer only when you click Search the web: it then opens in "
+            "your browser with the search engine you chose.")}));
     addSection(privacy);
 
     support_->setAccessibleDescription(tr("Writes an e-mail to Inkharbor's support"));

@@ -2,6 +2,7 @@
 
 #include "platform/base/UserDefaults.h"
 #include "settings/AppSettings.h"
+#include "settings/MissingLanguagesSection.h"
 #include "settings/SettingsBindings.h"
 #include "settings/SettingsSection.h"
 #include "settings/SwitchButton.h"
@@ -20,15 +21,17 @@ constexpr int languageColumns = 2;
 constexpr int customWordsHeight = 80;
 } // namespace
 
-RecognitionSettingsPane::RecognitionSettingsPane(UserDefaults& defaults,
-                                                 const QStringList& supportedLanguages,
-                                                 QWidget* parent)
+RecognitionSettingsPane::RecognitionSettingsPane(
+    UserDefaults& defaults, const QStringList& supportedLanguages,
+    const QList<InstallableLanguage>& installableLanguages, QWidget* parent)
     : SettingsForm(parent)
     , defaults_(defaults)
     , languages_(RecognitionLanguages::languageList(supportedLanguages, QLocale()))
     , autoDetect_(new ToggleRow(tr("Detect language automatically")))
     , languageList_(nullptr)
     , languageSection_(new SettingsSection(tr("Language")))
+    , missing_(new MissingLanguagesSection(
+          RecognitionLanguages::missingLanguages(installableLanguages, languages_, QLocale())))
     , customWords_(new QPlainTextEdit)
     , keepIndentation_(new ToggleRow(tr("Keep indentation (for code)")))
     , fixHyphenation_(new ToggleRow(tr("Fix words split across lines (infor- mation)"))) {
@@ -37,9 +40,8 @@ RecognitionSettingsPane::RecognitionSettingsPane(UserDefaults& defaults,
     languageList_ = makeLanguageList();
     languageSection_->addRow(autoDetect_);
     languageSection_->addRow(languageList_);
-    if (RecognitionLanguages::lacksArabic(supportedLanguages))
-        languageSection_->setFooter(tr("Arabic needs macOS 15 or later."));
     addSection(languageSection_);
+    addSection(missing_);
 
     customWords_->setAccessibleName(tr("Custom words"));
     customWords_->setFixedHeight(customWordsHeight);

@@ -6,6 +6,7 @@
 #include <QList>
 #include <QStringList>
 
+class MissingLanguagesSection;
 class QCheckBox;
 class QPlainTextEdit;
 class SettingsSection;
@@ -17,8 +18,10 @@ class UserDefaults;
 class RecognitionSettingsPane : public SettingsForm {
     Q_OBJECT
 public:
-    // The supported languages are the recogniser's codes, read once here.
+    // The supported languages are the recogniser's codes and the installable
+    // ones those it reads once a package is added; both are read once here.
     RecognitionSettingsPane(UserDefaults& defaults, const QStringList& supportedLanguages,
+                            const QList<InstallableLanguage>& installableLanguages,
                             QWidget* parent = nullptr);
 
     const QList<RecognitionLanguage>& languages() const { return languages_; }
@@ -29,6 +32,8 @@ public:
     // One per language, in list order.
     const QList<QCheckBox*>& languageToggles() const { return languageToggles_; }
     SettingsSection* languageSection() const { return languageSection_; }
+    // Hidden when every language is installed.
+    MissingLanguagesSection* missingSection() const { return missing_; }
     QPlainTextEdit* customWordsEditor() const { return customWords_; }
     ToggleRow* keepIndentationRow() const { return keepIndentation_; }
     ToggleRow* fixHyphenationRow() const { return fixHyphenation_; }
@@ -46,6 +51,7 @@ private:
     QWidget* languageList_;
     QList<QCheckBox*> languageToggles_;
     SettingsSection* languageSection_;
+    MissingLanguagesSection* missing_;
     QPlainTextEdit* customWords_;
     ToggleRow* keepIndentation_;
     ToggleRow* fixHyphenation_;

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "KeyBindings/RecorderEnvironment.h"
+#include "platform/InstallableLanguage.h"
 
+#include <QList>
 #include <QStringList>
 
 #include <functional>
@@ -23,8 +25,10 @@ struct SettingsEnvironment {
     UserDefaults& defaults;
     // The shortcut recorders' module, the desktop's shortcuts and our menus.
     RecorderEnvironment recorder;
-    // The recogniser's language codes; asked each time the window is built.
+    // The recogniser's language codes, and those it would read once their
+    // package is installed; asked each time the window is built.
     std::function<QStringList()> supportedLanguages;
+    std::function<QList<InstallableLanguage>()> installableLanguages;
     UrlOpener& urlOpener;
     SettingsAppActions app;
 };

@@ -20,7 +20,9 @@ SettingsView::SettingsView(const SettingsEnvironment& environment, QWidget* pare
     , shortcuts_(new ShortcutsSettingsPane(environment.recorder))
     , recognition_(new RecognitionSettingsPane(
           environment.defaults,
-          environment.supportedLanguages ? environment.supportedLanguages() : QStringList()))
+          environment.supportedLanguages ? environment.supportedLanguages() : QStringList(),
+          environment.installableLanguages ? environment.installableLanguages()
+                                           : QList<InstallableLanguage>()))
     , about_(new AboutSettingsPane(environment.urlOpener))
     , appActions_(makeAppActionsBar(environment.app)) {
     auto* bar = new QHBoxLayout;

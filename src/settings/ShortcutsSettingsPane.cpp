@@ -16,7 +16,7 @@ QWidget* row(Recorder* recorder) {
     if (name.endsWith(u':'))
         name.chop(1);
     recorder->recorder()->setAccessibleName(name);
-    recorder->recorder()->setMinimumWidth(170);
+    recorder->recorder()->setMinimumWidth(200); // room for "Super+Ctrl+Alt+Shift+B"
 
     auto* row = new QWidget;
     auto* layout = new QHBoxLayout(row);

@@ -76,8 +76,8 @@ void DockIconService::update() {
     const Policy wanted = anyOrdinary ? Policy::regular : Policy::accessory;
     if (wanted == policy_)
         return;
-    log_->info("Dock icon %{public}s; active: %{bool}d; frontmost: %{public}s",
-               wanted == Policy::regular ? "on" : "off", isActive(), frontmost());
+    log_->info("Own windows %{public}s; active: %{bool}d; frontmost: %{public}s",
+               wanted == Policy::regular ? "open" : "closed", isActive(), frontmost());
     policy_ = wanted;
 }
 
@@ -151,7 +151,7 @@ void DockIconService::bringToFront(QWidget* window) {
     QTimer::singleShot(500, this, [this, watched] {
         if (!watched)
             return;
-        log_->info("Window %{public}s 0.5 s later; key: %{bool}d; on active space: %{bool}d; "
+        log_->info("Window %{public}s 0.5 s later; key: %{bool}d; on current desktop: %{bool}d; "
                    "visible: %{bool}d; app active: %{bool}d; frontmost: %{public}s",
                    watched->windowTitle(), watched->isActiveWindow(), true, watched->isVisible(),
                    isActive(), frontmost());

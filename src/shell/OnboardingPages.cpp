@@ -3,11 +3,13 @@
 
 #include "platform/Screens.h"
 #include "platform/desktop/SymbolIcons.h"
+#include "platform/desktop/TrayIcon.h"
 #include "shell/FlowLayout.h"
 
 #include <QBuffer>
 #include <QEnterEvent>
 #include <QHBoxLayout>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLocale>
 #include <QPainter>
@@ -50,48 +52,54 @@ private:
     bool dashed_;
 };
 
-// One flag of the languages box: grows while pointed at.
-class FlagButton : public QLabel {
+// One language of the languages box, written in the language itself; pointing
+// at it names it in the user's language.
+class LanguageChip : public QLabel {
 public:
-    FlagButton(const FlagGroup& group, OnboardingView* view)
-        : QLabel(group.flag)
-        , flag_(group.flag)
+    LanguageChip(const RecognitionLanguage& language, OnboardingView* view)
+        : QLabel(language.nativeName)
+        , code_(language.code)
         , view_(view) {
-        QStringList names;
-        for (const RecognitionLanguage& l : group.languages)
-            names.append(l.name);
-        setAccessibleName(QLocale().createSeparatedList(names));
-        setToolTip(accessibleName());
+        setAccessibleName(language.name);
+        setToolTip(language.name);
         setAlignment(Qt::AlignCenter);
         setCursor(Qt::PointingHandCursor);
-        setFixedSize(40, 36); // room for the grown flag without moving the others
-        setScale(1.0);
-    }
-    void setScale(double scale) {
-        QFont f = font();
-        f.setPixelSize(int(22 * scale));
-        setFont(f);
+        setContentsMargins(8, 3, 8, 3);
     }
 
 protected:
+    void paintEvent(QPaintEvent* event) override {
+        QPainter p(this);
+        p.setRenderHint(QPainter::Antialiasing);
+        const bool pointed = view_->pointedLanguage() == code_;
+        QColor fill = palette().color(pointed ? QPalette::Highlight : QPalette::WindowText);
+        fill.setAlphaF(pointed ? 0.22f : 0.07f);
+        QPainterPath shape;
+        const QRectF bounds = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+        shape.addRoundedRect(bounds, bounds.height() / 2, bounds.height() / 2);
+        p.fillPath(shape, fill);
+        p.end();
+        QLabel::paintEvent(event);
+    }
     void enterEvent(QEnterEvent*) override { point(); }
     void leaveEvent(QEvent*) override {
-        if (view_->pointedFlag() == flag_) {
-            view_->setPointedFlag(std::nullopt);
-            setScale(1.0);
-        }
+        if (view_->pointedLanguage() == code_)
+            view_->setPointedLanguage(std::nullopt);
+        repaintAll();
     }
     void mousePressEvent(QMouseEvent*) override { point(); }
 
 private:
     void point() {
-        for (auto* sibling : parentWidget()->findChildren<FlagButton*>(Qt::FindDirectChildrenOnly))
-            sibling->setScale(1.0);
-        view_->setPointedFlag(flag_);
-        setScale(1.3);
+        view_->setPointedLanguage(code_);
+        repaintAll();
+    }
+    void repaintAll() {
+        for (auto* chip : parentWidget()->findChildren<LanguageChip*>(Qt::FindDirectChildrenOnly))
+            chip->update();
     }
 
-    QString flag_;
+    QString code_;
     OnboardingView* view_;
 };
 
@@ -139,7 +147,7 @@ QWidget* OnboardingView::welcomePage() {
     QWidget* page = pageFrame(
         QStringLiteral("text.viewfinder"), tr("Copy text from anywhere on your screen"), 22,
         tr("Press a shortcut, drag a box over any image, video, PDF or app, and the text is "
-           "copied. Everything happens on your Mac \u2014 nothing is sent to the internet."),
+           "copied. Everything happens on your computer \u2014 nothing is sent to the internet."),
         content);
 
     auto* box = new RoundedBox;
@@ -148,15 +156,23 @@ QWidget* OnboardingView::welcomePage() {
     boxLayout->setSpacing(8);
     boxLayout->addWidget(
         label(tr("Reads text in %1 languages").arg(languages_.size()), false, 0, true));
-    auto* flags = new QWidget;
-    auto* flow = new FlowLayout(4, flags);
-    for (const FlagGroup& group : RecognitionLanguages::flagGroups(languages_))
-        flow->addWidget(new FlagButton(group, this));
-    boxLayout->addWidget(flags);
+    auto* chips = new QWidget;
+    auto* flow = new FlowLayout(4, chips);
+    for (const RecognitionLanguage& language : languages_)
+        flow->addWidget(new LanguageChip(language, this));
+    boxLayout->addWidget(chips);
     pointedNames_ = label(QString(), true);
     pointedNames_->setMinimumHeight(18);
     boxLayout->addWidget(pointedNames_);
-    setPointedFlag(pointedFlag_);
+    setPointedLanguage(pointedLanguage_);
+    // Only installed languages are listed above; the others are a package away.
+    QLabel* more = label(tr("More languages can be installed: Settings \u2192 Recognition lists "
+                            "them."),
+                         true, 0, false, true);
+    QFont small = more->font();
+    small.setPointSizeF(small.pointSizeF() * 0.9);
+    more->setFont(small);
+    boxLayout->addWidget(more);
     content->addWidget(box);
 
     if (!hasTray()) {
@@ -164,16 +180,17 @@ QWidget* OnboardingView::welcomePage() {
         content->addStretch();
         return page;
     }
-    // One sentence with the symbol inline, wrapping as a whole.
+    // One sentence with the icon inline, wrapping as a whole; the icon as the
+    // panel shows it.
     QByteArray png;
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
-    SymbolIcons::icon(QStringLiteral("text.viewfinder")).pixmap(16, 16).save(&buffer, "PNG");
-    QLabel* hint = label(tr("Inkharbor lives in the menu bar at the top of your screen. Look for "
-                            "this icon: ")
+    TrayIcon::preview(16, palette().color(QPalette::WindowText)).save(&buffer, "PNG");
+    QLabel* hint = label(tr("Inkharbor lives in the system tray on your panel. Look for this "
+                            "icon: ")
                                  .toHtmlEscaped() +
-                             QStringLiteral("<img src=\"data:image/png;base64,%1\" "
-                                            "style=\"vertical-align: middle\">")
+                             QStringLiteral("<img src=\"data:image/png;base64,%1\" width=\"16\" "
+                                            "height=\"16\" style=\"vertical-align: middle\">")
                                  .arg(QString::fromLatin1(png.toBase64())),
                          false, 0, false, true);
     hint->setTextFormat(Qt::RichText);
@@ -184,13 +201,15 @@ QWidget* OnboardingView::welcomePage() {
 }
 
 QWidget* OnboardingView::permissionPage() {
+    if (!environment_.permission.asksUser())
+        return noPermissionPage();
     QVBoxLayout* content = nullptr;
     QWidget* page = pageFrame(
         hasPermission_ ? QStringLiteral("checkmark.shield.fill")
                        : QStringLiteral("lock.shield.fill"),
-        tr("Allow Screen Recording"), 26,
-        tr("macOS asks for this so Inkharbor can read the area you select. Screenshots stay in "
-           "memory and are never saved or sent anywhere."),
+        tr("Allow Screen Access"), 26,
+        tr("Your desktop asks for this so Inkharbor can read the area you select. Screenshots "
+           "stay in memory and are never saved or sent anywhere."),
         content);
 
     if (hasPermission_) {
@@ -221,9 +240,8 @@ QWidget* OnboardingView::permissionPage() {
                 environment_.openScreenRecordingSettings();
         });
         boxLayout->addWidget(open, 0, Qt::AlignHCenter);
-        QLabel* how = label(tr("Turn on Inkharbor in the list. If macOS asks, choose \u201CQuit & "
-                               "Reopen\u201D."),
-                            true, 0, false, true);
+        QLabel* how = label(tr("Turn on Inkharbor in the list, then quit and reopen it."), true, 0,
+                            false, true);
         how->setAlignment(Qt::AlignHCenter);
         boxLayout->addWidget(how);
         auto* relaunch = new QPushButton(tr("Already turned on? Quit && Reopen Inkharbor"));
@@ -238,6 +256,20 @@ QWidget* OnboardingView::permissionPage() {
         boxLayout->addWidget(relaunch, 0, Qt::AlignHCenter);
         content->addWidget(box);
     }
+    content->addStretch();
+    return page;
+}
+
+// Where any program may read the screen (X11), there is nothing to allow: the
+// step stays, so that every session walks the same three steps, and says so
+// in one line.
+QWidget* OnboardingView::noPermissionPage() {
+    QVBoxLayout* content = nullptr;
+    QWidget* page = pageFrame(
+        QStringLiteral("checkmark.shield.fill"), tr("No permission needed"), 26,
+        tr("Inkharbor can read the area you select right away. Screenshots stay in memory and "
+           "are never saved or sent anywhere."),
+        content);
     content->addStretch();
     return page;
 }
@@ -273,7 +305,9 @@ QWidget* OnboardingView::tryItPage() {
         copied->setPalette(pal);
         row->addWidget(copied);
         column->addLayout(row);
-        column->addWidget(label(tr("Paste it anywhere with \u2318V."), true), 0, Qt::AlignHCenter);
+        const QString paste = QKeySequence(Qt::CTRL | Qt::Key_V).toString(QKeySequence::NativeText);
+        column->addWidget(label(tr("Paste it anywhere with %1.").arg(paste), true), 0,
+                          Qt::AlignHCenter);
         status->addLayout(column);
     } else {
         auto* busy = new QProgressBar;

@@ -24,7 +24,8 @@ OnboardingView::OnboardingView(OnboardingEnvironment environment, OnboardingStep
     , environment_(std::move(environment))
     , step_(step)
     , onFinish_(std::move(onFinish))
-    , hasPermission_(environment_.permission.preflight())
+    // Where the desktop asks nothing, the screen may be read: the step's colours say so.
+    , hasPermission_(!environment_.permission.asksUser() || environment_.permission.preflight())
     , languages_(RecognitionLanguages::languageList(environment_.supportedLanguages(), QLocale())) {
     auto* root = new QVBoxLayout(this);
     root->setContentsMargins(24, 24, 24, 24);
@@ -92,20 +93,19 @@ void OnboardingView::pollPermission() {
     rebuild();
 }
 
-void OnboardingView::setPointedFlag(std::optional<QString> flag) {
-    pointedFlag_ = std::move(flag);
+void OnboardingView::setPointedLanguage(std::optional<QString> code) {
+    pointedLanguage_ = std::move(code);
     if (!pointedNames_)
         return;
-    QStringList names;
+    QString name;
     for (const RecognitionLanguage& l : languages_)
-        if (pointedFlag_ && l.flag == *pointedFlag_)
-            names.append(l.name);
-    pointedNames_->setText(names.isEmpty() ? tr("Point at a flag to see the language.")
-                                           : QLocale().createSeparatedList(names));
-    pointedNames_->setForegroundRole(names.isEmpty() ? QPalette::PlaceholderText
-                                                     : QPalette::WindowText);
+        if (pointedLanguage_ && l.code == *pointedLanguage_)
+            name = l.name;
+    pointedNames_->setText(name.isEmpty() ? tr("Point at a language to see its name.") : name);
+    pointedNames_->setForegroundRole(name.isEmpty() ? QPalette::PlaceholderText
+                                                    : QPalette::WindowText);
     QFont f = pointedNames_->font();
-    f.setBold(!names.isEmpty());
+    f.setBold(!name.isEmpty());
     pointedNames_->setFont(f);
 }
 
@@ -126,8 +126,9 @@ void OnboardingView::rebuild() {
     pageHolder_->addWidget(page_);
     page_->show();
 
-    // The polling runs only while the permission page is shown.
-    if (step_ == OnboardingStep::permission) {
+    // The polling runs only while the permission page is shown, and only
+    // where the desktop asks at all.
+    if (step_ == OnboardingStep::permission && environment_.permission.asksUser()) {
         if (!permissionPolling_.isActive()) {
             pollPermission();
             permissionPolling_.start();

@@ -46,8 +46,9 @@ public:
     bool hasPermission() const { return hasPermission_; }
     std::optional<QString> copiedText() const { return copiedText_; }
     const QList<RecognitionLanguage>& languages() const { return languages_; }
-    std::optional<QString> pointedFlag() const { return pointedFlag_; }
-    void setPointedFlag(std::optional<QString> flag);
+    // The code of the language the pointer is over or that was clicked.
+    std::optional<QString> pointedLanguage() const { return pointedLanguage_; }
+    void setPointedLanguage(std::optional<QString> code);
 
     QPushButton* primaryButton() const { return primary_; }
     QPushButton* backButton() const { return back_; }
@@ -60,6 +61,7 @@ private:
     void pollPermission();
     QWidget* welcomePage();
     QWidget* permissionPage();
+    QWidget* noPermissionPage();
     QWidget* tryItPage();
     bool hasTray() const;
     QLabel* noTrayHint() const;
@@ -72,7 +74,7 @@ private:
     bool hasPermission_;
     std::optional<QString> copiedText_;
     QList<RecognitionLanguage> languages_;
-    std::optional<QString> pointedFlag_;
+    std::optional<QString> pointedLanguage_;
     QTimer permissionPolling_;
 
     QVBoxLayout* pageHolder_ = nullptr;

@@ -26,7 +26,7 @@ TEST(ShortcutText, CapitalisesALayoutCharacterOutsideTheBasicPlane) {
     layout.characters[0] = QStringLiteral("\U00010428"); // Deseret small long i
     layout.characters[1] = QStringLiteral("\u00DF");
     EXPECT_EQ(Shortcut(0, CarbonModifiers::command).description(layout),
-              QStringLiteral("⌘\U00010400"));
+              QStringLiteral("Super+\U00010400"));
     EXPECT_EQ(Shortcut(1, 0).description(layout), QStringLiteral("SS"));
 }
 

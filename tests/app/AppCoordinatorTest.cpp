@@ -154,7 +154,7 @@ TEST_F(AppCoordinatorTest, WithoutPermissionTheOnboardingAsksForIt) {
     fake.permission.granted = false;
     request(CaptureMode::text);
     waitForEnd();
-    EXPECT_TRUE(captureLog().contains(QStringLiteral("No Screen Recording permission")));
+    EXPECT_TRUE(captureLog().contains(QStringLiteral("No permission to read the screen")));
     EXPECT_TRUE(coordinator.overlay().windows().empty());
     ASSERT_TRUE(coordinator.onboardingWindow().view());
     EXPECT_EQ(coordinator.onboardingWindow().view()->step(), OnboardingStep::permission);

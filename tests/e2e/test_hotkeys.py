@@ -20,23 +20,23 @@ class GlobalShortcut(DesktopTest):
         wait_until(lambda: not overlay_shown(750, 300), message="the overlay to close")
 
     def test_one_capture_on_release_whatever_the_order(self):
-        xdotool("keydown", "ctrl+shift+t")
+        xdotool("keydown", "super+shift+t")
         time.sleep(0.3)
         self.assertEqual(self.requests(), 0, "nothing happens on the press")
-        xdotool("keyup", "ctrl+shift+t")  # releases Control and Shift before T
+        xdotool("keyup", "super+shift+t")  # releases Super and Shift before T
         wait_until(lambda: self.requests() == 1, message="a capture")
         self.cancel()
 
-        xdotool("keydown", "ctrl+shift+t")
+        xdotool("keydown", "super+shift+t")
         xdotool("keyup", "t")
-        xdotool("keyup", "ctrl+shift")
+        xdotool("keyup", "super+shift")
         wait_until(lambda: self.requests() == 2, message="a second capture")
         self.cancel()
 
     def test_holding_the_shortcut_still_starts_one(self):
-        xdotool("keydown", "ctrl+shift+t")
+        xdotool("keydown", "super+shift+t")
         time.sleep(1.0)  # the key repeats
-        xdotool("keyup", "ctrl+shift+t")
+        xdotool("keyup", "super+shift+t")
         wait_until(lambda: self.requests() == 1, message="a capture")
         self.cancel()
         time.sleep(0.5)
@@ -46,7 +46,7 @@ class GlobalShortcut(DesktopTest):
 
 class TakenShortcut(DesktopTest):
     def setUp(self):
-        # Another program holds Control-Shift-T before Inkharbor starts.
+        # Another program holds Super+Shift+T before Inkharbor starts.
         self.holder = subprocess.Popen(
             ["/usr/bin/python3", "-c", HOLDER], stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
         self.holder.stdout.readline()
@@ -56,14 +56,14 @@ class TakenShortcut(DesktopTest):
         super().setUp()
 
     def test_the_program_starts_without_error_and_the_shortcut_stays_silent(self):
-        xdotool("key", "ctrl+shift+t")
+        xdotool("key", "super+shift+t")
         time.sleep(1.0)
         self.assertEqual(self.app.log().count("Capture requested"), 0)
         self.assertIsNone(self.app.proc.poll())
         self.assertNotIn("error", self.app.log().lower())
 
 
-# Grabs Control-Shift-T on the root window with Xlib through ctypes.
+# Grabs Super+Shift+T (Mod4 and Shift) on the root window with Xlib through ctypes.
 HOLDER = r"""
 import ctypes, sys, time
 x = ctypes.cdll.LoadLibrary("libX11.so.6")
@@ -77,7 +77,7 @@ d = x.XOpenDisplay(None)
 root = x.XDefaultRootWindow(d)
 code = x.XKeysymToKeycode(d, 0x74)
 for extra in (0, 2, 16, 18):  # Caps Lock and Num Lock variants
-    x.XGrabKey(d, code, 4 | 1 | extra, root, 1, 1, 1)
+    x.XGrabKey(d, code, 64 | 1 | extra, root, 1, 1, 1)
 x.XSync(d, 0)
 print("grabbed", flush=True)
 time.sleep(3600)

@@ -93,11 +93,11 @@ class TakenShortcut(DesktopTest):
     def test_a_combination_another_program_holds_is_said_to_be_held_until_released(self):
         self.app.action("settings")
         click_accessible("radio button", "Shortcuts")
-        # Capture text's Control-Shift-T was refused at start.
+        # Capture text's Super+Shift+T was refused at start.
         wait_until(lambda: len(self.held_notes()) == 1, message="the note on Capture text")
         self.assertIn("of captureText refused: another program holds it", self.app.log())
         click_accessible("text", "Read QR / barcode")
-        xdotool("key", "ctrl+shift+t")
+        xdotool("key", "super+shift+t")
         wait_until(lambda: any("already used by the system or by another program" in (n[0] or "")
                                for n in accessible_nodes()),
                    message="the alert")
@@ -113,7 +113,7 @@ class TakenShortcut(DesktopTest):
         self.assertIn("of captureText taken after all", self.app.log())
         xdotool("key", "Escape")
         time.sleep(0.3)
-        xdotool("key", "ctrl+shift+t")
+        xdotool("key", "super+shift+t")
         wait_until(lambda: "Capture requested" in self.app.log(), message="a capture")
 
 

@@ -9,7 +9,6 @@ using namespace RecognitionLanguages;
 namespace {
 
 const QLocale english(QLocale::English, QLocale::UnitedStates);
-const QString whiteFlag = u"\U0001F3F3\uFE0F"_s;
 
 TEST(RecognitionLanguage, MergesCodesOfOneLanguageAndKeepsRecogniserOrder) {
     const auto list = languageList(
@@ -18,10 +17,8 @@ TEST(RecognitionLanguage, MergesCodesOfOneLanguageAndKeepsRecogniserOrder) {
     ASSERT_EQ(list.size(), 5);
     EXPECT_EQ(list[0].code, u"en"_s);
     EXPECT_EQ(list[0].name, u"English"_s);
-    EXPECT_EQ(list[0].flag, u"\U0001F1FA\U0001F1F8"_s);
     EXPECT_EQ(list[1].code, u"zh"_s);
     EXPECT_EQ(list[1].visionCodes, (QStringList{u"zh-Hans"_s, u"zh-Hant"_s}));
-    EXPECT_EQ(list[1].flag, u"\U0001F1E8\U0001F1F3"_s); // likely region: China
     EXPECT_EQ(list[2].nativeName, u"Français"_s);
     EXPECT_EQ(list[3].code, u"no"_s);
     EXPECT_EQ(list[3].visionCodes.size(), 2);
@@ -35,41 +32,31 @@ TEST(RecognitionLanguage, NamesAreCapitalisedInTheirLocale) {
     EXPECT_EQ(list[0].nativeName, u"Deutsch"_s);
 }
 
-TEST(RecognitionLanguage, RegionRuleAndFlags) {
-    EXPECT_EQ(regionFor(u"es-419"_s, u"es"_s), u"ES"_s);
-    EXPECT_EQ(regionFor(u"pt-BR"_s, u"pt"_s), u"BR"_s);
-    EXPECT_EQ(regionFor(u"ja"_s, u"ja"_s), u"JP"_s);
-    EXPECT_EQ(flagForRegion(u"de"_s), u"\U0001F1E9\U0001F1EA"_s);
-    EXPECT_EQ(flagForRegion(QString()), whiteFlag);
-    EXPECT_EQ(flagForRegion(u"419"_s), whiteFlag);
-    EXPECT_EQ(flagForRegion(u"D"_s), whiteFlag);
-    EXPECT_EQ(flagForRegion(u"DEU"_s), whiteFlag);
-    // An unknown language expands to no region.
+TEST(RecognitionLanguage, SkipsCodesWithoutALanguage) {
+    EXPECT_TRUE(languageList({}, english).isEmpty());
+    EXPECT_TRUE(languageList({QString(), u"-"_s, u"123"_s}, english).isEmpty());
+    // A language the locale data does not know is named by its code.
     const auto unknown = languageList({u"qaa"_s}, english);
     ASSERT_EQ(unknown.size(), 1);
-    EXPECT_EQ(unknown[0].flag, whiteFlag);
     EXPECT_EQ(unknown[0].name, u"Qaa"_s);
 }
 
-TEST(RecognitionLanguage, SkipsCodesWithoutALanguage) {
-    EXPECT_TRUE(languageList({}, english).isEmpty());
-    EXPECT_TRUE(flagGroups({}).isEmpty());
-    EXPECT_TRUE(languageList({QString(), u"-"_s, u"123"_s}, english).isEmpty());
-}
-
-TEST(RecognitionLanguage, GroupsLanguagesSharingAFlag) {
-    const auto list = languageList({u"hi-IN"_s, u"en-GB"_s, u"ta-IN"_s}, english);
-    const auto groups = flagGroups(list);
-    ASSERT_EQ(groups.size(), 2);
-    EXPECT_EQ(groups[0].languages.size(), 2);
-    EXPECT_EQ(groups[0].languages[1].code, u"ta"_s);
-    EXPECT_EQ(groups[1].languages[0].code, u"en"_s);
-}
-
-TEST(RecognitionLanguage, ArabicNoteIsAPrefixTest) {
-    EXPECT_TRUE(lacksArabic({u"en-US"_s}));
-    EXPECT_FALSE(lacksArabic({u"en-US"_s, u"ar-SA"_s}));
-    EXPECT_FALSE(lacksArabic({u"ars"_s}));
+TEST(RecognitionLanguage, MissingLanguagesAreThoseNoInstalledPackReadsSortedByName) {
+    const auto installed = languageList({u"en"_s, u"zh-Hans"_s}, english);
+    const QList<InstallableLanguage> installable{{u"ru"_s, u"tesseract-ocr-rus"_s},
+                                                 {u"zh-Hant"_s, u"tesseract-ocr-chi-tra"_s},
+                                                 {u"sr"_s, u"tesseract-ocr-srp"_s},
+                                                 {u"de"_s, u"tesseract-ocr-deu"_s},
+                                                 {u"sr-Latn"_s, u"tesseract-ocr-srp-latn"_s}};
+    const auto missing = missingLanguages(installable, installed, english);
+    ASSERT_EQ(missing.size(), 3); // Chinese is read already, in its other script
+    EXPECT_EQ(missing[0].language.name, u"German"_s);
+    EXPECT_EQ(missing[1].language.name, u"Russian"_s);
+    EXPECT_EQ(missing[2].language.name, u"Serbian"_s);
+    EXPECT_EQ(missing[2].packages,
+              (QStringList{u"tesseract-ocr-srp"_s, u"tesseract-ocr-srp-latn"_s}));
+    EXPECT_EQ(missingLanguages(installable, installed, QLocale(QLocale::German))[0].language.name,
+              u"Deutsch"_s);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "SettingsTestSupport.h"
 
+#include "settings/MissingLanguagesSection.h"
 #include "settings/RecognitionSettingsPane.h"
 #include "settings/SettingsSection.h"
 #include "settings/SwitchButton.h"
@@ -9,6 +10,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QTest>
+#include <QTreeWidget>
 
 namespace {
 
@@ -27,7 +29,7 @@ protected:
 
 TEST_F(RecognitionSettingsPaneTest, TurningDetectionOffRevealsTheLanguagesAndOnHidesThem) {
     defaults.setValue(SettingsKey::preferredLanguages, QStringLiteral("fr-FR"));
-    RecognitionSettingsPane pane(defaults, supportedLanguages);
+    RecognitionSettingsPane pane(defaults, supportedLanguages, installableLanguages);
     pane.show();
     ToggleRow* detect = pane.autoDetectRow();
     EXPECT_TRUE(detect->button()->isChecked());
@@ -50,7 +52,7 @@ TEST_F(RecognitionSettingsPaneTest, TurningDetectionOffRevealsTheLanguagesAndOnH
 
 TEST_F(RecognitionSettingsPaneTest, TickingAndUntickingKeepsOnlyTheTickedLanguagesCodes) {
     defaults.setValue(SettingsKey::autoDetectLanguage, false);
-    RecognitionSettingsPane pane(defaults, supportedLanguages);
+    RecognitionSettingsPane pane(defaults, supportedLanguages, installableLanguages);
     toggle(pane, QStringLiteral("de"))->click();
     toggle(pane, QStringLiteral("zh"))->click();
     EXPECT_EQ(stored(), QStringLiteral("de-DE,zh-Hans,zh-Hant"));
@@ -63,7 +65,7 @@ TEST_F(RecognitionSettingsPaneTest, TickingAndUntickingKeepsOnlyTheTickedLanguag
 TEST_F(RecognitionSettingsPaneTest, APartlyStoredLanguageIsTickedAndUntickingRemovesAllItsCodes) {
     defaults.setValue(SettingsKey::autoDetectLanguage, false);
     defaults.setValue(SettingsKey::preferredLanguages, QStringLiteral("zh-Hant,en-US,zh-Hant"));
-    RecognitionSettingsPane pane(defaults, supportedLanguages);
+    RecognitionSettingsPane pane(defaults, supportedLanguages, installableLanguages);
     QCheckBox* chinese = toggle(pane, QStringLiteral("zh"));
     EXPECT_TRUE(chinese->isChecked());
     EXPECT_TRUE(toggle(pane, QStringLiteral("en"))->isChecked());
@@ -76,25 +78,37 @@ TEST_F(RecognitionSettingsPaneTest, APartlyStoredLanguageIsTickedAndUntickingRem
     EXPECT_FALSE(toggle(pane, QStringLiteral("en"))->isChecked());
 }
 
-TEST_F(RecognitionSettingsPaneTest, TheArabicNoteShowsExactlyWhenNoCodeStartsWithAr) {
-    const QString note = QStringLiteral("Arabic needs macOS 15 or later.");
-    {
-        RecognitionSettingsPane pane(defaults, supportedLanguages);
-        pane.show();
-        // Shown whether or not detection is on.
-        EXPECT_TRUE(pane.languageSection()->footer()->isVisible());
-        EXPECT_EQ(pane.languageSection()->footer()->text(), note);
-    }
-    supportedLanguages.append(QStringLiteral("ar-SA"));
-    RecognitionSettingsPane pane(defaults, supportedLanguages);
+TEST_F(RecognitionSettingsPaneTest, LanguagesNotInstalledAreListedWithTheirPackageNotOffered) {
+    RecognitionSettingsPane pane(defaults, supportedLanguages, installableLanguages);
     pane.show();
-    EXPECT_FALSE(pane.languageSection()->footer()->isVisible());
-    EXPECT_EQ(pane.languages().last().nativeName, QStringLiteral("العربية"));
+    // Listed whether or not detection is on, by name, never as a box to tick.
+    MissingLanguagesSection* missing = pane.missingSection();
+    EXPECT_TRUE(missing->isVisible());
+    ASSERT_EQ(missing->list()->topLevelItemCount(), 2);
+    EXPECT_EQ(missing->list()->topLevelItem(0)->text(0), QStringLiteral("Arabic"));
+    EXPECT_EQ(missing->list()->topLevelItem(1)->text(1), QStringLiteral("tesseract-ocr-rus"));
+    EXPECT_EQ(pane.languageToggles().size(), 6);
+    missing->list()->setCurrentItem(missing->list()->topLevelItem(0));
+    EXPECT_EQ(missing->command()->text(),
+              QStringLiteral("To read Arabic: sudo apt install tesseract-ocr-ara"));
+    missing->list()->setCurrentItem(missing->list()->topLevelItem(1));
+    EXPECT_TRUE(missing->command()->text().endsWith(u"tesseract-ocr-rus"));
+
+    // Once its package is in, Arabic is tickable and the list shows only the rest.
+    supportedLanguages.append(QStringLiteral("ar"));
+    installableLanguages.removeLast();
+    RecognitionSettingsPane after(defaults, supportedLanguages, installableLanguages);
+    EXPECT_EQ(after.languages().last().nativeName, QStringLiteral("العربية"));
+    EXPECT_EQ(after.missingSection()->languages().size(), 1);
+    installableLanguages.clear();
+    RecognitionSettingsPane complete(defaults, supportedLanguages, installableLanguages);
+    complete.show();
+    EXPECT_FALSE(complete.missingSection()->isVisible());
 }
 
 TEST_F(RecognitionSettingsPaneTest, CustomWordsAreStoredExactlyAsTypedWithoutMovingTheCursor) {
     defaults.setValue(SettingsKey::customWords, QStringLiteral("Qt"));
-    RecognitionSettingsPane pane(defaults, supportedLanguages);
+    RecognitionSettingsPane pane(defaults, supportedLanguages, installableLanguages);
     pane.show();
     QPlainTextEdit* editor = pane.customWordsEditor();
     EXPECT_EQ(editor->toPlainText(), QStringLiteral("Qt"));
@@ -124,7 +138,7 @@ TEST_F(RecognitionSettingsPaneTest, CustomWordsAreStoredExactlyAsTypedWithoutMov
 }
 
 TEST_F(RecognitionSettingsPaneTest, TextChoicesAreBound) {
-    RecognitionSettingsPane pane(defaults, supportedLanguages);
+    RecognitionSettingsPane pane(defaults, supportedLanguages, installableLanguages);
     pane.keepIndentationRow()->button()->click();
     EXPECT_EQ(onDisk(SettingsKey::keepIndentation), QVariant(true));
     pane.fixHyphenationRow()->button()->click();

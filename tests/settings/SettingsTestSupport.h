@@ -30,7 +30,8 @@ protected:
     SettingsEnvironment environment() {
         return SettingsEnvironment{defaults,
                                    RecorderEnvironment{keyBindings, systemShortcuts, {}, [] {}},
-                                   [this] { return supportedLanguages; }, urlOpener, app};
+                                   [this] { return supportedLanguages; },
+                                   [this] { return installableLanguages; }, urlOpener, app};
     }
 
     // What a fresh reader finds in the file: the value was written through.
@@ -54,4 +55,7 @@ protected:
                                    QStringLiteral("fr-FR"),  QStringLiteral("es-ES"),
                                    QStringLiteral("he-IL"),  QStringLiteral("zh-Hans"),
                                    QStringLiteral("zh-Hant")};
+    QList<InstallableLanguage> installableLanguages{
+        {QStringLiteral("ru"), QStringLiteral("tesseract-ocr-rus")},
+        {QStringLiteral("ar"), QStringLiteral("tesseract-ocr-ara")}};
 };

@@ -19,7 +19,7 @@ protected:
     QStringList dockLines() const {
         QStringList out;
         for (const QString& line : log.lines(u"activation"_s))
-            if (line.startsWith(u"Dock icon"_s))
+            if (line.startsWith(u"Own windows"_s))
                 out.append(line);
         return out;
     }
@@ -51,7 +51,7 @@ TEST_F(DockIconServiceTest, FollowsOrdinaryWindowsWithOneLinePerChange) {
         EXPECT_EQ(service.policy(), DockIconService::Policy::accessory);
     }
     ASSERT_EQ(dockLines().size(), 2);
-    EXPECT_TRUE(dockLines()[0].startsWith(u"Dock icon on; active: "_s));
+    EXPECT_TRUE(dockLines()[0].startsWith(u"Own windows open; active: "_s));
     EXPECT_TRUE(dockLines()[1].endsWith(u"frontmost: Editor"_s));
 }
 

@@ -12,6 +12,8 @@ class FakeTextRecognizer : public TextRecognizer {
 public:
     QList<RecognizedText> results;
     QStringList supported{QStringLiteral("en-US"), QStringLiteral("fr-FR")};
+    QList<InstallableLanguage> installable{
+        {QStringLiteral("ru"), QStringLiteral("tesseract-ocr-rus")}};
     std::optional<QString> supportedError; // the query throws this description
     std::optional<QString> performError;   // perform throws this description
     bool held = false;                     // perform answers only once this is false again
@@ -40,6 +42,10 @@ public:
         if (supportedError)
             throw RecognitionError(*supportedError);
         return supported;
+    }
+
+    QList<InstallableLanguage> installableRecognitionLanguages() const override {
+        return installable;
     }
 };
 

@@ -4,9 +4,11 @@
 #include "Look.h"
 
 #include "KeyBindings/KeyBindings.h"
+#include "app/AppCoordinator.h"
 #include "app/CommandLine.h"
 #include "app/HotkeyService.h"
 #include "app/Translations.h"
+#include "app/MenuBarContent.h"
 #include "history/HistoryListModel.h"
 #include "history/HistoryListView.h"
 #include "history/HistoryStore.h"
@@ -28,9 +30,12 @@
 #include "platform/base/NotificationCenter.h"
 #include "platform/base/UserDefaults.h"
 #include "platform/desktop/SymbolIcons.h"
+#include "platform/desktop/TrayIcon.h"
 #include "platform/output/WordNetDictionary.h"
+#include "platform/recognition/TesseractLanguageCodes.h"
 #include "settings/AppSettings.h"
 #include "settings/GeneralSettingsPane.h"
+#include "settings/MissingLanguagesSection.h"
 #include "settings/RecognitionSettingsPane.h"
 #include "settings/SettingsEnvironment.h"
 #include "settings/SettingsTabButton.h"
@@ -44,6 +49,7 @@
 #include "support/Async.h"
 #include "support/FakeDesktop.h"
 #include "support/FakeDictionary.h"
+#include "support/FakePlatform.h"
 #include "support/FakeSpeechSynthesizer.h"
 #include "support/FakeTranslator.h"
 #include "support/FakeUrlOpener.h"
@@ -60,8 +66,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QTreeWidget>
 
 #include <cstdio>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -107,23 +116,35 @@ void settings(const QString& theme) {
     UsKeyboardLayout layout;
     KeyBindings keyBindings{defaults, notifications, grabber, layout};
     HotkeyService hotkeys{keyBindings};
+    // The longest text a shortcut can have.
+    keyBindings.writeShortcut(
+        HotkeyService::captureBarcode(),
+        Shortcut(Key::b.rawValue, CarbonModifiers::command | CarbonModifiers::control |
+                                      CarbonModifiers::option | CarbonModifiers::shift));
     FakeSystemShortcuts systemShortcuts; // nothing taken
+    // Tesseract's packs as it reports them: these installed, every other one
+    // of today offered with its package.
     QStringList languages;
-    for (const char* code : {"en-US", "de-DE", "fr-FR", "es-ES", "it-IT",   "pt-BR",   "nl-NL",
-                             "sv-SE", "nb-NO", "nn-NO", "da-DK", "fi-FI",   "pl-PL",   "cs-CZ",
-                             "ru-RU", "uk-UA", "el-GR", "tr-TR", "he-IL",   "hi-IN",   "ta-IN",
-                             "th-TH", "vi-VN", "ja-JP", "ko-KR", "zh-Hans", "zh-Hant", "id-ID"})
-        languages.append(QString::fromLatin1(code));
-    if (qEnvironmentVariableIsSet("INKHARBOR_SCREENSHOTS_ARABIC"))
-        languages.append(QStringLiteral("ar-SA"));
+    QList<InstallableLanguage> installable;
+    const QStringList installed{u"eng"_s, u"deu"_s, u"fra"_s, u"spa"_s,     u"heb"_s,
+                                u"ara"_s, u"rus"_s, u"ell"_s, u"hin"_s,     u"tam"_s,
+                                u"tha"_s, u"jpn"_s, u"kor"_s, u"chi_sim"_s, u"chi_tra"_s};
+    for (const QString& pack : TesseractLanguageCodes::tesseractCodes()) {
+        if (installed.contains(pack))
+            languages << TesseractLanguageCodes::toBcp47(pack);
+        else if (TesseractLanguageCodes::isContemporary(pack))
+            installable << InstallableLanguage{TesseractLanguageCodes::toBcp47(pack),
+                                               TesseractLanguageCodes::debianPackage(pack)};
+    }
+    languages.move(languages.indexOf(u"en"_s), 0);
     defaults.setValue(SettingsKey::autoDetectLanguage, false);
-    defaults.setValue(SettingsKey::preferredLanguages, QStringLiteral("de-DE,he-IL"));
+    defaults.setValue(SettingsKey::preferredLanguages, QStringLiteral("de,he"));
     defaults.setValue(SettingsKey::customWords, QStringLiteral("Inkharbor\nQt Widgets\nTesseract"));
 
     bool trayAvailable = true;
     SettingsWindow window(SettingsEnvironment{
         defaults, RecorderEnvironment{keyBindings, systemShortcuts, {}, [] {}},
-        [&] { return languages; }, desktop.opener,
+        [&] { return languages; }, [&] { return installable; }, desktop.opener,
         SettingsAppActions{[&] { return trayAvailable; }, [] {}, [] {}, [] {}}});
     window.show();
     const auto shoot = [&](const QString& suffix) {
@@ -138,6 +159,10 @@ void settings(const QString& theme) {
     window.view()->setCurrentIndex(2);
     recognition->verticalScrollBar()->setValue(recognition->verticalScrollBar()->maximum());
     shoot(QStringLiteral("2-end"));
+    MissingLanguagesSection* missing = recognition->missingSection();
+    missing->list()->setCurrentItem(missing->list()->topLevelItem(3));
+    recognition->ensureWidgetVisible(missing, 0, 0);
+    shoot(QStringLiteral("2-missing"));
     defaults.setValue(SettingsKey::autoDetectLanguage, true);
     shoot(QStringLiteral("2-auto"));
     defaults.setValue(SettingsKey::autoDetectLanguage, false);
@@ -280,7 +305,7 @@ void onboarding(const QString& theme) {
                                    QStringLiteral("zh-Hant"), QStringLiteral("hi-IN"),
                                    QStringLiteral("ta-IN")};
             },
-            [] { return std::optional<QString>(QStringLiteral("\u2303\u21E7T")); },
+            [] { return std::optional<QString>(QStringLiteral("Super+Shift+T")); },
             [] {},
             {},
             [&] { return trayAvailable; }},
@@ -290,8 +315,13 @@ void onboarding(const QString& theme) {
         save(onboarding.window(), u"onboarding-" + name + u'-' + theme);
     };
     onboarding.show(OnboardingStep::welcome);
-    onboarding.view()->setPointedFlag(QStringLiteral("\U0001F1EE\U0001F1F3"));
+    onboarding.view()->setPointedLanguage(QStringLiteral("hi"));
     shoot(QStringLiteral("welcome"));
+    // X11: nothing to allow.
+    onboarding.view()->setStep(OnboardingStep::permission);
+    shoot(QStringLiteral("permission-none"));
+    // A desktop that asks first.
+    permission.asks = true;
     onboarding.view()->setStep(OnboardingStep::permission);
     shoot(QStringLiteral("permission-missing"));
     permission.granted = true;
@@ -338,6 +368,51 @@ void toasts(const QString& theme) {
                    QStringLiteral("Press Escape to cancel."), {{QStringLiteral("Cancel"), {}}});
     shoot(QStringLiteral("busy"));
     toast.hide();
+}
+
+// The tray item on the panels it meets, dark and light: the tile that an
+// XEmbed tray, or a desktop without our icon in its theme, shows; and the
+// symbolic icon as a StatusNotifierItem host draws it, in the panel's text
+// colour. Then the tray's menu.
+void tray(const QString& theme) {
+    struct Panel {
+        QColor background, text;
+    };
+    const Panel panels[] = {{QColor(0x00, 0x00, 0x00), QColor(0xff, 0xff, 0xff)},  // GNOME
+                            {QColor(0x31, 0x36, 0x3b), QColor(0xfc, 0xfc, 0xfc)},  // Breeze dark
+                            {QColor(0xef, 0xf0, 0xf1), QColor(0x23, 0x26, 0x29)},  // Breeze
+                            {QColor(0xf6, 0xf5, 0xf4), QColor(0x2e, 0x34, 0x36)}}; // Adwaita
+    // Each panel a row: the tile at 16, 22 and 32 pixels, then the symbolic
+    // icon at 22; at the panel's own scale, then enlarged pixel for pixel.
+    constexpr int sizes[] = {16, 22, 32, 22}, cell = 40;
+    QPixmap sheet(QSize(int(std::size(sizes)) * cell, int(std::size(panels)) * cell));
+    QPainter painter(&sheet);
+    for (size_t row = 0; row < std::size(panels); ++row) {
+        const int y = int(row) * cell;
+        painter.fillRect(0, y, sheet.width(), cell, panels[row].background);
+        for (size_t column = 0; column < std::size(sizes); ++column) {
+            const int size = sizes[column];
+            const QPoint at(int(column) * cell + (cell - size) / 2, y + (cell - size) / 2);
+            painter.drawPixmap(at, column + 1 < std::size(sizes)
+                                       ? TrayIcon::tile().pixmap(size, size)
+                                       : SymbolIcons::pixmap(QStringLiteral("text.viewfinder"),
+                                                             panels[row].text, size, 1));
+        }
+    }
+    painter.end();
+    sheet.scaled(sheet.size() * 3).save(folder + u"/tray-icons.png");
+
+    FakePlatform fake;
+    KeyBindings keyBindings{fake.defaults, fake.notifications, fake.hotKeys, fake.keyboardLayout};
+    AppCoordinator coordinator{fake.platform, keyBindings};
+    MenuBarContent content{coordinator, keyBindings, MenuBarContent::Actions{}};
+    keyBindings.writeShortcut(
+        HotkeyService::captureBarcode(),
+        Shortcut(Key::b.rawValue, CarbonModifiers::control | CarbonModifiers::option));
+    content.menu()->popup(QPoint(100, 100));
+    QTest::qWait(50);
+    save(content.menu(), u"tray-menu-" + theme);
+    content.menu()->close();
 }
 
 void lookUp() {
@@ -406,6 +481,7 @@ int main(int argc, char** argv) {
         result(theme);
         onboarding(theme);
         toasts(theme);
+        tray(theme);
     }
     // Activation checks of the dock icon still pending end with the program.
     QTest::qWait(600);

@@ -24,7 +24,9 @@ namespace {
 
 struct Symbol {
     const char* name;
-    const char* themeName; // freedesktop icon naming specification, or ""
+    // Standard freedesktop icon names, tried in order; "" for none.
+    const char* themeName;
+    const char* otherThemeName = "";
 };
 
 // Filled and compound symbols have no standard name that looks like them.
@@ -32,7 +34,7 @@ constexpr std::array symbols{
     Symbol{"speaker.wave.2", "audio-volume-high"},
     Symbol{"translate", ""},
     Symbol{"character.book.closed", "accessories-dictionary"},
-    Symbol{"magnifyingglass", "edit-find"},
+    Symbol{"magnifyingglass", "system-search", "edit-find"},
     Symbol{"doc.on.doc", "edit-copy"},
     Symbol{"trash", "edit-delete"},
     Symbol{"text.viewfinder", ""},
@@ -73,9 +75,9 @@ QIcon ownIcon(const QString& symbolName) {
 }
 
 QIcon icon(const QString& symbolName) {
-    const QString theme = themeName(symbolName);
-    if (!theme.isEmpty() && QIcon::hasThemeIcon(theme))
-        return QIcon::fromTheme(theme);
+    for (const QString& theme : themeNames(symbolName))
+        if (QIcon::hasThemeIcon(theme))
+            return QIcon::fromTheme(theme);
     return ownIcon(symbolName);
 }
 
@@ -102,9 +104,13 @@ QPixmap pixmap(const QString& symbolName, const QColor& color, int size, qreal d
     return image;
 }
 
-QString themeName(const QString& symbolName) {
-    const Symbol* symbol = find(symbolName);
-    return symbol ? QString::fromLatin1(symbol->themeName) : QString();
+QStringList themeNames(const QString& symbolName) {
+    QStringList names;
+    if (const Symbol* symbol = find(symbolName))
+        for (const char* name : {symbol->themeName, symbol->otherThemeName})
+            if (*name)
+                names << QString::fromLatin1(name);
+    return names;
 }
 
 QStringList symbolNames() {

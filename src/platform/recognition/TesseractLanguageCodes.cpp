@@ -180,6 +180,11 @@ bool isContemporary(const QString& tesseractCode) {
     return e && e->contemporary;
 }
 
+QString debianPackage(const QString& tesseractCode) {
+    QString name = tesseractCode;
+    return u"tesseract-ocr-" + name.replace(u'_', u'-');
+}
+
 QStringList tesseractCodes() {
     QStringList codes;
     for (const Entry& e : table)

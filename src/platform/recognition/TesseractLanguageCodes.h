@@ -31,6 +31,9 @@ QString script(const QString& tesseractCode);
 // spellings, historic languages and vertical writing.
 bool isContemporary(const QString& tesseractCode);
 
+// The Debian package that installs the pack ("chi_sim" → "tesseract-ocr-chi-sim").
+QString debianPackage(const QString& tesseractCode);
+
 // Every pack in the table, in table order.
 QStringList tesseractCodes();
 

@@ -340,6 +340,22 @@ QCoro::Task<QList<RecognizedText>> TesseractRecognizer::perform(QImage image,
     co_return normalisedBoxes(result, prepared.scale, image.size());
 }
 
+QList<InstallableLanguage> TesseractRecognizer::installableRecognitionLanguages() const {
+    QStringList installed;
+    try {
+        installed = installedPacks(shared_->options.dataPath);
+    } catch (const RecognitionError&) {
+        // No data folder at all: every language is still to be installed.
+    }
+    QList<InstallableLanguage> languages;
+    for (const auto& pack : TesseractLanguageCodes::tesseractCodes()) {
+        if (TesseractLanguageCodes::isContemporary(pack) && !installed.contains(pack))
+            languages << InstallableLanguage{TesseractLanguageCodes::toBcp47(pack),
+                                             TesseractLanguageCodes::debianPackage(pack)};
+    }
+    return languages;
+}
+
 QStringList TesseractRecognizer::supportedRecognitionLanguages() const {
     QStringList codes;
     for (const auto& pack : installedPacks(shared_->options.dataPath))

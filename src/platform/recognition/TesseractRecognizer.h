@@ -37,6 +37,8 @@ public:
                                                TextRecognitionRequest request) override;
     // The installed language packs as BCP 47 codes, English first.
     QStringList supportedRecognitionLanguages() const override;
+    // The contemporary packs of the code table that are not installed.
+    QList<InstallableLanguage> installableRecognitionLanguages() const override;
 
     struct Shared;
 

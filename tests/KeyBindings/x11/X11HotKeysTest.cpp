@@ -34,7 +34,10 @@ using namespace Qt::StringLiterals;
 namespace {
 
 constexpr xcb_keycode_t xKeycodeOfT = 28;
-const Shortcut controlShiftT{17, 4608};
+// The default capture shortcut, Super+Shift+T: Super is stored as the command
+// bit and grabbed on whichever modifier the server gives Super (Mod4 here).
+const Shortcut superShiftT{17, CarbonModifiers::command | CarbonModifiers::shift};
+const Shortcut controlShiftT{17, CarbonModifiers::control | CarbonModifiers::shift};
 // Control-Shift-M: a second shortcut whose arrival proves that every key event
 // sent before it has been handled. (Not with Alt, which closes an open menu.)
 const Shortcut marker{Key::m.rawValue, CarbonModifiers::control | CarbonModifiers::shift};
@@ -89,7 +92,7 @@ protected:
         qApp->removeNativeEventFilter(&counter);
         keyBindings.reset();
         grabber.reset();
-        xdotool({u"keyup"_s, u"ctrl+shift+alt+t"_s});
+        xdotool({u"keyup"_s, u"super+ctrl+shift+alt+t"_s});
     }
 
     void listen() {
@@ -123,15 +126,15 @@ protected:
 TEST_F(X11HotKeys, ReleaseStartsOneCaptureWhateverOrderTheKeysComeUpIn) {
     EXPECT_TRUE(grabber->hasDetectableAutoRepeat());
     listen();
-    ASSERT_TRUE(keyBindings->isRegistered(controlShiftT));
+    ASSERT_TRUE(keyBindings->isRegistered(superShiftT));
 
     const QList<QStringList> orders{
         // xdotool's own order: T first, then the modifiers.
-        {u"key ctrl+shift+t"_s},
-        // Control and Shift up before T.
-        {u"keydown ctrl+shift+t"_s, u"keyup ctrl+shift+t"_s},
-        {u"keydown ctrl+shift+t"_s, u"keyup shift"_s, u"keyup t"_s, u"keyup ctrl"_s},
-        {u"keydown ctrl+shift+t"_s, u"keyup t"_s, u"keyup ctrl+shift"_s},
+        {u"key super+shift+t"_s},
+        // Super and Shift up before T.
+        {u"keydown super+shift+t"_s, u"keyup super+shift+t"_s},
+        {u"keydown super+shift+t"_s, u"keyup shift"_s, u"keyup t"_s, u"keyup super"_s},
+        {u"keydown super+shift+t"_s, u"keyup t"_s, u"keyup super+shift"_s},
     };
     for (const QStringList& order : orders) {
         captures.clear();
@@ -151,9 +154,9 @@ TEST_F(X11HotKeys, ReleaseStartsOneCaptureWhateverOrderTheKeysComeUpIn) {
 
 TEST_F(X11HotKeys, AHeldShortcutStartsOneCaptureOnRelease) {
     listen();
-    ASSERT_TRUE(xdotool({u"keydown"_s, u"ctrl+shift+t"_s}));
+    ASSERT_TRUE(xdotool({u"keydown"_s, u"super+shift+t"_s}));
     QTest::qWait(1000); // let the server's auto-repeat run
-    ASSERT_TRUE(xdotool({u"keyup"_s, u"ctrl+shift+t"_s}));
+    ASSERT_TRUE(xdotool({u"keyup"_s, u"super+shift+t"_s}));
     ASSERT_TRUE(settle());
     std::printf("held for 1 s: %d presses of T reached the program\n", counter.presses);
     EXPECT_GT(counter.presses, 1) << "the server sent no auto-repeat: the test proves nothing";
@@ -161,42 +164,42 @@ TEST_F(X11HotKeys, AHeldShortcutStartsOneCaptureOnRelease) {
 }
 
 TEST_F(X11HotKeys, ACombinationAnotherClientHoldsIsRefusedSilently) {
-    // Another program on the same display takes Control-Shift-T first.
+    // Another program on the same display takes Super+Shift+T first.
     xcb_connection_t* other = xcb_connect(nullptr, nullptr);
     ASSERT_EQ(xcb_connection_has_error(other), 0);
     const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(other)).data->root;
     xcb_generic_error_t* error = xcb_request_check(
-        other, xcb_grab_key_checked(other, 1, root, XCB_MOD_MASK_CONTROL | XCB_MOD_MASK_SHIFT,
+        other, xcb_grab_key_checked(other, 1, root, XCB_MOD_MASK_4 | XCB_MOD_MASK_SHIFT,
                                     xKeycodeOfT, XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC));
     ASSERT_EQ(error, nullptr);
 
     X11SystemShortcuts system;
-    EXPECT_TRUE(system.isTaken(controlShiftT));
+    EXPECT_TRUE(system.isTaken(superShiftT));
     EXPECT_FALSE(system.isTaken(Shortcut{17, CarbonModifiers::control | CarbonModifiers::option}));
 
     listen();
-    EXPECT_FALSE(keyBindings->isRegistered(controlShiftT));
+    EXPECT_FALSE(keyBindings->isRegistered(superShiftT));
     EXPECT_TRUE(keyBindings->isRegistered(marker)) << "the other shortcut is unaffected";
-    ASSERT_TRUE(xdotool({u"key"_s, u"ctrl+shift+t"_s}));
+    ASSERT_TRUE(xdotool({u"key"_s, u"super+shift+t"_s}));
     ASSERT_TRUE(settle());
     EXPECT_TRUE(captures.isEmpty());
 
     xcb_disconnect(other);
-    EXPECT_FALSE(system.isTaken(controlShiftT));
+    EXPECT_FALSE(system.isTaken(superShiftT));
 }
 
 TEST_F(X11HotKeys, PausedShortcutsAreReleasedToTheDesktop) {
     listen();
     X11SystemShortcuts system;
     // Our own grab, seen from the trial's separate connection.
-    EXPECT_TRUE(system.isTaken(controlShiftT));
+    EXPECT_TRUE(system.isTaken(superShiftT));
     keyBindings->setPaused(true);
-    EXPECT_FALSE(system.isTaken(controlShiftT)) << "a recorder may take it again";
-    ASSERT_TRUE(xdotool({u"key"_s, u"ctrl+shift+t"_s}));
+    EXPECT_FALSE(system.isTaken(superShiftT)) << "a recorder may take it again";
+    ASSERT_TRUE(xdotool({u"key"_s, u"super+shift+t"_s}));
     keyBindings->setPaused(false);
     ASSERT_TRUE(settle());
     EXPECT_TRUE(captures.isEmpty());
-    ASSERT_TRUE(xdotool({u"key"_s, u"ctrl+shift+t"_s}));
+    ASSERT_TRUE(xdotool({u"key"_s, u"super+shift+t"_s}));
     ASSERT_TRUE(settle());
     EXPECT_EQ(captures.size(), 1);
 }
@@ -209,7 +212,7 @@ TEST_F(X11HotKeys, WhileAMenuIsOpenItsKeyEventsCarryTheShortcut) {
     new MenuItemShortcut(*keyBindings, item, HotkeyService::captureText());
     int triggered = 0;
     QObject::connect(item, &QAction::triggered, [&] { ++triggered; });
-    EXPECT_EQ(item->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T));
+    EXPECT_EQ(item->shortcut(), QKeySequence(Qt::META | Qt::SHIFT | Qt::Key_T));
 
     menu.popup(QPoint(100, 100));
     ASSERT_TRUE(TestAsync::waitUntil([&] { return menu.isVisible(); }));
@@ -217,9 +220,9 @@ TEST_F(X11HotKeys, WhileAMenuIsOpenItsKeyEventsCarryTheShortcut) {
     ASSERT_EQ(QApplication::activePopupWidget(), &menu);
     ASSERT_TRUE(TestAsync::waitUntil(keyboardIsGrabbed)) << "the menu holds the keyboard";
 
-    ASSERT_TRUE(xdotool({u"keydown"_s, u"ctrl+shift+t"_s}));
+    ASSERT_TRUE(xdotool({u"keydown"_s, u"super+shift+t"_s}));
     QTest::qWait(700);
-    ASSERT_TRUE(xdotool({u"keyup"_s, u"ctrl+shift+t"_s}));
+    ASSERT_TRUE(xdotool({u"keyup"_s, u"super+shift+t"_s}));
     // The marker, too, reaches us through the menu.
     ASSERT_TRUE(settle());
     std::printf("menu open, held for 0.7 s: %d presses of T reached the program\n",
@@ -230,7 +233,7 @@ TEST_F(X11HotKeys, WhileAMenuIsOpenItsKeyEventsCarryTheShortcut) {
 
     menu.hide();
     EXPECT_EQ(keyBindings->hotKeyCenter().mode(), HotKeyCenter::Mode::normal);
-    ASSERT_TRUE(xdotool({u"key"_s, u"ctrl+shift+t"_s}));
+    ASSERT_TRUE(xdotool({u"key"_s, u"super+shift+t"_s}));
     ASSERT_TRUE(settle());
     EXPECT_EQ(captures.size(), 2) << "the grab is back once the menu closes";
 }
@@ -239,7 +242,7 @@ TEST_F(X11HotKeys, LayoutCharacterFollowsTheServersKeymap) {
     EXPECT_EQ(layout->character(Key::t.rawValue), u"t"_s);
     EXPECT_EQ(layout->character(0x2C), u"/"_s);
     EXPECT_EQ(layout->character(Key::returnKey.rawValue), std::nullopt);
-    EXPECT_EQ(keyBindings->description(controlShiftT), u"⌃⇧T"_s);
+    EXPECT_EQ(keyBindings->description(controlShiftT), u"Ctrl+Shift+T"_s);
 
     ASSERT_EQ(QProcess::execute(u"setxkbmap"_s, {u"de"_s}), 0);
     EXPECT_EQ(layout->character(Key::z.rawValue), u"y"_s) << "German keyboards swap Y and Z";

@@ -19,11 +19,11 @@ TEST(LogFormat, PrivateArgumentsAreRedactedUnlessRevealed) {
 }
 
 TEST(LogFormat, PublicAndBoolAnnotations) {
-    std::vector<LogArg> args{LogArgs::make(u"on"_s), LogArgs::make(true), LogArgs::make("none")};
-    EXPECT_EQ(fmt("Dock icon %{public}s; active: %{bool}d; frontmost: %{public}s", args, false),
-              u"Dock icon on; active: <private>; frontmost: none"_s);
-    EXPECT_EQ(fmt("Dock icon %{public}s; active: %{bool}d; frontmost: %{public}s", args, true),
-              u"Dock icon on; active: true; frontmost: none"_s);
+    std::vector<LogArg> args{LogArgs::make(u"open"_s), LogArgs::make(true), LogArgs::make("none")};
+    EXPECT_EQ(fmt("Own windows %{public}s; active: %{bool}d; frontmost: %{public}s", args, false),
+              u"Own windows open; active: <private>; frontmost: none"_s);
+    EXPECT_EQ(fmt("Own windows %{public}s; active: %{bool}d; frontmost: %{public}s", args, true),
+              u"Own windows open; active: true; frontmost: none"_s);
     EXPECT_EQ(fmt("%{public, bool}d", {LogArgs::make(false)}, false), u"false"_s);
 }
 

@@ -1,9 +1,12 @@
 #include "platform/desktop/SymbolIcons.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QPalette>
 #include <QPixmap>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -46,6 +49,43 @@ TEST(SymbolIcons, OwnDrawingsFollowThePaletteAndDisabledState) {
     EXPECT_EQ(inkOf(icon.pixmap(32, 32)).rgb(), QColor(250, 10, 10).rgb());
     EXPECT_EQ(inkOf(icon.pixmap(QSize(32, 32), QIcon::Disabled)).rgb(), QColor(10, 10, 250).rgb());
     QApplication::setPalette(original);
+}
+
+TEST(SymbolIcons, TheDesktopsIconThemeComesFirstOurDrawingLast) {
+    QTemporaryDir dir;
+    const QString theme = dir.filePath(QStringLiteral("test-theme"));
+    QDir().mkpath(theme + QStringLiteral("/16x16/actions"));
+    QFile index(theme + QStringLiteral("/index.theme"));
+    ASSERT_TRUE(index.open(QIODevice::WriteOnly));
+    index.write("[Icon Theme]\nName=Test\nDirectories=16x16/actions\n\n"
+                "[16x16/actions]\nSize=16\nType=Fixed\n");
+    index.close();
+    QPixmap red(16, 16);
+    red.fill(Qt::red);
+    const auto install = [&](const char* name) {
+        red.save(theme + QStringLiteral("/16x16/actions/") + QLatin1String(name) + u".png");
+    };
+    install("edit-find"); // only the second name for a search
+    install("edit-copy");
+    const QStringList paths = QIcon::themeSearchPaths();
+    const QString name = QIcon::themeName();
+    QIcon::setThemeSearchPaths({dir.path()});
+    QIcon::setThemeName(QStringLiteral("test-theme"));
+
+    EXPECT_EQ(inkOf(SymbolIcons::icon(QStringLiteral("doc.on.doc")).pixmap(16, 16)).rgb(),
+              QColor(Qt::red).rgb());
+    EXPECT_EQ(SymbolIcons::icon(QStringLiteral("magnifyingglass")).name(),
+              QStringLiteral("edit-find"));
+    install("system-search");
+    QIcon::setThemeName(QStringLiteral("test-theme")); // forgets what it looked up
+    EXPECT_EQ(SymbolIcons::icon(QStringLiteral("magnifyingglass")).name(),
+              QStringLiteral("system-search"));
+    // No standard name, or none in the theme: our own drawing.
+    EXPECT_TRUE(SymbolIcons::icon(QStringLiteral("speaker.wave.2")).name().isEmpty());
+    EXPECT_FALSE(SymbolIcons::icon(QStringLiteral("speaker.wave.2")).isNull());
+
+    QIcon::setThemeSearchPaths(paths);
+    QIcon::setThemeName(name);
 }
 
 } // namespace

@@ -191,7 +191,7 @@ TEST_F(TesseractRecognizerTest, ARecogniserGoneWhileReadingEndsItsCallsCleanly) 
     EXPECT_TRUE(TestAsync::waitUntil([&] { return ended; }, std::chrono::seconds(120)));
 }
 
-TEST_F(TesseractRecognizerTest, SupportedLanguagesAreTheInstalledPacksEnglishFirst) {
+TEST_F(TesseractRecognizerTest, SupportedLanguagesAreTheInstalledPacksTheOthersAreInstallable) {
     const QStringList installed = recognizer.supportedRecognitionLanguages();
     ASSERT_FALSE(installed.isEmpty());
     EXPECT_EQ(installed.first(), u"en"_s);
@@ -209,10 +209,20 @@ TEST_F(TesseractRecognizerTest, SupportedLanguagesAreTheInstalledPacksEnglishFir
     options.dataPath = data.path();
     EXPECT_EQ(TesseractRecognizer(identifier, options).supportedRecognitionLanguages(),
               (QStringList{u"en"_s, u"es"_s}));
+    // The languages of today not installed, each with the Debian package that adds it.
+    const QList<InstallableLanguage> installable =
+        TesseractRecognizer(identifier, options).installableRecognitionLanguages();
+    EXPECT_TRUE(installable.contains(InstallableLanguage{u"ru"_s, u"tesseract-ocr-rus"_s}));
+    EXPECT_TRUE(
+        installable.contains(InstallableLanguage{u"zh-Hans"_s, u"tesseract-ocr-chi-sim"_s}));
+    for (const InstallableLanguage& language : installable)
+        for (const auto& code : {u"en"_s, u"es"_s, u"enm"_s, u"ja-x-vert"_s})
+            EXPECT_NE(language.code, code) << "installed, or not a language of today";
 
     options.dataPath = data.filePath(u"missing"_s);
     TesseractRecognizer nowhere(identifier, options);
     EXPECT_THROW(nowhere.supportedRecognitionLanguages(), RecognitionError);
+    EXPECT_EQ(nowhere.installableRecognitionLanguages().size(), installable.size() + 2);
     EXPECT_TRUE(failureOf(nowhere.perform(renderText({u"Hello"_s}, 12).image, {}))
                     .startsWith(u"No text recognition data was found"_s));
 }
