@@ -30,4 +30,14 @@
         </translation>
     </message>
 </context>
+<context>
+    <name>OnboardingView</name>
+    <message numerus="yes">
+        <source>Reads text in %n language(s)</source>
+        <translation>
+            <numerusform>Reads text in %n language</numerusform>
+            <numerusform>Reads text in %n languages</numerusform>
+        </translation>
+    </message>
+</context>
 </TS>

@@ -155,7 +155,7 @@ QWidget* OnboardingView::welcomePage() {
     boxLayout->setContentsMargins(12, 12, 12, 12);
     boxLayout->setSpacing(8);
     boxLayout->addWidget(
-        label(tr("Reads text in %1 languages").arg(languages_.size()), false, 0, true));
+        label(tr("Reads text in %n language(s)", nullptr, int(languages_.size())), false, 0, true));
     auto* chips = new QWidget;
     auto* flow = new FlowLayout(4, chips);
     for (const RecognitionLanguage& language : languages_)
