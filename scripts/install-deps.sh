@@ -26,6 +26,10 @@ packages=(
   libxcb1-dev libxcb-keysyms1-dev libxcb-randr0-dev libxcb-xkb-dev libxkbcommon-dev
   libxkbcommon-x11-dev libsystemd-dev libcanberra-dev libasound2-dev libespeak-ng-dev espeak-ng-data libpcaudio-dev xdg-utils
   libsqlite3-dev sqlite3
+  # screen pixels through the desktop's screen-sharing portal (PipeWire); the
+  # portal tests hand out a real PipeWire stream from GStreamer
+  libpipewire-0.3-dev pipewire wireplumber xdg-desktop-portal gstreamer1.0-pipewire
+  gstreamer1.0-tools gstreamer1.0-plugins-base
   # translation and dictionary (offline)
   apertium apertium-eng-spa apertium-en-es apertium-fr-es wordnet-dev wordnet-base
   # desktop session for running and testing
