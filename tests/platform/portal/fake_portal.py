@@ -1,4 +1,4 @@
-#!/usr/bin/env python3
+#!/usr/bin/python3
 """A stand-in for xdg-desktop-portal on the session bus, answering as the real
 one does: every method that may ask the user returns a request object and
 answers later with its Response signal. ScreenCast hands out PipeWire nodes

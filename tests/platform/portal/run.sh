@@ -31,7 +31,7 @@ picture inkharbor-monitor-a 0xff3366cc 320 200
 picture inkharbor-monitor-b 0xffcc6633 400 300
 
 node_id() {
-  pw-dump 2>/dev/null | python3 -c '
+  pw-dump 2>/dev/null | /usr/bin/python3 -c '
 import json, sys
 for o in json.load(sys.stdin):
     if o.get("info", {}).get("props", {}).get("node.name") == sys.argv[1]:
@@ -45,10 +45,16 @@ for _ in $(seq 100); do
 done
 [[ -n $a && -n $b ]] || { echo "run.sh: the test streams did not appear" >&2; exit 1; }
 
-python3 "$here/fake_portal.py" --stream "$a:0,0,320,200" --stream "$b:320,0,200,150" & pids+=($!)
-for _ in $(seq 50); do
-  dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
-    org.freedesktop.DBus.GetNameOwner string:org.freedesktop.portal.Desktop >/dev/null 2>&1 && break
+/usr/bin/python3 "$here/fake_portal.py" --stream "$a:0,0,320,200" --stream "$b:320,0,200,150" & pids+=($!)
+# The fake must own the name before anyone asks for it, or the bus would start
+# the real portal in its place.
+owned=
+for _ in $(seq 100); do
+  if dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
+       org.freedesktop.DBus.GetNameOwner string:org.freedesktop.portal.Desktop >/dev/null 2>&1; then
+    owned=1; break
+  fi
   sleep 0.1
 done
+[[ -n $owned ]] || { echo "run.sh: the fake portal did not start" >&2; exit 1; }
 "$@"
