@@ -118,7 +118,11 @@ QImage copyFrame(const spa_buffer& buffer, const spa_video_info_raw& format) {
         uint64_t(plane.chunk->offset) + needed > plane.maxsize)
         return {};
     const auto* pixels = static_cast<const uchar*>(plane.data) + plane.chunk->offset;
-    return QImage(pixels, width, height, stride, qt).convertToFormat(QImage::Format_RGB32);
+    // The buffer goes back to PipeWire: the image must own its pixels (a
+    // conversion to the format it already has would only share them).
+    const QImage view(pixels, width, height, stride, qt);
+    return view.format() == QImage::Format_RGB32 ? view.copy()
+                                                 : view.convertToFormat(QImage::Format_RGB32);
 }
 
 void onProcess(void* data) {

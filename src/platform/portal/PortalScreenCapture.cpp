@@ -5,6 +5,10 @@
 #include "platform/portal/PortalRequest.h"
 
 #include <QCoreApplication>
+#include <QDBusMessage>
+#include <QDBusPendingCall>
+
+#include <qcoro/qcorodbuspendingcall.h>
 
 #include <qcoro/qcorosignal.h>
 
@@ -136,6 +140,28 @@ QImage PortalScreenCapture::take(Round& round, const QRect& geometry) {
     QImage image = std::move(best->image);
     best->image = QImage();
     return image;
+}
+
+QCoro::Task<bool> PortalScreenCapture::probe() {
+    QDBusMessage get = QDBusMessage::createMethodCall(
+        QString::fromUtf16(PortalRequest::service), QString::fromUtf16(PortalRequest::path),
+        QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
+    get.setArguments(
+        {QStringLiteral("org.freedesktop.portal.ScreenCast"), QStringLiteral("version")});
+    const QDBusPendingCall pending = bus_.asyncCall(get);
+    const QDBusMessage reply = co_await pending;
+    // No portal service, or one without this interface (its Get then says
+    // "no such interface" as invalid arguments). A slow portal is no answer.
+    const bool absent =
+        reply.type() == QDBusMessage::ErrorMessage &&
+        (reply.errorName() == QLatin1String("org.freedesktop.DBus.Error.InvalidArgs") ||
+         PortalRequest::errorFor(reply.errorName(), reply.errorMessage()).kind() ==
+             PortalError::Kind::missing);
+    if (absent)
+        unavailable_ = noScreenCastPortal();
+    else
+        unavailable_.reset();
+    co_return !absent;
 }
 
 QCoro::Task<bool> PortalScreenCapture::requestConsent() {

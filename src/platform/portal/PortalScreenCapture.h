@@ -52,6 +52,11 @@ public:
     // pixels, and keeps the token: for the onboarding's "grant" button.
     QCoro::Task<bool> requestConsent();
 
+    // Asks the bus whether the screen-sharing portal is there, so that
+    // unavailableReason() is known before the first capture (the backend
+    // calls it at start-up). False when it is not.
+    QCoro::Task<bool> probe();
+
     // The user refused the last time the desktop asked.
     bool refused() const { return refused_; }
     // Why there is no way to read the screen here: set once a capture found

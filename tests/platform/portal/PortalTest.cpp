@@ -67,6 +67,8 @@ protected:
 const QString tokenKey = QString::fromLatin1(PortalScreenCapture::restoreTokenKey);
 
 TEST_F(PortalTest, AsksOnceThenStartsWithTheKeptTokenAndReadsEachDisplayAtItsScale) {
+    EXPECT_TRUE(TestAsync::run(capture.probe()));
+    EXPECT_FALSE(permission.unavailableReason());
     // Both displays' grabs start together, as the overlay freezes them: one
     // session, one dialog.
     auto first = capture.grab(QRect(0, 0, 320, 200));
