@@ -25,6 +25,9 @@ public:
                    QStringLiteral("org.inkharbor.FakePortal")) {}
 
     void setAnswer(uint code) { control_.call(QStringLiteral("SetAnswer"), code); }
+    void withdraw(const QString& interface) {
+        control_.call(QStringLiteral("Withdraw"), interface);
+    }
     void press(const QString& id) { control_.call(QStringLiteral("Press"), id); }
     void release(const QString& id) { control_.call(QStringLiteral("Release"), id); }
     uint openSessions() {
@@ -145,6 +148,35 @@ TEST(PortalHotKeys, BindsWithDescriptionAndTriggerAndFiresOncePerPressAndRelease
     ASSERT_EQ(events.size(), 2u);
     EXPECT_EQ(events[0], std::make_pair(qint64(7), HotKeyGrabber::Event::pressed));
     EXPECT_EQ(events[1], std::make_pair(qint64(7), HotKeyGrabber::Event::released));
+}
+
+// Last: the interfaces do not come back.
+TEST(PortalsMissing, AreReportedNotSilent) {
+    Portal portal;
+    portal.withdraw(QStringLiteral("org.freedesktop.portal.ScreenCast"));
+    portal.withdraw(QStringLiteral("org.freedesktop.portal.GlobalShortcuts"));
+    QTemporaryDir dir;
+    UserDefaults defaults(dir.filePath(QStringLiteral("settings.conf")));
+    PortalScreenCapture capture(QDBusConnection::sessionBus(), defaults);
+    PortalCapturePermission permission(capture);
+
+    EXPECT_FALSE(TestAsync::run(capture.probe()));
+    EXPECT_FALSE(permission.preflight());
+    ASSERT_TRUE(permission.unavailableReason());
+    EXPECT_TRUE(permission.unavailableReason()->contains(u"screen-sharing portal"));
+    try {
+        TestAsync::run(capture.grab(QRect(0, 0, 320, 200)));
+        ADD_FAILURE() << "a capture without a portal succeeded";
+    } catch (const std::exception& e) {
+        EXPECT_TRUE(QString::fromUtf8(e.what()).contains(u"screen-sharing portal"));
+    }
+
+    PortalHotKeyGrabber grabber(QDBusConnection::sessionBus(),
+                                [](const Shortcut&) { return QStringLiteral("Capture Text"); });
+    grabber.grab(1, Shortcut{17, 0x300});
+    ASSERT_TRUE(TestAsync::waitUntil([&] { return grabber.available().has_value(); }));
+    EXPECT_FALSE(*grabber.available());
+    EXPECT_FALSE(grabber.trigger(1));
 }
 
 } // namespace

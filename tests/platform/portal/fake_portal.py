@@ -4,7 +4,7 @@ one does: every method that may ask the user returns a request object and
 answers later with its Response signal. ScreenCast hands out PipeWire nodes
 given on the command line (--stream NODE:X,Y,W,H); GlobalShortcuts binds what
 it is asked to. A control object lets the test choose the user's answer, read
-the calls made, and press and release a bound shortcut."""
+the calls made, press and release a bound shortcut, and withdraw an interface."""
 
 import json
 import socket
@@ -40,6 +40,7 @@ XML = """
     <method name="OpenSessions"><arg type="u" direction="out"/></method>
     <method name="Press"><arg type="s" direction="in"/></method>
     <method name="Release"><arg type="s" direction="in"/></method>
+    <method name="Withdraw"><arg type="s" direction="in"/></method>
   </interface>
 </node>
 """
@@ -63,6 +64,7 @@ class FakePortal:
         self.tokens = 0
         self.shortcut_session = None
         self.shortcut_owner = None
+        self.registrations = {}  # interface -> registration id
 
     def log(self, interface, method, params):
         self.calls.append({"interface": interface.rsplit(".", 1)[-1], "method": method,
@@ -136,7 +138,12 @@ class FakePortal:
                          {"shortcuts": GLib.Variant("a(sa{sv})", bound)} if self.answer == 0 else {})
 
     def on_control(self, method, args, invocation):
-        if method == "SetAnswer":
+        if method == "Withdraw":
+            # As a portal without a backend for the interface: calls to it
+            # fail with "no such interface".
+            self.connection.unregister_object(self.registrations.pop(args[0]))
+            invocation.return_value(None)
+        elif method == "SetAnswer":
             self.answer = args[0]
             invocation.return_value(None)
         elif method == "Calls":
@@ -168,7 +175,8 @@ def main():
     connection = Gio.bus_get_sync(Gio.BusType.SESSION, None)
     portal = FakePortal(connection, streams)
     for info in Gio.DBusNodeInfo.new_for_xml(XML).interfaces:
-        connection.register_object(PATH, info, portal.on_call, portal.on_get, None)
+        portal.registrations[info.name] = connection.register_object(
+            PATH, info, portal.on_call, portal.on_get, None)
     Gio.bus_own_name_on_connection(connection, "org.freedesktop.portal.Desktop",
                                    Gio.BusNameOwnerFlags.NONE, None, lambda *a: loop.quit())
     loop.run()
