@@ -3,6 +3,7 @@
 #include "KeyBindings/KeyCodeTable.h"
 #include "platform/portal/PortalRequest.h"
 
+#include <QCoreApplication>
 #include <QDBusArgument>
 #include <QDBusMessage>
 #include <QDBusMetaType>
@@ -177,7 +178,11 @@ QCoro::Task<void> PortalHotKeyGrabber::bind() {
         } catch (const PortalError& e) {
             triggers_.clear();
             available_ = e.kind() != PortalError::Kind::missing;
-            lastError_ = e.description();
+            lastError_ = *available_ ? e.description()
+                                     : QCoreApplication::translate(
+                                           "Portal", "This desktop lets no program set global "
+                                                     "shortcuts: bind the command in its keyboard "
+                                                     "settings instead.");
         }
         Q_EMIT bindingsChanged();
     }

@@ -143,9 +143,9 @@ QCoro::Task<QVariantMap> PortalRequest::call(QDBusConnection bus, QString interf
         throw PortalError(PortalError::Kind::refused,
                           QCoreApplication::translate("Portal", "The request was refused."));
     default:
-        throw PortalError(
-            PortalError::Kind::failed,
-            portalFailed(QCoreApplication::translate("Portal", "%1 was cancelled by the desktop.")
-                             .arg(method)));
+        throw PortalError(PortalError::Kind::failed,
+                          portalFailed(QCoreApplication::translate(
+                                           "Portal", "the desktop ended the request (%1).")
+                                           .arg(method)));
     }
 }

@@ -177,6 +177,7 @@ TEST(PortalsMissing, AreReportedNotSilent) {
     ASSERT_TRUE(TestAsync::waitUntil([&] { return grabber.available().has_value(); }));
     EXPECT_FALSE(*grabber.available());
     EXPECT_FALSE(grabber.trigger(1));
+    EXPECT_TRUE(grabber.lastError().contains(u"global shortcuts"));
 }
 
 } // namespace
