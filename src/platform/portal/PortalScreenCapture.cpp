@@ -91,6 +91,10 @@ QCoro::Task<QList<PortalScreenCapture::Monitor>> PortalScreenCapture::captureMon
 }
 
 QCoro::Task<QImage> PortalScreenCapture::grab(QRect geometry) {
+    // Once refused, captures do not bring the dialog back on their own; the
+    // user asks for it again (requestConsent()).
+    if (refused_)
+        co_return QImage();
     std::shared_ptr<Round> round = round_;
     if (round) {
         co_await qCoro(this, &PortalScreenCapture::sessionEnded);

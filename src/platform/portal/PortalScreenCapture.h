@@ -44,7 +44,8 @@ public:
 
     // The display at `geometry` (logical desktop coordinates), at its own
     // pixel density. Grabs started together share one session. A null image
-    // when the user refused (refused() then says so); throws Error when
+    // when the user refused, now or before (refused() then says so; no
+    // dialog comes until requestConsent()); throws Error when
     // there is no portal, it fails, or the user did not share this display.
     QCoro::Task<QImage> grab(QRect geometry);
 

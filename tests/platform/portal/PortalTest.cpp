@@ -109,6 +109,10 @@ TEST_F(PortalTest, RefusalIsAPermissionAnswerAndKeepsNothing) {
     EXPECT_FALSE(permission.preflight());
     EXPECT_FALSE(defaults.hasStoredValue(tokenKey));
     EXPECT_TRUE(TestAsync::waitUntil([&] { return portal.openSessions() == 0; }));
+    // The next capture does not bring the dialog back by itself.
+    const auto asked = portal.calls(QStringLiteral("SelectSources")).size();
+    EXPECT_TRUE(TestAsync::run(capture.grab(QRect(0, 0, 320, 200))).isNull());
+    EXPECT_EQ(portal.calls(QStringLiteral("SelectSources")).size(), asked);
 
     // Asking again and being granted lifts it.
     portal.setAnswer(0);
