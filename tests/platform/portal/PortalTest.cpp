@@ -6,8 +6,7 @@
 #include "platform/portal/PortalScreenCapture.h"
 #include "support/Async.h"
 
-#include <QDBusInterface>
-#include <QDBusReply>
+#include <QDBusMessage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -17,25 +16,18 @@
 
 namespace {
 
+// The fake's control object. Plain messages: QDBusInterface would introspect
+// and keep a meta object Qt never frees.
 class Portal {
 public:
-    Portal()
-        : control_(QStringLiteral("org.freedesktop.portal.Desktop"),
-                   QStringLiteral("/org/freedesktop/portal/desktop"),
-                   QStringLiteral("org.inkharbor.FakePortal")) {}
-
-    void setAnswer(uint code) { control_.call(QStringLiteral("SetAnswer"), code); }
-    void withdraw(const QString& interface) {
-        control_.call(QStringLiteral("Withdraw"), interface);
-    }
-    void press(const QString& id) { control_.call(QStringLiteral("Press"), id); }
-    void release(const QString& id) { control_.call(QStringLiteral("Release"), id); }
-    uint openSessions() {
-        return QDBusReply<uint>(control_.call(QStringLiteral("OpenSessions"))).value();
-    }
+    void setAnswer(uint code) { call(QStringLiteral("SetAnswer"), {code}); }
+    void withdraw(const QString& interface) { call(QStringLiteral("Withdraw"), {interface}); }
+    void press(const QString& id) { call(QStringLiteral("Press"), {id}); }
+    void release(const QString& id) { call(QStringLiteral("Release"), {id}); }
+    uint openSessions() { return call(QStringLiteral("OpenSessions")).value(0).toUInt(); }
     // The calls of one method, oldest first.
     QList<QJsonObject> calls(const QString& method) {
-        const QString json = QDBusReply<QString>(control_.call(QStringLiteral("Calls"))).value();
+        const QString json = call(QStringLiteral("Calls")).value(0).toString();
         QList<QJsonObject> found;
         for (const QJsonValue& call : QJsonDocument::fromJson(json.toUtf8()).array())
             if (call[u"method"].toString() == method)
@@ -44,7 +36,14 @@ public:
     }
 
 private:
-    QDBusInterface control_;
+    QVariantList call(const QString& method, const QVariantList& arguments = {}) {
+        QDBusMessage message =
+            QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.portal.Desktop"),
+                                           QStringLiteral("/org/freedesktop/portal/desktop"),
+                                           QStringLiteral("org.inkharbor.FakePortal"), method);
+        message.setArguments(arguments);
+        return QDBusConnection::sessionBus().call(message).arguments();
+    }
 };
 
 class PortalTest : public testing::Test {
