@@ -91,11 +91,11 @@ PortalError PortalRequest::errorFor(const QString& dbusErrorName, const QString&
                        portalFailed(message.isEmpty() ? dbusErrorName : message));
 }
 
-QCoro::Task<QVariantList> PortalRequest::callDirect(QDBusConnection bus, QString path,
+QCoro::Task<QVariantList> PortalRequest::callDirect(QDBusConnection bus, QString object,
                                                     QString interface, QString method,
                                                     QVariantList arguments) {
     QDBusMessage message =
-        QDBusMessage::createMethodCall(QString::fromUtf16(service), path, interface, method);
+        QDBusMessage::createMethodCall(QString::fromUtf16(service), object, interface, method);
     message.setArguments(arguments);
     const QDBusPendingCall pending = bus.asyncCall(message);
     const QDBusMessage reply = co_await pending;

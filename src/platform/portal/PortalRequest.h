@@ -40,7 +40,7 @@ QCoro::Task<QVariantMap> call(QDBusConnection bus, QString interface, QString me
                               QVariantList arguments, QVariantMap options);
 
 // Plain calls that answer at once (OpenPipeWireRemote, Session.Close).
-QCoro::Task<QVariantList> callDirect(QDBusConnection bus, QString path, QString interface,
+QCoro::Task<QVariantList> callDirect(QDBusConnection bus, QString object, QString interface,
                                      QString method, QVariantList arguments);
 
 // Ends a portal session (org.freedesktop.portal.Session.Close), without waiting.
