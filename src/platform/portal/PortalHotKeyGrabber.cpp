@@ -10,6 +10,9 @@
 #include <QKeySequence>
 #include <QTimer>
 
+#include <algorithm>
+#include <vector>
+
 // One entry of the portal's a(sa{sv}) shortcut lists.
 struct PortalShortcut {
     QString id;
@@ -200,9 +203,13 @@ void PortalHotKeyGrabber::closeSession() {
 void PortalHotKeyGrabber::deliver(const QString& id, Event event) {
     if (!handler_)
         return;
+    // The handler may grab or let go of hot keys.
+    std::vector<qint64> hotKeys;
     for (const auto& [hotKeyId, shortcut] : grabbed_)
         if (portalId(shortcut) == id)
-            handler_(hotKeyId, event);
+            hotKeys.push_back(hotKeyId);
+    for (qint64 hotKeyId : hotKeys)
+        handler_(hotKeyId, event);
 }
 
 void PortalHotKeyGrabber::onActivated(const QDBusObjectPath& session, const QString& id, qulonglong,
