@@ -149,6 +149,14 @@
         <source>The display the area was selected on is no longer connected.</source>
         <translation>Der Bildschirm, auf dem der Bereich gewählt wurde, ist nicht mehr angeschlossen.</translation>
     </message>
+    <message>
+        <source>The screen could not be read.</source>
+        <translation>Der Bildschirm konnte nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The selected area is too small to capture.</source>
+        <translation>Der gewählte Bereich ist zu klein zum Erfassen.</translation>
+    </message>
 </context>
 <context>
     <name>EspeakSpeechSynthesizer</name>

@@ -149,6 +149,14 @@
         <source>The display the area was selected on is no longer connected.</source>
         <translation>La pantalla en la que se seleccionó el área ya no está conectada.</translation>
     </message>
+    <message>
+        <source>The screen could not be read.</source>
+        <translation>No se pudo leer la pantalla.</translation>
+    </message>
+    <message>
+        <source>The selected area is too small to capture.</source>
+        <translation>El área seleccionada es demasiado pequeña para capturarla.</translation>
+    </message>
 </context>
 <context>
     <name>EspeakSpeechSynthesizer</name>
