@@ -101,7 +101,7 @@ TEST(Translations, EveryLanguageTranslatesEveryTextOfTheSources) {
         QProcess process;
         process.start(lupdate, arguments);
         ASSERT_TRUE(process.waitForFinished(60'000) && process.exitCode() == 0)
-            << qPrintable(process.readAllStandardError());
+            << process.readAllStandardError().toStdString();
         QFile updated(copy);
         ASSERT_TRUE(updated.open(QIODevice::ReadOnly));
         const QStringList found = problems(QString::fromUtf8(updated.readAll()));
