@@ -373,6 +373,22 @@
         <source>Also: </source>
         <translation>Synonyme: </translation>
     </message>
+    <message>
+        <source>noun</source>
+        <translation>Substantiv</translation>
+    </message>
+    <message>
+        <source>verb</source>
+        <translation>Verb</translation>
+    </message>
+    <message>
+        <source>adjective</source>
+        <translation>Adjektiv</translation>
+    </message>
+    <message>
+        <source>adverb</source>
+        <translation>Adverb</translation>
+    </message>
 </context>
 <context>
     <name>LookUpWindow</name>
@@ -447,7 +463,7 @@
     </message>
     <message>
         <source>Copy text from anywhere on your screen</source>
-        <translation>Text von überall auf dem Bildschirm kopieren</translation>
+        <translation>Text überall auf dem Bildschirm kopieren</translation>
     </message>
     <message>
         <source>Press a shortcut, drag a box over any image, video, PDF or app, and the text is copied. Everything happens on your computer — nothing is sent to the internet.</source>
@@ -466,7 +482,7 @@
     </message>
     <message>
         <source>Inkharbor lives in the system tray on your panel. Look for this icon: </source>
-        <translation>Inkharbor befindet sich im Systembereich Ihrer Leiste. Achten Sie auf dieses Symbol: </translation>
+        <translation>Sie finden Inkharbor im Systembereich Ihrer Leiste an diesem Symbol: </translation>
     </message>
     <message>
         <source>Allow Screen Access</source>
@@ -486,7 +502,7 @@
     </message>
     <message>
         <source>Turn on Inkharbor in the list, then quit and reopen it.</source>
-        <translation>Schalten Sie Inkharbor in der Liste ein, beenden Sie es dann und öffnen Sie es erneut.</translation>
+        <translation>Schalten Sie Inkharbor in der Liste ein und starten Sie es dann neu.</translation>
     </message>
     <message>
         <source>Already turned on? Quit &amp;&amp; Reopen Inkharbor</source>

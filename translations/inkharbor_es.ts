@@ -373,6 +373,22 @@
         <source>Also: </source>
         <translation>Sinónimos: </translation>
     </message>
+    <message>
+        <source>noun</source>
+        <translation>sustantivo</translation>
+    </message>
+    <message>
+        <source>verb</source>
+        <translation>verbo</translation>
+    </message>
+    <message>
+        <source>adjective</source>
+        <translation>adjetivo</translation>
+    </message>
+    <message>
+        <source>adverb</source>
+        <translation>adverbio</translation>
+    </message>
 </context>
 <context>
     <name>LookUpWindow</name>
