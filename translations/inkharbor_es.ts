@@ -482,7 +482,7 @@
     </message>
     <message>
         <source>Inkharbor lives in the system tray on your panel. Look for this icon: </source>
-        <translation>Inkharbor vive en la bandeja del sistema de su panel. Busque este icono: </translation>
+        <translation>Inkharbor está en la bandeja del sistema de su panel. Busque este icono: </translation>
     </message>
     <message>
         <source>Allow Screen Access</source>
