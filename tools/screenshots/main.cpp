@@ -294,21 +294,27 @@ void onboarding(const QString& theme) {
     FakePermission permission;
     permission.granted = false;
     bool trayAvailable = true;
+    // The default capture shortcut as the program writes it in the run's language.
+    UsKeyboardLayout layout;
+    NullHotKeyGrabber grabber;
+    KeyBindings keyBindings{desktop.defaults, notifications, grabber, layout};
+    const QString shortcut = keyBindings.description(
+        Shortcut(Key::t.rawValue, CarbonModifiers::command | CarbonModifiers::shift));
     OnboardingWindow onboarding{
-        OnboardingEnvironment{
-            desktop.defaults,
-            notifications,
-            permission,
-            [] {
-                return QStringList{QStringLiteral("en-US"),   QStringLiteral("fr-FR"),
-                                   QStringLiteral("de-DE"),   QStringLiteral("zh-Hans"),
-                                   QStringLiteral("zh-Hant"), QStringLiteral("hi-IN"),
-                                   QStringLiteral("ta-IN")};
-            },
-            [] { return std::optional<QString>(QStringLiteral("Super+Shift+T")); },
-            [] {},
-            {},
-            [&] { return trayAvailable; }},
+        OnboardingEnvironment{desktop.defaults,
+                              notifications,
+                              permission,
+                              [] {
+                                  return QStringList{
+                                      QStringLiteral("en-US"),   QStringLiteral("fr-FR"),
+                                      QStringLiteral("de-DE"),   QStringLiteral("zh-Hans"),
+                                      QStringLiteral("zh-Hant"), QStringLiteral("hi-IN"),
+                                      QStringLiteral("ta-IN")};
+                              },
+                              [&] { return std::optional<QString>(shortcut); },
+                              [] {},
+                              {},
+                              [&] { return trayAvailable; }},
         desktop.dockIcon};
     const auto shoot = [&](const QString& name) {
         QTest::qWait(100);
