@@ -569,6 +569,53 @@
     </message>
 </context>
 <context>
+    <name>Portal</name>
+    <message>
+        <source>This desktop lets no program set global shortcuts: bind the command in its keyboard settings instead.</source>
+        <translation>Diese Arbeitsumgebung lässt kein Programm globale Tastenkürzel festlegen: Binden Sie den Befehl stattdessen in ihren Tastatureinstellungen.</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s portal failed: %1</source>
+        <translation>Das Portal der Arbeitsumgebung ist gescheitert: %1</translation>
+    </message>
+    <message>
+        <source>The desktop offers no portal for this (%1).</source>
+        <translation>Die Arbeitsumgebung bietet dafür kein Portal (%1).</translation>
+    </message>
+    <message>
+        <source>it did not answer in time.</source>
+        <translation>es hat nicht rechtzeitig geantwortet.</translation>
+    </message>
+    <message>
+        <source>The request was refused.</source>
+        <translation>Die Anfrage wurde abgelehnt.</translation>
+    </message>
+    <message>
+        <source>the desktop ended the request (%1).</source>
+        <translation>die Arbeitsumgebung hat die Anfrage beendet (%1).</translation>
+    </message>
+    <message>
+        <source>This desktop offers no screen-sharing portal, so Inkharbor cannot read the screen. Install xdg-desktop-portal and your desktop&apos;s portal (xdg-desktop-portal-gnome, xdg-desktop-portal-kde or xdg-desktop-portal-wlr).</source>
+        <translation>Diese Arbeitsumgebung bietet kein Portal zur Bildschirmfreigabe, daher kann Inkharbor den Bildschirm nicht lesen. Installieren Sie xdg-desktop-portal und das Portal Ihrer Arbeitsumgebung (xdg-desktop-portal-gnome, xdg-desktop-portal-kde oder xdg-desktop-portal-wlr).</translation>
+    </message>
+    <message>
+        <source>The desktop shared no picture of the screen.</source>
+        <translation>Die Arbeitsumgebung hat kein Bild des Bildschirms freigegeben.</translation>
+    </message>
+    <message>
+        <source>This display was not shared with Inkharbor. Capture again and share every display when the desktop asks.</source>
+        <translation>Dieser Bildschirm wurde nicht für Inkharbor freigegeben. Erfassen Sie erneut und geben Sie jeden Bildschirm frei, wenn die Arbeitsumgebung fragt.</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s screen-sharing portal opened no session.</source>
+        <translation>Das Portal zur Bildschirmfreigabe hat keine Sitzung geöffnet.</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s screen-sharing portal gave no stream.</source>
+        <translation>Das Portal zur Bildschirmfreigabe hat keinen Datenstrom geliefert.</translation>
+    </message>
+</context>
+<context>
     <name>RecognitionSettingsPane</name>
     <message>
         <source>Detect language automatically</source>

@@ -569,6 +569,53 @@
     </message>
 </context>
 <context>
+    <name>Portal</name>
+    <message>
+        <source>This desktop lets no program set global shortcuts: bind the command in its keyboard settings instead.</source>
+        <translation>Este escritorio no permite a ningún programa definir atajos globales: asigne el comando en su configuración de teclado.</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s portal failed: %1</source>
+        <translation>El portal del escritorio falló: %1</translation>
+    </message>
+    <message>
+        <source>The desktop offers no portal for this (%1).</source>
+        <translation>El escritorio no ofrece ningún portal para esto (%1).</translation>
+    </message>
+    <message>
+        <source>it did not answer in time.</source>
+        <translation>no respondió a tiempo.</translation>
+    </message>
+    <message>
+        <source>The request was refused.</source>
+        <translation>La solicitud fue rechazada.</translation>
+    </message>
+    <message>
+        <source>the desktop ended the request (%1).</source>
+        <translation>el escritorio terminó la solicitud (%1).</translation>
+    </message>
+    <message>
+        <source>This desktop offers no screen-sharing portal, so Inkharbor cannot read the screen. Install xdg-desktop-portal and your desktop&apos;s portal (xdg-desktop-portal-gnome, xdg-desktop-portal-kde or xdg-desktop-portal-wlr).</source>
+        <translation>Este escritorio no ofrece ningún portal para compartir la pantalla, así que Inkharbor no puede leerla. Instale xdg-desktop-portal y el portal de su escritorio (xdg-desktop-portal-gnome, xdg-desktop-portal-kde o xdg-desktop-portal-wlr).</translation>
+    </message>
+    <message>
+        <source>The desktop shared no picture of the screen.</source>
+        <translation>El escritorio no compartió ninguna imagen de la pantalla.</translation>
+    </message>
+    <message>
+        <source>This display was not shared with Inkharbor. Capture again and share every display when the desktop asks.</source>
+        <translation>Esta pantalla no se compartió con Inkharbor. Capture de nuevo y comparta todas las pantallas cuando el escritorio lo pregunte.</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s screen-sharing portal opened no session.</source>
+        <translation>El portal para compartir la pantalla no abrió ninguna sesión.</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s screen-sharing portal gave no stream.</source>
+        <translation>El portal para compartir la pantalla no entregó ningún flujo.</translation>
+    </message>
+</context>
+<context>
     <name>RecognitionSettingsPane</name>
     <message>
         <source>Detect language automatically</source>
