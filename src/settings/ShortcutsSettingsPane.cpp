@@ -30,12 +30,11 @@ QWidget* row(Recorder* recorder) {
 
 ShortcutsSettingsPane::ShortcutsSettingsPane(const RecorderEnvironment& environment,
                                              QWidget* parent)
-    : SettingsForm(parent)
-    , captureText_(new Recorder(tr("Capture text:"), environment, HotkeyService::captureText()))
-    , captureBarcode_(
-          new Recorder(tr("Read QR / barcode:"), environment, HotkeyService::captureBarcode())) {
+    : SettingsForm(parent) {
     auto* section = new SettingsSection;
-    section->addRow(row(captureText_));
-    section->addRow(row(captureBarcode_));
+    section->addRow(
+        row(new Recorder(tr("Capture text:"), environment, HotkeyService::captureText())));
+    section->addRow(
+        row(new Recorder(tr("Read QR / barcode:"), environment, HotkeyService::captureBarcode())));
     addSection(section);
 }

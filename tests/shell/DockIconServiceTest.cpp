@@ -43,9 +43,6 @@ TEST_F(DockIconServiceTest, FollowsOrdinaryWindowsWithOneLinePerChange) {
         history.show();
         settle();
         EXPECT_EQ(service.policy(), DockIconService::Policy::regular);
-        history.showMinimized();
-        settle();
-        EXPECT_EQ(service.policy(), DockIconService::Policy::regular);
         history.close();
         settle();
         EXPECT_EQ(service.policy(), DockIconService::Policy::accessory);
@@ -91,13 +88,6 @@ TEST_F(DockIconServiceTest, TheFrontWindowIsTheOneLastUsed) {
     EXPECT_EQ(service.frontWindow(), &first);
     first.showMinimized();
     EXPECT_EQ(service.frontWindow(), &second);
-}
-
-TEST_F(DockIconServiceTest, FindsTheSettingsWindowByName) {
-    QWidget other, settings;
-    other.setObjectName(u"History"_s);
-    settings.setObjectName(u"InkharborSettingsWindow"_s);
-    EXPECT_EQ(DockIconService::settingsWindow(), &settings);
 }
 
 } // namespace

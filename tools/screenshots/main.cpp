@@ -7,21 +7,17 @@
 #include "app/AppCoordinator.h"
 #include "app/CommandLine.h"
 #include "app/HotkeyService.h"
-#include "app/Translations.h"
 #include "app/MenuBarContent.h"
+#include "app/Translations.h"
 #include "history/HistoryListModel.h"
 #include "history/HistoryListView.h"
 #include "history/HistoryStore.h"
 #include "history/HistoryView.h"
 #include "history/HistoryWindow.h"
 #include "output/ActionButton.h"
-#include "output/ActionFailures.h"
-#include "output/LookUpWindow.h"
 #include "output/ResultEditor.h"
 #include "output/ResultView.h"
 #include "output/ResultWindow.h"
-#include "output/SearchService.h"
-#include "output/SpeechService.h"
 #include "output/ToastWindow.h"
 #include "output/TranslationPopover.h"
 #include "output/TranslationService.h"
@@ -47,12 +43,7 @@
 #include "shell/OnboardingView.h"
 #include "shell/OnboardingWindow.h"
 #include "support/Async.h"
-#include "support/FakeDesktop.h"
-#include "support/FakeDictionary.h"
-#include "support/FakePlatform.h"
-#include "support/FakeSpeechSynthesizer.h"
-#include "support/FakeTranslator.h"
-#include "support/FakeUrlOpener.h"
+#include "support/FakeWindowServices.h"
 #include "support/KeyBindingsFakes.h"
 
 #include <QApplication>
@@ -91,20 +82,7 @@ void saveScreen(const QString& name) {
 
 // What the windows have around them: settings in a folder of their own, a
 // desktop that opens nothing, speech that makes no sound.
-struct Desktop {
-    QTemporaryDir dir;
-    UserDefaults defaults{dir.filePath(QStringLiteral("Inkharbor.conf"))};
-    RecordingLogSink sink;
-    FakeUrlOpener opener;
-    NoDictionary dictionary;
-    FakeFocus focus;
-    DockIconService dockIcon{focus, sink};
-    LookUpWindow lookUpWindow{dictionary, dockIcon};
-    ActionFailures failures{sink, {}};
-    SearchService search{defaults, opener, lookUpWindow, failures};
-    FakeSpeechSynthesizer synthesizer;
-    SpeechService speech{synthesizer, [](const QString&) { return QStringList(); }, failures};
-};
+using Desktop = FakeWindowServices;
 
 void settings(const QString& theme) {
     Desktop desktop;
@@ -144,7 +122,7 @@ void settings(const QString& theme) {
     bool trayAvailable = true;
     SettingsWindow window(SettingsEnvironment{
         defaults, RecorderEnvironment{keyBindings, systemShortcuts, {}, [] {}},
-        [&] { return languages; }, [&] { return installable; }, desktop.opener,
+        [&] { return languages; }, [&] { return installable; }, desktop.urls,
         SettingsAppActions{[&] { return trayAvailable; }, [] {}, [] {}, [] {}}});
     window.show();
     const auto shoot = [&](const QString& suffix) {
@@ -155,7 +133,7 @@ void settings(const QString& theme) {
         window.view()->setCurrentIndex(tab);
         shoot(QString::number(tab));
     }
-    RecognitionSettingsPane* recognition = window.view()->recognitionPane();
+    auto* recognition = window.window()->findChild<RecognitionSettingsPane*>();
     window.view()->setCurrentIndex(2);
     recognition->verticalScrollBar()->setValue(recognition->verticalScrollBar()->maximum());
     shoot(QStringLiteral("2-end"));
@@ -169,10 +147,12 @@ void settings(const QString& theme) {
     // Where the keyboard puts the focus, it shows.
     window.view()->setCurrentIndex(0);
     // A widget that has the focus already gets no focus-in from setFocus().
-    window.view()->tabs()[0]->clearFocus();
-    window.view()->tabs()[0]->setFocus(Qt::TabFocusReason);
+    auto* firstTab = window.window()->findChild<SettingsTabButton*>();
+    firstTab->clearFocus();
+    firstTab->setFocus(Qt::TabFocusReason);
     shoot(QStringLiteral("0-focus-tab"));
-    window.view()->generalPane()->launchAtLoginRow()->button()->setFocus(Qt::TabFocusReason);
+    window.window()->findChild<GeneralSettingsPane*>()->launchAtLoginRow()->button()->setFocus(
+        Qt::TabFocusReason);
     shoot(QStringLiteral("0-focus-switch"));
     // A desktop without a tray: the window offers the tray menu's items.
     window.window()->close();
@@ -186,9 +166,9 @@ void settings(const QString& theme) {
 
 void history(const QString& theme) {
     Desktop desktop;
-    HistoryStore store{desktop.sink, true};
+    HistoryStore store{desktop.log, true};
     HistoryWindow window{desktop.search, desktop.dockIcon};
-    window.show(store, desktop.speech, [](const QString&) {});
+    window.show(store, desktop.speaker, [](const QString&) {});
     HistoryView* view = window.view();
     HistoryListView* list = view->list();
     const auto row = [&](int number) { return view->model()->index(number); };
@@ -249,9 +229,8 @@ void history(const QString& theme) {
 
 void result(const QString& theme) {
     Desktop desktop;
-    FakeTranslator translator;
     int checks = 0;
-    TranslationService translation{translator,
+    TranslationService translation{desktop.translator,
                                    [&](const QString& text) {
                                        ++checks;
                                        return text.contains(u"casa")
@@ -259,7 +238,7 @@ void result(const QString& theme) {
                                                   : QStringList{QStringLiteral("en")};
                                    },
                                    QStringLiteral("en")};
-    ResultWindow window{desktop.speech, desktop.search, translation, desktop.dockIcon};
+    ResultWindow window{desktop.speaker, desktop.search, translation, desktop.dockIcon};
     const auto waitForTranslationCheck = [&](int expected) {
         TestAsync::waitUntil([&] {
             return !window.view()->translationCheckTimer()->isActive() && checks == expected;
@@ -290,8 +269,8 @@ void result(const QString& theme) {
 
 void onboarding(const QString& theme) {
     Desktop desktop;
-    NotificationCenter notifications;
-    FakePermission permission;
+    NotificationCenter& notifications = desktop.notifications;
+    FakePermission& permission = desktop.permission;
     permission.granted = false;
     bool trayAvailable = true;
     OnboardingWindow onboarding{
