@@ -86,16 +86,12 @@ TEST(HistoryTextTest, LookUpIsOfferedExactlyWhenThereIsATerm) {
     const QStringList texts{
         u"Hello, world!"_s,
         u"one two three four"_s,
-        u"one two three"_s,
         u"!!! ??? word ... ---"_s,
         // A blank with a combining mark is one white-space character.
         u"one two three \u0301"_s,
-        u"one two three !\u0301"_s,
-        u"   "_s,
         QString(),
         QString(60, u'a'),
         QString(61, u'a'),
-        QString(500, u'a'),
         QString(u"🇩🇪"_s.repeated(40)),
         QString(u"🇩🇪"_s.repeated(61)),
         QString(u"alpha beta "_s + QString(100'000, u'!')),
@@ -111,24 +107,16 @@ TEST(HistoryTextTest, LookUpIsOfferedExactlyWhenThereIsATerm) {
     EXPECT_FALSE(HistoryText::offersLookUp(QString(1'000'000, u'y')));
 }
 
-TEST(HistoryDateFormatTest, DayMonthHourAndMinuteByLocale) {
+TEST(HistoryDateFormatTest, DayMonthHourAndMinuteByLocaleAndTheYearWhenAnother) {
     const QDateTime date(QDate(2024, 3, 5), QTime(14, 7, 30));
-    const QDate sameYear(2024, 11, 1);
-
-    const QString american = HistoryDateFormat(u"en_US"_s).format(date, sameYear);
-    EXPECT_TRUE(american.startsWith(u"Mar 5")) << american.toStdString();
-    EXPECT_TRUE(american.contains(u"2:07")) << american.toStdString();
-    EXPECT_TRUE(american.contains(u"PM")) << american.toStdString();
-    EXPECT_FALSE(american.contains(u"2024"));
-
-    const QString german = HistoryDateFormat(u"de_DE"_s).format(date, sameYear);
-    EXPECT_TRUE(german.startsWith(u"5. März")) << german.toStdString();
-    EXPECT_TRUE(german.contains(u"14:07")) << german.toStdString();
-
-    // Another year is named.
+    const QString american = HistoryDateFormat(u"en_US"_s).format(date, QDate(2024, 11, 1));
+    EXPECT_TRUE(american.startsWith(u"Mar 5") && american.contains(u"2:07") &&
+                american.contains(u"PM") && !american.contains(u"2024"))
+        << american.toStdString();
+    const QString german = HistoryDateFormat(u"de_DE"_s).format(date, QDate(2024, 11, 1));
+    EXPECT_TRUE(german.startsWith(u"5. März") && german.contains(u"14:07")) << german.toStdString();
     const QString earlier = HistoryDateFormat(u"en_US"_s).format(date, QDate(2025, 1, 2));
-    EXPECT_TRUE(earlier.contains(u"2024")) << earlier.toStdString();
-    EXPECT_TRUE(earlier.contains(u"Mar 5")) << earlier.toStdString();
+    EXPECT_TRUE(earlier.contains(u"2024") && earlier.contains(u"Mar 5")) << earlier.toStdString();
 }
 
 } // namespace

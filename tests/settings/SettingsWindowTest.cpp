@@ -141,13 +141,13 @@ TEST_F(SettingsWindowTest, EveryControlHasAnAccessibleName) {
 
 TEST_F(SettingsWindowTest, AboutShowsTheVersionAndOpensTheSupportMailLink) {
     EXPECT_EQ(AboutSettingsPane::versionText("1.2", nullptr), QStringLiteral("1.2 (?)"));
-    AboutSettingsPane pane(urlOpener);
+    AboutSettingsPane pane(urls);
     pane.show();
     EXPECT_FALSE(pane.versionLabel()->text().contains(u'?'));
     QTest::mouseClick(pane.supportLink(), Qt::LeftButton);
     QTest::keyClick(pane.supportLink(), Qt::Key_Space);
-    ASSERT_EQ(urlOpener.opened.size(), 2u);
-    EXPECT_EQ(urlOpener.opened[0], QUrl(QStringLiteral("mailto:support@inkharbor.app")));
+    ASSERT_EQ(urls.opened.size(), 2u);
+    EXPECT_EQ(urls.opened[0], QUrl(QStringLiteral("mailto:support@inkharbor.app")));
 }
 
 } // namespace

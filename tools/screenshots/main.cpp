@@ -21,7 +21,6 @@
 #include "output/ToastWindow.h"
 #include "output/TranslationPopover.h"
 #include "output/TranslationService.h"
-#include "platform/NullHotKeyGrabber.h"
 #include "platform/UsKeyboardLayout.h"
 #include "platform/base/NotificationCenter.h"
 #include "platform/base/UserDefaults.h"
@@ -89,17 +88,14 @@ void settings(const QString& theme) {
     qputenv("XDG_CONFIG_HOME", desktop.dir.filePath(QStringLiteral("config")).toUtf8());
     UserDefaults& defaults = desktop.defaults;
     AppSettings(defaults).registerDefaults();
-    NotificationCenter notifications;
-    NullHotKeyGrabber grabber;
-    UsKeyboardLayout layout;
-    KeyBindings keyBindings{defaults, notifications, grabber, layout};
+    KeyBindings keyBindings{defaults, desktop.notifications, desktop.hotKeys,
+                            desktop.keyboardLayout};
     HotkeyService hotkeys{keyBindings};
     // The longest text a shortcut can have.
     keyBindings.writeShortcut(
         HotkeyService::captureBarcode(),
         Shortcut(Key::b.rawValue, CarbonModifiers::command | CarbonModifiers::control |
                                       CarbonModifiers::option | CarbonModifiers::shift));
-    FakeSystemShortcuts systemShortcuts; // nothing taken
     // Tesseract's packs as it reports them: these installed, every other one
     // of today offered with its package.
     QStringList languages;
@@ -121,7 +117,7 @@ void settings(const QString& theme) {
 
     bool trayAvailable = true;
     SettingsWindow window(SettingsEnvironment{
-        defaults, RecorderEnvironment{keyBindings, systemShortcuts, {}, [] {}},
+        defaults, RecorderEnvironment{keyBindings, desktop.systemShortcuts, {}, [] {}},
         [&] { return languages; }, [&] { return installable; }, desktop.urls,
         SettingsAppActions{[&] { return trayAvailable; }, [] {}, [] {}, [] {}}});
     window.show();
