@@ -114,22 +114,17 @@ protected:
     RecorderCocoa* recorder;
 };
 
+// What the menus show meanwhile is MenuBarContentTest's.
 TEST_F(RecorderTest, RecordingPausesEverythingAndEscapeKeepsTheOldShortcut) {
     EXPECT_EQ(recorder->text(), u"Super+Shift+T"_s);
-    QAction item(u"Capture Text"_s);
-    new MenuItemShortcut(keyBindings, &item, HotkeyService::captureText());
-    EXPECT_EQ(item.shortcut(), QKeySequence(Qt::META | Qt::SHIFT | Qt::Key_T));
-
     startRecording();
     EXPECT_TRUE(keyBindings.isPaused());
     EXPECT_TRUE(hotKeys.grabs.empty());
-    EXPECT_TRUE(item.shortcut().isEmpty()) << "menus show no shortcut while recording";
     press(Qt::Key_Escape);
     EXPECT_FALSE(recorder->isRecording());
     EXPECT_EQ(stored(), superShiftT);
     EXPECT_TRUE(hotKeys.isGrabbed(superShiftT));
     EXPECT_EQ(activeStatus, (QList<bool>{true, false}));
-    EXPECT_EQ(item.shortcut(), QKeySequence(Qt::META | Qt::SHIFT | Qt::Key_T));
 }
 
 TEST_F(RecorderTest, AnOrdinaryKeyNeedsAModifierButAFunctionKeyDoesNot) {
