@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -36,16 +37,16 @@ class GeneralSettingsPaneTest : public SettingsFixture {};
 
 TEST_F(GeneralSettingsPaneTest, TogglesShowTheStoreAndWriteEveryChangeAtOnce) {
     GeneralSettingsPane pane(defaults);
-    SwitchButton* sound = pane.playSoundRow()->button();
-    EXPECT_TRUE(sound->isChecked()); // the registered default
-    sound->click();
+    SwitchButton* playSound = pane.playSoundRow()->button();
+    EXPECT_TRUE(playSound->isChecked()); // the registered default
+    playSound->click();
     EXPECT_EQ(onDisk(SettingsKey::playSound), QVariant(false));
     // A click on the row's title flips its switch too.
     QTest::mouseClick(pane.alwaysShowResultWindowRow()->titleLabel(), Qt::LeftButton);
     EXPECT_EQ(onDisk(SettingsKey::alwaysShowResultWindow), QVariant(true));
     // A change made elsewhere shows without being written back.
     defaults.setValue(SettingsKey::playSound, true);
-    EXPECT_TRUE(sound->isChecked());
+    EXPECT_TRUE(playSound->isChecked());
 }
 
 TEST_F(GeneralSettingsPaneTest, KeepHistoryStoresTheNumberAndShowsAHandEditedOneUntilReplaced) {
