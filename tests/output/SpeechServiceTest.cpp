@@ -96,16 +96,13 @@ protected:
                                         [this] { return std::make_unique<MemoryOutput>(shared); }};
 };
 
-TEST_F(EspeakTest, FindsVoicesByLanguageTag) {
+TEST_F(EspeakTest, FindsVoicesByLanguageTagAndSpeaksInTheBackgroundUntilTheEnd) {
     const std::pair<const char*, const char*> voices[] = {
         {"pt-BR", "roa/pt-BR"}, {"de_AT", "gmw/de"}, {"zh-Hans", "sit/cmn"}, {"tlh", ""}};
     for (const auto& [tag, voice] : voices) {
         const auto found = synthesizer.voiceForLanguage(QString::fromLatin1(tag));
         EXPECT_EQ(found ? found->identifier : QString(), QString::fromLatin1(voice)) << tag;
     }
-}
-
-TEST_F(EspeakTest, SpeaksInTheBackgroundWithTheChosenVoiceAndEndsByItself) {
     Told told;
     SpeechService speech(
         synthesizer, [](const QString&) { return QStringList{QStringLiteral("de")}; },
