@@ -15,13 +15,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QStringList titles(const QComboBox* box) {
-    QStringList list;
-    for (int i = 0; i < box->count(); ++i)
-        list.append(box->itemText(i));
-    return list;
-}
-
 // Picks an entry the way a user does, with the keyboard: every step is a choice.
 void pick(QComboBox* box, const QString& title) {
     ASSERT_GE(box->findText(title), 0) << title.toStdString();
@@ -53,9 +46,6 @@ TEST_F(GeneralSettingsPaneTest, KeepHistoryStoresTheNumberAndShowsAHandEditedOne
     {
         GeneralSettingsPane pane(defaults);
         QComboBox* box = pane.historyLimitPicker();
-        EXPECT_EQ(titles(box), (QStringList{u"Off"_s, u"Last 10 captures"_s, u"Last 50 captures"_s,
-                                            u"Last 100 captures"_s, u"Last 250 captures"_s,
-                                            u"Last 500 captures"_s}));
         EXPECT_EQ(box->currentText(), u"Last 50 captures"_s);
         pick(box, u"Off"_s);
         EXPECT_EQ(onDisk(SettingsKey::historyLimit).toLongLong(), 0);
@@ -82,7 +72,6 @@ TEST_F(GeneralSettingsPaneTest, SearchEngineShowsGoogleForAnUnknownValueAndStore
     defaults.setValue(SettingsKey::searchEngine, u"Yahoo"_s);
     GeneralSettingsPane pane(defaults);
     QComboBox* box = pane.searchEnginePicker();
-    EXPECT_EQ(titles(box), (QStringList{u"Google"_s, u"DuckDuckGo"_s, u"Bing"_s, u"Ecosia"_s}));
     EXPECT_EQ(box->currentText(), u"Google"_s);
     EXPECT_EQ(onDisk(SettingsKey::searchEngine).toString(), u"Yahoo"_s);
     pick(box, u"DuckDuckGo"_s);
