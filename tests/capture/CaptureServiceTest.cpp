@@ -61,11 +61,14 @@ TEST_F(CaptureServiceTest, CutsFromTheFrozenFrameAndForgetsIt) {
     EXPECT_TRUE(frames.isEmpty());
 }
 
-TEST_F(CaptureServiceTest, MissingPermissionAndUnpluggedDisplaysFail) {
+TEST_F(CaptureServiceTest, MissingPermissionUnreadableAndUnpluggedDisplaysFail) {
     permission.granted = false;
     EXPECT_EQ(failure(1, QRectF(0, 0, 10, 10)),
               error(CaptureService::CaptureError::permissionDenied));
     permission.granted = true;
+    screens.pixels[1] = QImage();
+    EXPECT_EQ(failure(1, QRectF(0, 0, 10, 10), true), "The screen could not be read.");
+    EXPECT_EQ(failure(2, QRectF(0, 0, 10, 10), true), "");
     frames.freeze(screens.list);
     screens.list.removeLast(); // unplugged between the drag and the capture
     EXPECT_EQ(failure(2, QRectF(0, 0, 10, 10)),
@@ -99,12 +102,6 @@ TEST_F(CaptureServiceTest, AreasBeyondTheDisplayComeOutBlackAtTheirSize) {
     ASSERT_EQ(outside.size(), QSize(20, 20));
     EXPECT_EQ(outside.pixel(5, 5), qRgb(795 % 256, 595 % 256, 1));
     EXPECT_EQ(qGray(outside.pixel(15, 15)), 0);
-}
-
-TEST_F(CaptureServiceTest, ADisplayThatCannotBeReadFails) {
-    screens.pixels[1] = QImage();
-    EXPECT_EQ(failure(1, QRectF(0, 0, 10, 10), true), "The screen could not be read.");
-    EXPECT_EQ(failure(2, QRectF(0, 0, 10, 10), true), "");
 }
 
 TEST(Geometry, ConvertsBetweenNormalisedBoxesAndPixels) {
