@@ -31,12 +31,13 @@ computer unless a web search is asked for.")
 # time does not show there. English recognition, the voices and the
 # dictionary are needed; translation pairs, more fonts (the scripts of the
 # languages offered: Noto for most, Noto CJK for Chinese, Japanese and
-# Korean) and the Wayland platform plugin make more of the program work.
+# Korean), Qt's own texts in the desktop's language (the standard buttons)
+# and the Wayland platform plugin make more of the program work.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "tesseract-ocr-eng, espeak-ng-data, wordnet-base, fonts-dejavu-core | fonts-noto-core")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
-    "apertium, apertium-eng-spa, apertium-en-es, apertium-fr-es, fonts-noto-core, fonts-noto-cjk, fonts-noto-color-emoji, qt6-wayland, xdg-utils")
+    "apertium, apertium-eng-spa, apertium-en-es, apertium-fr-es, fonts-noto-core, fonts-noto-cjk, fonts-noto-color-emoji, qt6-translations-l10n, qt6-wayland, xdg-utils")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "tesseract-ocr-all")
 
 include(CPack)

@@ -12,8 +12,9 @@ packages=(
   librsvg2-bin desktop-file-utils appstream lintian
   # Qt and coroutines
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev qcoro-qt6-dev libgl-dev
-  # translations (lrelease)
-  qt6-tools-dev qt6-l10n-tools
+  # translations: lupdate and lrelease; Qt's own texts (standard buttons, the
+  # line edits' menus) in the desktop's language
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   # TIFF, WebP and other image formats for inkharbor-recognize
   qt6-image-formats-plugins
   # Unicode and locale data

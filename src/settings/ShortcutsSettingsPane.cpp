@@ -1,5 +1,7 @@
 #include "settings/ShortcutsSettingsPane.h"
 
+#include "KeyBindings/Key.h"
+#include "KeyBindings/KeyBindings.h"
 #include "KeyBindings/Recorder.h"
 #include "app/HotkeyService.h"
 #include "settings/SettingsSection.h"
@@ -9,14 +11,24 @@
 
 namespace {
 
+// The width a recorder needs for the longest shortcut as this keyboard and
+// language write it ("Super+Strg+Alt+Umschalt+W"), beside its clear button.
+int widestShortcutWidth(const RecorderEnvironment& environment, const QWidget* recorder) {
+    const Shortcut widest(Key::w.rawValue, CarbonModifiers::command | CarbonModifiers::control |
+                                               CarbonModifiers::option | CarbonModifiers::shift);
+    constexpr int frameAndClearButton = 52;
+    return recorder->fontMetrics().horizontalAdvance(environment.keyBindings.description(widest)) +
+           frameAndClearButton;
+}
+
 // A recorder as a row of the form, named for assistive technology by its
 // title without the colon.
-QWidget* row(Recorder* recorder) {
+QWidget* row(Recorder* recorder, const RecorderEnvironment& environment) {
     QString name = recorder->label()->text();
     if (name.endsWith(u':'))
         name.chop(1);
     recorder->recorder()->setAccessibleName(name);
-    recorder->recorder()->setMinimumWidth(200); // room for "Super+Ctrl+Alt+Shift+B"
+    recorder->recorder()->setMinimumWidth(widestShortcutWidth(environment, recorder->recorder()));
 
     auto* row = new QWidget;
     auto* layout = new QHBoxLayout(row);
@@ -32,9 +44,10 @@ ShortcutsSettingsPane::ShortcutsSettingsPane(const RecorderEnvironment& environm
                                              QWidget* parent)
     : SettingsForm(parent) {
     auto* section = new SettingsSection;
+    section->addRow(row(
+        new Recorder(tr("Capture text:"), environment, HotkeyService::captureText()), environment));
     section->addRow(
-        row(new Recorder(tr("Capture text:"), environment, HotkeyService::captureText())));
-    section->addRow(
-        row(new Recorder(tr("Read QR / barcode:"), environment, HotkeyService::captureBarcode())));
+        row(new Recorder(tr("Read QR / barcode:"), environment, HotkeyService::captureBarcode()),
+            environment));
     addSection(section);
 }
