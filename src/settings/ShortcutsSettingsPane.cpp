@@ -42,12 +42,12 @@ QWidget* row(Recorder* recorder, const RecorderEnvironment& environment) {
 
 ShortcutsSettingsPane::ShortcutsSettingsPane(const RecorderEnvironment& environment,
                                              QWidget* parent)
-    : SettingsForm(parent)
-    , captureText_(new Recorder(tr("Capture text:"), environment, HotkeyService::captureText()))
-    , captureBarcode_(
-          new Recorder(tr("Read QR / barcode:"), environment, HotkeyService::captureBarcode())) {
+    : SettingsForm(parent) {
     auto* section = new SettingsSection;
-    section->addRow(row(captureText_, environment));
-    section->addRow(row(captureBarcode_, environment));
+    section->addRow(row(
+        new Recorder(tr("Capture text:"), environment, HotkeyService::captureText()), environment));
+    section->addRow(
+        row(new Recorder(tr("Read QR / barcode:"), environment, HotkeyService::captureBarcode()),
+            environment));
     addSection(section);
 }
