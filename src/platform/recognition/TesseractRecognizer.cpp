@@ -1,6 +1,7 @@
 #include "platform/recognition/TesseractRecognizer.h"
 
 #include "platform/recognition/ScreenImagePreprocessor.h"
+#include "platform/recognition/TableRows.h"
 #include "platform/recognition/TesseractLanguageCodes.h"
 #include "platform/recognition/TesseractWorker.h"
 
@@ -15,6 +16,7 @@
 using namespace Qt::StringLiterals;
 using Clock = std::chrono::steady_clock;
 using Result = TesseractEngine::Result;
+using Line = TesseractEngine::Line;
 
 struct TesseractRecognizer::Shared {
     Options options;
@@ -43,6 +45,7 @@ struct Preparation {
     QImage image;
     double scale = 1;
     QList<ScreenImagePreprocessor::InkBand> bands;
+    QList<QRect> tableRows; // when the image shows rows of cells (see TableRows)
 };
 
 QString dataPathOf(const TesseractRecognizer::Options& options) {
@@ -157,10 +160,46 @@ QCoro::Task<Result> readArea(std::shared_ptr<Shared> shared, size_t worker, QIma
 // for Tesseract's page statistics, read worse (ordinary screen text 0.32% →
 // 0.41% character errors in bench-recognition), and on a busy machine it
 // saved nothing.
+//
+// Rows of cells are read row by row instead, the rows shared out among the
+// workers, each reading its share in turn.
 QCoro::Task<Result> readAll(std::shared_ptr<Shared> shared, Preparation prepared, QStringList packs,
                             QStringList words, Clock::time_point deadline) {
-    Result result =
-        co_await readArea(shared, 0, prepared.image, prepared.image.rect(), packs, words, deadline);
+    if (prepared.tableRows.isEmpty()) {
+        Result result = co_await readArea(shared, 0, prepared.image, prepared.image.rect(), packs,
+                                          words, deadline);
+        co_return result;
+    }
+    const std::atomic<bool>* stop = &shared->stop;
+    const size_t parallel =
+        std::min<size_t>(shared->workers.size(), size_t(prepared.tableRows.size()));
+    std::vector<QFuture<Result>> running;
+    for (size_t w = 0; w < parallel; ++w) {
+        QList<QRect> share;
+        for (qsizetype i = qsizetype(w); i < prepared.tableRows.size(); i += qsizetype(parallel))
+            share << prepared.tableRows[i];
+        const QImage image = prepared.image;
+        running.push_back(shared->workers[w]->run([=](TesseractWorker& worker) {
+            TesseractEngine& engine = worker.engine(packs, words);
+            engine.setDarkOnLight(true);
+            return engine.readRows(image, share, deadline, *stop);
+        }));
+    }
+    QList<Line> lines;
+    double weighted = 0;
+    qsizetype characters = 0;
+    for (auto& future : running) {
+        const Result part = co_await future;
+        lines += part.lines;
+        weighted += part.confidence * double(part.characters);
+        characters += part.characters;
+    }
+    std::sort(lines.begin(), lines.end(),
+              [](const Line& a, const Line& b) { return a.box.top() < b.box.top(); });
+    Result result;
+    result.lines = std::move(lines);
+    result.characters = characters;
+    result.confidence = characters > 0 ? weighted / double(characters) : 0;
     co_return result;
 }
 
@@ -289,7 +328,10 @@ QCoro::Task<QList<RecognizedText>> TesseractRecognizer::perform(QImage image,
     const auto steps = shared->options.preprocessing;
     QFuture<Preparation> preparing = shared->workers[0]->run([image, steps](TesseractWorker&) {
         auto p = ScreenImagePreprocessor::prepare(image, {}, steps);
-        return Preparation{p.image, p.scale, ScreenImagePreprocessor::inkBands(p.image)};
+        const auto bands = ScreenImagePreprocessor::inkBands(p.image);
+        const bool flat = steps.background == ScreenImagePreprocessor::Steps::Background::Flattened;
+        return Preparation{p.image, p.scale, bands,
+                           flat ? TableRows::find(p.image, bands) : QList<QRect>{}};
     });
     const Preparation prepared = co_await preparing;
     if (prepared.image.isNull())
@@ -325,7 +367,7 @@ QCoro::Task<QList<RecognizedText>> TesseractRecognizer::perform(QImage image,
                                                          Qt::SmoothTransformation)
                                           : image;
             auto p = ScreenImagePreprocessor::prepare(source, {}, keptSteps);
-            return Preparation{p.image, p.scale * (doubled ? 2 : 1), {}};
+            return Preparation{p.image, p.scale * (doubled ? 2 : 1), {}, {}};
         });
     const Preparation kept = co_await preparingKept;
     const QStringList packs = request.automaticallyDetectsLanguage

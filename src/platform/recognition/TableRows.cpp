@@ -1,0 +1,166 @@
+#include "platform/recognition/TableRows.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace TableRows {
+namespace {
+
+using ScreenImagePreprocessor::InkBand;
+
+// In text heights: a gap between cells is wider than a word space or one
+// monospace space; one between words is wider than the gap between letters.
+constexpr double cellGap = 0.8;
+constexpr double wordGap = 0.2;
+// Running text: lines of at least this many words (median) on both sides.
+constexpr int runningTextWords = 4;
+// A band more than this many text heights high holds rows that touch.
+constexpr double tallBand = 1.7;
+
+struct Gap {
+    int left = 0;
+    int right = 0; // exclusive
+};
+
+struct Row {
+    QRect box;
+    std::vector<Gap> gaps; // between cells
+    int firstWords = 0;    // words in the first and the last cell
+    int lastWords = 0;
+};
+
+int median(std::vector<int> values) {
+    if (values.empty())
+        return 0;
+    std::nth_element(values.begin(), values.begin() + qsizetype(values.size() / 2), values.end());
+    return values[values.size() / 2];
+}
+
+// Bands of touching rows (a cursor or brackets bridge the blank line between
+// them) are cut at their faintest row until each is about one text high.
+void splitTall(const QImage& image, InkBand band, int height, QList<InkBand>& out) {
+    if (band.bottom - band.top <= tallBand * height) {
+        out << band;
+        return;
+    }
+    int best = band.top + height;
+    int bestInk = INT32_MAX;
+    const int from = band.top + height * 6 / 10;
+    const int to = std::min(band.bottom - height * 6 / 10, band.top + height * 14 / 10);
+    for (int y = from; y < to; ++y) {
+        const uchar* line = image.constScanLine(y);
+        int ink = 0;
+        for (int x = 0; x < image.width(); ++x)
+            ink += line[x] < 160 ? 1 : 0;
+        if (ink < bestInk) {
+            bestInk = ink;
+            best = y;
+        }
+    }
+    out << InkBand{band.top, best};
+    splitTall(image, InkBand{best + 1, band.bottom}, height, out);
+}
+
+Row measure(const QImage& image, const InkBand& band, int height) {
+    std::vector<bool> ink(size_t(image.width()), false);
+    for (int y = band.top; y < band.bottom; ++y) {
+        const uchar* line = image.constScanLine(y);
+        for (int x = 0; x < image.width(); ++x)
+            if (line[x] < 160)
+                ink[size_t(x)] = true;
+    }
+    Row row;
+    const auto first = std::find(ink.begin(), ink.end(), true);
+    if (first == ink.end())
+        return row;
+    const int left = int(first - ink.begin());
+    const int right = int(ink.rend() - std::find(ink.rbegin(), ink.rend(), true)); // exclusive
+    row.box = QRect(left, band.top, right - left, band.bottom - band.top);
+    int words = 1; // in the cell being walked
+    int run = 0;
+    for (int x = left; x < right; ++x) {
+        if (!ink[size_t(x)]) {
+            ++run;
+            continue;
+        }
+        if (run >= cellGap * height) {
+            if (row.gaps.empty())
+                row.firstWords = words;
+            row.gaps.push_back(Gap{x - run, x});
+            words = 1;
+        } else if (run >= wordGap * height) {
+            ++words;
+        }
+        run = 0;
+    }
+    if (row.gaps.empty())
+        row.firstWords = words;
+    row.lastWords = words;
+    return row;
+}
+
+bool sharesGap(const Row& a, const Row& b, int minWidth) {
+    for (const Gap& g : a.gaps) {
+        for (const Gap& h : b.gaps) {
+            if (std::min(g.right, h.right) - std::max(g.left, h.left) >= minWidth)
+                return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+QList<QRect> find(const QImage& prepared, const QList<InkBand>& bands) {
+    if (bands.size() < 3 || prepared.format() != QImage::Format_Grayscale8)
+        return {};
+    std::vector<int> heights;
+    for (const auto& band : bands)
+        heights.push_back(band.bottom - band.top);
+    const int height = std::max(median(heights), 4);
+
+    QList<InkBand> split;
+    for (const auto& band : bands)
+        splitTall(prepared, band, height, split);
+
+    std::vector<Row> rows;
+    for (const auto& band : split) {
+        // Rules and specks are no rows.
+        if (band.bottom - band.top < height / 3)
+            continue;
+        Row row = measure(prepared, band, height);
+        if (!row.box.isEmpty())
+            rows.push_back(std::move(row));
+    }
+
+    // Rows of cells: enough rows with gaps, most gaps lining up with those
+    // of the row with gaps before.
+    std::vector<const Row*> gapped;
+    for (const Row& row : rows)
+        if (!row.gaps.empty())
+            gapped.push_back(&row);
+    if (gapped.size() < 3 || gapped.size() * 5 < rows.size() * 2)
+        return {};
+    size_t aligned = 0;
+    for (size_t i = 1; i < gapped.size(); ++i)
+        aligned += sharesGap(*gapped[i - 1], *gapped[i], int(cellGap * height / 2)) ? 1 : 0;
+    if (aligned * 5 < (gapped.size() - 1) * 3)
+        return {};
+
+    // Running text on both sides of the gutter: columns of an article.
+    std::vector<int> firstWords;
+    std::vector<int> lastWords;
+    for (const Row* row : gapped) {
+        firstWords.push_back(row->firstWords);
+        lastWords.push_back(row->lastWords);
+    }
+    if (median(firstWords) >= runningTextWords && median(lastWords) >= runningTextWords)
+        return {};
+
+    QList<QRect> boxes;
+    for (const Row& row : rows)
+        boxes << row.box;
+    return boxes;
+}
+
+} // namespace TableRows
