@@ -9,8 +9,6 @@
 namespace ScreenImagePreprocessor {
 namespace {
 
-// A pixel this far (out of 255) from its background counts as ink.
-constexpr int inkThreshold = 32;
 // Neighbours that differ by at most this much belong to one smooth run, so
 // that gradients count as background.
 constexpr int smoothStep = 2;

@@ -12,6 +12,10 @@
 // carries coloured, gradient and low-contrast backgrounds along.
 namespace ScreenImagePreprocessor {
 
+// A pixel this far (out of 255) from its background counts as ink; in a
+// prepared image, a pixel of at most 255 - inkThreshold.
+constexpr int inkThreshold = 32;
+
 struct Prepared {
     QImage image;       // Grayscale8, dark text on white; empty when nothing is drawn
     double scale = 1;   // prepared pixels per original pixel

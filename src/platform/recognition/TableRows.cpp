@@ -15,7 +15,15 @@ constexpr double wordGap = 0.2;
 // Running text: lines of at least this many words (median) on both sides.
 constexpr int runningTextWords = 4;
 // A band more than this many text heights high holds rows that touch.
-constexpr double tallBand = 1.7;
+constexpr double tallBand = 1.45;
+// A solid block at least this wide (in text heights) and this full is a
+// cursor, not a letter.
+constexpr double blockWidth = 0.3;
+constexpr double blockFill = 0.9;
+
+bool isInk(uchar level) {
+    return level <= 255 - ScreenImagePreprocessor::inkThreshold;
+}
 
 struct Gap {
     int left = 0;
@@ -51,7 +59,7 @@ void splitTall(const QImage& image, InkBand band, int height, QList<InkBand>& ou
         const uchar* line = image.constScanLine(y);
         int ink = 0;
         for (int x = 0; x < image.width(); ++x)
-            ink += line[x] < 160 ? 1 : 0;
+            ink += isInk(line[x]) ? 1 : 0;
         if (ink < bestInk) {
             bestInk = ink;
             best = y;
@@ -66,7 +74,7 @@ Row measure(const QImage& image, const InkBand& band, int height) {
     for (int y = band.top; y < band.bottom; ++y) {
         const uchar* line = image.constScanLine(y);
         for (int x = 0; x < image.width(); ++x)
-            if (line[x] < 160)
+            if (isInk(line[x]))
                 ink[size_t(x)] = true;
     }
     Row row;
@@ -114,10 +122,13 @@ bool sharesGap(const Row& a, const Row& b, int minWidth) {
 QList<QRect> find(const QImage& prepared, const QList<InkBand>& bands) {
     if (bands.size() < 3 || prepared.format() != QImage::Format_Grayscale8)
         return {};
+    // The text height: rows without descenders are the lower ones, and where
+    // many rows touch, the median band holds two.
     std::vector<int> heights;
     for (const auto& band : bands)
         heights.push_back(band.bottom - band.top);
-    const int height = std::max(median(heights), 4);
+    std::sort(heights.begin(), heights.end());
+    const int height = std::max(heights[heights.size() * 3 / 10], 4);
 
     QList<InkBand> split;
     for (const auto& band : bands)
@@ -161,6 +172,46 @@ QList<QRect> find(const QImage& prepared, const QList<InkBand>& bands) {
     for (const Row& row : rows)
         boxes << row.box;
     return boxes;
+}
+
+void eraseBlocks(QImage& strip) {
+    const int height = strip.height();
+    const int width = strip.width();
+    if (height < 4 || strip.format() != QImage::Format_Grayscale8)
+        return;
+    // Columns whose ink runs from the top of the strip's ink to its bottom.
+    int top = height;
+    int bottom = 0;
+    for (int y = 0; y < height; ++y) {
+        const uchar* line = strip.constScanLine(y);
+        if (std::any_of(line, line + width, isInk)) {
+            top = std::min(top, y);
+            bottom = y + 1;
+        }
+    }
+    if (bottom - top < 4)
+        return;
+    std::vector<int> ink(size_t(width), 0);
+    for (int y = top; y < bottom; ++y) {
+        const uchar* line = strip.constScanLine(y);
+        for (int x = 0; x < width; ++x)
+            ink[size_t(x)] += isInk(line[x]) ? 1 : 0;
+    }
+    const int rows = bottom - top;
+    for (int x = 0; x < width;) {
+        if (ink[size_t(x)] < blockFill * rows) {
+            ++x;
+            continue;
+        }
+        int end = x;
+        while (end < width && ink[size_t(end)] >= blockFill * rows)
+            ++end;
+        if (end - x >= blockWidth * rows) {
+            for (int y = 0; y < height; ++y)
+                std::fill(strip.scanLine(y) + x, strip.scanLine(y) + end, uchar(255));
+        }
+        x = end;
+    }
 }
 
 } // namespace TableRows

@@ -19,4 +19,8 @@ namespace TableRows {
 // bottom, each spanning its ink; empty when it should be read as a page.
 QList<QRect> find(const QImage& prepared, const QList<ScreenImagePreprocessor::InkBand>& bands);
 
+// Whitens solid blocks as high as the ink of a one-row strip (a terminal's
+// block cursor), which the engine would read as a letter.
+void eraseBlocks(QImage& strip);
+
 } // namespace TableRows

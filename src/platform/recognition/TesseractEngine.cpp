@@ -1,7 +1,9 @@
 #include "platform/recognition/TesseractEngine.h"
 
 #include "platform/TextRecognizer.h"
+#include "platform/recognition/CodeText.h"
 #include "platform/recognition/ScreenImagePreprocessor.h"
+#include "platform/recognition/TableRows.h"
 
 #include <tesseract/baseapi.h>
 #include <tesseract/ocrclass.h>
@@ -261,13 +263,14 @@ TesseractEngine::Result TesseractEngine::readRows(const QImage& image, const QLi
             std::memcpy(strip.scanLine(y + pad) + pad,
                         image.constScanLine(inside.top() + y) + inside.left(),
                         size_t(inside.width()));
+        TableRows::eraseBlocks(strip);
         QStringList texts;
         float confidence = 0;
         for (const Line& line : recognize(strip, tesseract::PSM_SINGLE_LINE, deadline, stop)) {
             texts << line.text;
             confidence = std::max(confidence, line.confidence);
         }
-        const QString text = texts.join(u' ');
+        const QString text = CodeText::tidy(texts.join(u' '), true);
         if (!text.trimmed().isEmpty())
             lines << Line{text, inside, confidence};
     }
@@ -284,7 +287,9 @@ TesseractEngine::Result TesseractEngine::read(const QImage& image, const QRect& 
     const QImage part = inside == image.rect() ? image : image.copy(inside);
     QList<Line> lines = recognize(part, tesseract::PSM_AUTO, deadline, stop);
     lines += missedLines(part, lines, deadline, stop);
-    for (Line& line : lines)
+    for (Line& line : lines) {
         line.box.translate(inside.topLeft());
+        line.text = CodeText::tidy(line.text);
+    }
     return summed(std::move(lines));
 }
