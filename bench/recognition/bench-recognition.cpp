@@ -266,7 +266,10 @@ int main(int argc, char** argv) {
         {"instead: each row's background taken out", {Background::Flattened, 0}},
         {"+ text rows enlarged to 16 px", {Background::Flattened, 16}},
         {"+ text rows enlarged to 20 px", {Background::Flattened, 20}},
-        {"+ text rows enlarged to 24 px (as shipped)", {Background::Flattened, 24}},
+        {"+ text rows enlarged to 24 px, thin strokes as enlarged",
+         {Background::Flattened, 24, false}},
+        {"+ text rows enlarged to 24 px, thin strokes darkened (as shipped)",
+         {Background::Flattened, 24}},
         {"+ text rows enlarged to 30 px", {Background::Flattened, 30}}};
     std::printf("\n## Preprocessing steps\n\n| Steps | ordinary | small or low contrast | mixed | "
                 "other languages | layout (rows) | all | ms (median) | CPU ms per image "

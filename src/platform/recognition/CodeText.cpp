@@ -56,6 +56,9 @@ QString tidy(const QString& line, bool listing) {
         if (before == u'.' && (after.isLower() || after == u'_') && out.size() >= 3 &&
             isIdentifier(out[out.size() - 2]) && isIdentifier(out[out.size() - 3]))
             continue;
+        // "std: :vector", "data_ len"
+        if ((before == u':' && after == u':') || (before == u'_' && isIdentifier(after)))
+            continue;
         // "self .value"
         if (isIdentifier(before) && after == u'.' && i + 2 < n &&
             (line[i + 2].isLetter() || line[i + 2] == u'_'))

@@ -175,6 +175,21 @@ QImage enlarged(const QImage& gray, QSize size) {
     return out;
 }
 
+// Squares each level's share of white: white stays white, ink stays ink, and
+// the pale gray that enlarging leaves of a stroke one pixel thin (an
+// underscore, the bar of a small "e") comes out dark enough for the engine to
+// keep it rather than take it for background.
+void strengthened(QImage& gray) {
+    std::array<uchar, 256> table{};
+    for (int v = 0; v < 256; ++v)
+        table[size_t(v)] = uchar(v * v / 255);
+    for (int y = 0; y < gray.height(); ++y) {
+        uchar* row = gray.scanLine(y);
+        for (int x = 0; x < gray.width(); ++x)
+            row[x] = table[row[x]];
+    }
+}
+
 } // namespace
 
 Prepared prepare(const QImage& image, const Limits& limits, const Steps& steps) {
@@ -214,6 +229,8 @@ Prepared prepare(const QImage& image, const Limits& limits, const Steps& steps) 
     prepared.image = scale == 1.0 ? flat
                                   : enlarged(flat, QSize(int(std::lround(image.width() * scale)),
                                                          int(std::lround(image.height() * scale))));
+    if (scale > 1.0 && steps.strengthenThinStrokes)
+        strengthened(prepared.image);
     return prepared;
 }
 

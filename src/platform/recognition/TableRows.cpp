@@ -14,8 +14,6 @@ constexpr double cellGap = 0.8;
 constexpr double wordGap = 0.2;
 // Running text: lines of at least this many words (median) on both sides.
 constexpr int runningTextWords = 4;
-// A band more than this many text heights high holds rows that touch.
-constexpr double tallBand = 1.45;
 // A solid block at least this wide (in text heights) and this full is a
 // cursor, not a letter.
 constexpr double blockWidth = 0.3;
@@ -44,29 +42,27 @@ int median(std::vector<int> values) {
     return values[values.size() / 2];
 }
 
-// Bands of touching rows (a cursor or brackets bridge the blank line between
-// them) are cut at their faintest row until each is about one text high.
-void splitTall(const QImage& image, InkBand band, int height, QList<InkBand>& out) {
-    if (band.bottom - band.top <= tallBand * height) {
-        out << band;
-        return;
-    }
-    int best = band.top + height;
-    int bestInk = INT32_MAX;
-    const int from = band.top + height * 6 / 10;
-    const int to = std::min(band.bottom - height * 6 / 10, band.top + height * 14 / 10);
-    for (int y = from; y < to; ++y) {
-        const uchar* line = image.constScanLine(y);
-        int ink = 0;
-        for (int x = 0; x < image.width(); ++x)
-            ink += isInk(line[x]) ? 1 : 0;
-        if (ink < bestInk) {
-            bestInk = ink;
-            best = y;
+// Bands of touching rows (brackets or underscores reach the row below) are
+// cut at their faintest row near where the next row should start, one row
+// pitch below the top, until what is left is one row high.
+void splitTall(const QImage& image, InkBand band, int height, int pitch, QList<InkBand>& out) {
+    while (band.bottom - band.top > pitch + height / 2) {
+        const int from = std::max(band.top + 1, band.top + pitch - pitch * 35 / 100);
+        const int to = std::min(band.bottom - 1, band.top + pitch + pitch * 35 / 100);
+        int best = from;
+        int bestInk = INT32_MAX;
+        for (int y = from; y < to; ++y) {
+            const uchar* line = image.constScanLine(y);
+            const int ink = int(std::count_if(line, line + image.width(), isInk));
+            if (ink < bestInk) {
+                bestInk = ink;
+                best = y;
+            }
         }
+        out << InkBand{band.top, best};
+        band.top = best + 1;
     }
-    out << InkBand{band.top, best};
-    splitTall(image, InkBand{best + 1, band.bottom}, height, out);
+    out << band;
 }
 
 Row measure(const QImage& image, const InkBand& band, int height) {
@@ -122,17 +118,27 @@ bool sharesGap(const Row& a, const Row& b, int minWidth) {
 QList<QRect> find(const QImage& prepared, const QList<InkBand>& bands) {
     if (bands.size() < 3 || prepared.format() != QImage::Format_Grayscale8)
         return {};
-    // The text height: rows without descenders are the lower ones, and where
-    // many rows touch, the median band holds two.
+    // The height of one row and the pitch of the rows, from the lower ones:
+    // where rows touch, a band holds two.
     std::vector<int> heights;
-    for (const auto& band : bands)
-        heights.push_back(band.bottom - band.top);
+    std::vector<int> pitches;
+    for (qsizetype i = 0; i < bands.size(); ++i) {
+        heights.push_back(bands[i].bottom - bands[i].top);
+        if (i > 0)
+            pitches.push_back(bands[i].top - bands[i - 1].top);
+    }
     std::sort(heights.begin(), heights.end());
-    const int height = std::max(heights[heights.size() * 3 / 10], 4);
+    std::sort(pitches.begin(), pitches.end());
+    const int rowHeight = std::max(heights[heights.size() * 3 / 10], 4);
+    const int pitch = std::max(pitches[pitches.size() * 3 / 10], rowHeight);
 
     QList<InkBand> split;
     for (const auto& band : bands)
-        splitTall(prepared, band, height, split);
+        splitTall(prepared, band, rowHeight, pitch, split);
+    heights.clear();
+    for (const auto& band : split)
+        heights.push_back(band.bottom - band.top);
+    const int height = std::max(median(heights), 4);
 
     std::vector<Row> rows;
     for (const auto& band : split) {
