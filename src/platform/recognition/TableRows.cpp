@@ -12,6 +12,8 @@ using ScreenImagePreprocessor::InkBand;
 // monospace space; one between words is wider than the gap between letters.
 constexpr double cellGap = 0.8;
 constexpr double wordGap = 0.2;
+// A band more than this many row heights high may hold rows that touch.
+constexpr double tallBand = 1.3;
 // Running text: lines of at least this many words (median) on both sides.
 constexpr int runningTextWords = 4;
 // A solid block at least this wide (in text heights) and this full is a
@@ -42,23 +44,27 @@ int median(std::vector<int> values) {
     return values[values.size() / 2];
 }
 
-// Bands of touching rows (brackets or underscores reach the row below) are
-// cut at their faintest row near where the next row should start, one row
-// pitch below the top, until what is left is one row high.
-void splitTall(const QImage& image, InkBand band, int height, int pitch, QList<InkBand>& out) {
-    while (band.bottom - band.top > pitch + height / 2) {
-        const int from = std::max(band.top + 1, band.top + pitch - pitch * 35 / 100);
-        const int to = std::min(band.bottom - 1, band.top + pitch + pitch * 35 / 100);
-        int best = from;
-        int bestInk = INT32_MAX;
+// Bands of touching rows (brackets, underscores or a cursor reach the row
+// below) are cut where their ink thins out between two rows: near one row
+// height below the top, at a row with little ink against the band's rows.
+void splitTall(const QImage& image, InkBand band, int height, QList<InkBand>& out) {
+    const int first = band.top;
+    std::vector<int> ink;
+    for (int y = band.top; y < band.bottom; ++y) {
+        const uchar* line = image.constScanLine(y);
+        ink.push_back(int(std::count_if(line, line + image.width(), isInk)));
+    }
+    const int typical = median(ink);
+    while (band.bottom - band.top > tallBand * height) {
+        const int from = band.top + height * 6 / 10;
+        const int to = std::min(band.bottom - height / 2, band.top + height * 16 / 10);
+        int best = -1;
         for (int y = from; y < to; ++y) {
-            const uchar* line = image.constScanLine(y);
-            const int ink = int(std::count_if(line, line + image.width(), isInk));
-            if (ink < bestInk) {
-                bestInk = ink;
+            if (best < 0 || ink[size_t(y - first)] < ink[size_t(best - first)])
                 best = y;
-            }
         }
+        if (best < 0 || ink[size_t(best - first)] * 4 > typical)
+            break;
         out << InkBand{band.top, best};
         band.top = best + 1;
     }
@@ -118,23 +124,17 @@ bool sharesGap(const Row& a, const Row& b, int minWidth) {
 QList<QRect> find(const QImage& prepared, const QList<InkBand>& bands) {
     if (bands.size() < 3 || prepared.format() != QImage::Format_Grayscale8)
         return {};
-    // The height of one row and the pitch of the rows, from the lower ones:
-    // where rows touch, a band holds two.
+    // The height of one row, from the lower bands: where rows touch, a band
+    // holds two.
     std::vector<int> heights;
-    std::vector<int> pitches;
-    for (qsizetype i = 0; i < bands.size(); ++i) {
-        heights.push_back(bands[i].bottom - bands[i].top);
-        if (i > 0)
-            pitches.push_back(bands[i].top - bands[i - 1].top);
-    }
+    for (const auto& band : bands)
+        heights.push_back(band.bottom - band.top);
     std::sort(heights.begin(), heights.end());
-    std::sort(pitches.begin(), pitches.end());
-    const int rowHeight = std::max(heights[heights.size() * 3 / 10], 4);
-    const int pitch = std::max(pitches[pitches.size() * 3 / 10], rowHeight);
+    const int rowHeight = std::max(heights[heights.size() / 5], 4);
 
     QList<InkBand> split;
     for (const auto& band : bands)
-        splitTall(prepared, band, rowHeight, pitch, split);
+        splitTall(prepared, band, rowHeight, split);
     heights.clear();
     for (const auto& band : split)
         heights.push_back(band.bottom - band.top);
@@ -151,27 +151,30 @@ QList<QRect> find(const QImage& prepared, const QList<InkBand>& bands) {
     }
 
     // Rows of cells: enough rows with gaps, most gaps lining up with those
-    // of the row with gaps before.
+    // of the row with gaps before. Rows that touch, as in a terminal, are
+    // read row by row too: a page reading runs them together.
     std::vector<const Row*> gapped;
     for (const Row& row : rows)
         if (!row.gaps.empty())
             gapped.push_back(&row);
-    if (gapped.size() < 3 || gapped.size() * 5 < rows.size() * 2)
-        return {};
     size_t aligned = 0;
     for (size_t i = 1; i < gapped.size(); ++i)
         aligned += sharesGap(*gapped[i - 1], *gapped[i], int(cellGap * height / 2)) ? 1 : 0;
-    if (aligned * 5 < (gapped.size() - 1) * 3)
+    const bool cells = gapped.size() >= 3 && gapped.size() * 5 >= rows.size() * 2 &&
+                       aligned * 5 >= (gapped.size() - 1) * 3;
+    const bool touching = split.size() > bands.size();
+    if (!cells && !touching)
         return {};
 
-    // Running text on both sides of the gutter: columns of an article.
+    // Running text on both sides of a gutter: columns of an article.
     std::vector<int> firstWords;
     std::vector<int> lastWords;
     for (const Row* row : gapped) {
         firstWords.push_back(row->firstWords);
         lastWords.push_back(row->lastWords);
     }
-    if (median(firstWords) >= runningTextWords && median(lastWords) >= runningTextWords)
+    if (gapped.size() >= 3 && median(firstWords) >= runningTextWords &&
+        median(lastWords) >= runningTextWords)
         return {};
 
     QList<QRect> boxes;
