@@ -175,18 +175,37 @@ QImage enlarged(const QImage& gray, QSize size) {
     return out;
 }
 
-// Squares each level's share of white: white stays white, ink stays ink, and
-// the pale gray that enlarging leaves of a stroke one pixel thin (an
-// underscore, the bar of a small "e") comes out dark enough for the engine to
-// keep it rather than take it for background.
-void strengthened(QImage& gray) {
-    std::array<uchar, 256> table{};
-    for (int v = 0; v < 256; ++v)
-        table[size_t(v)] = uchar(v * v / 255);
-    for (int y = 0; y < gray.height(); ++y) {
-        uchar* row = gray.scanLine(y);
-        for (int x = 0; x < gray.width(); ++x)
-            row[x] = table[row[x]];
+// An underscore or the bar of a "-" drawn one pixel thin comes out as a run
+// of pale gray, paler still once enlarged, and the engine then takes it for
+// background. Horizontal runs of ink at least half a text height long with no
+// ink two rows above or below them get twice their ink.
+void strengthenThinRuns(QImage& flat, int height) {
+    const int minRun = std::max(3, height / 2);
+    const QImage source = flat.copy();
+    const int width = source.width();
+    auto ink = [&](int x, int y) {
+        return y >= 0 && y < source.height() && source.constScanLine(y)[x] <= 255 - inkThreshold;
+    };
+    for (int y = 0; y < source.height(); ++y) {
+        int x = 0;
+        while (x < width) {
+            if (!ink(x, y)) {
+                ++x;
+                continue;
+            }
+            int end = x;
+            int touching = 0;
+            while (end < width && ink(end, y)) {
+                touching += (ink(end, y - 2) || ink(end, y + 2)) ? 1 : 0;
+                ++end;
+            }
+            if (end - x >= minRun && touching * 10 <= end - x) {
+                uchar* row = flat.scanLine(y);
+                for (int i = x; i < end; ++i)
+                    row[i] = uchar(std::max(0, 2 * row[i] - 255));
+            }
+            x = end;
+        }
     }
 }
 
@@ -217,6 +236,9 @@ Prepared prepare(const QImage& image, const Limits& limits, const Steps& steps) 
         return {};
     const int height = medianHeight(bands);
 
+    if (steps.strengthenThinStrokes && steps.background == Steps::Background::Flattened)
+        strengthenThinRuns(flat, height);
+
     const double area = double(image.width()) * image.height();
     double scale = std::clamp(steps.enlargeTo / std::max(height, 1), 1.0, 4.0);
     scale = std::min({scale, std::sqrt(double(limits.maxPixels) / area),
@@ -229,8 +251,6 @@ Prepared prepare(const QImage& image, const Limits& limits, const Steps& steps) 
     prepared.image = scale == 1.0 ? flat
                                   : enlarged(flat, QSize(int(std::lround(image.width() * scale)),
                                                          int(std::lround(image.height() * scale))));
-    if (scale > 1.0 && steps.strengthenThinStrokes)
-        strengthened(prepared.image);
     return prepared;
 }
 
