@@ -254,6 +254,94 @@ Prepared prepare(const QImage& image, const Limits& limits, const Steps& steps) 
     return prepared;
 }
 
+bool looksLikePhoto(const QImage& image, const QList<InkBand>& preparedBands, double scale) {
+    if (image.height() < 120 || image.width() < 160)
+        return false;
+    int tallest = 0;
+    for (const auto& band : preparedBands)
+        tallest = std::max(tallest, band.bottom - band.top);
+    return tallest >= 0.8 * image.height() * scale;
+}
+
+QList<QRect> photoTextRegions(const QImage& image) {
+    // A sharp edge: a step of this much (out of 255) between pixels two apart.
+    constexpr int sharpEdge = 96;
+    const QImage gray = toGray(image);
+    const int width = gray.width();
+    const int height = gray.height();
+    QImage edges(gray.size(), QImage::Format_Grayscale8);
+    edges.fill(0);
+    std::vector<int> perRow(size_t(height), 0);
+    for (int y = 1; y + 1 < height; ++y) {
+        const uchar* above = gray.constScanLine(y - 1);
+        const uchar* row = gray.constScanLine(y);
+        const uchar* below = gray.constScanLine(y + 1);
+        uchar* out = edges.scanLine(y);
+        for (int x = 1; x + 1 < width; ++x) {
+            const int step =
+                std::max(std::abs(row[x + 1] - row[x - 1]), std::abs(below[x] - above[x]));
+            if (step >= sharpEdge) {
+                out[x] = 1;
+                ++perRow[size_t(y)];
+            }
+        }
+    }
+    // Rows of text hold many sharp edges; the rest of a photo few.
+    std::vector<int> sorted = perRow;
+    std::nth_element(sorted.begin(), sorted.begin() + qsizetype(sorted.size() / 2), sorted.end());
+    const int busy = std::max(12, 4 * sorted[sorted.size() / 2]);
+    QList<QRect> regions;
+    int y = 0;
+    while (y < height) {
+        if (perRow[size_t(y)] < busy) {
+            ++y;
+            continue;
+        }
+        int end = y;
+        while (end < height && perRow[size_t(end)] >= busy / 2)
+            ++end;
+        const int bandHeight = end - y;
+        if (bandHeight >= 8) {
+            // Columns with edges, joined across gaps smaller than the band's
+            // height: the words of a line; the widest run is the line.
+            std::vector<bool> any(size_t(width), false);
+            for (int r = y; r < end; ++r) {
+                const uchar* e = edges.constScanLine(r);
+                for (int x = 0; x < width; ++x)
+                    any[size_t(x)] = any[size_t(x)] || e[x];
+            }
+            int bestLeft = 0, bestRight = 0, left = -1, last = -1;
+            for (int x = 0; x <= width; ++x) {
+                const bool on = x < width && any[size_t(x)];
+                if (on && left >= 0 && x - last > bandHeight) {
+                    if (last - left > bestRight - bestLeft) {
+                        bestLeft = left;
+                        bestRight = last;
+                    }
+                    left = -1;
+                }
+                if (on) {
+                    if (left < 0)
+                        left = x;
+                    last = x;
+                }
+                if (x == width && left >= 0 && last - left > bestRight - bestLeft) {
+                    bestLeft = left;
+                    bestRight = last;
+                }
+            }
+            if (bestRight - bestLeft >= 2 * bandHeight) {
+                const int pad = bandHeight / 2;
+                regions << QRect(QPoint(bestLeft - pad, y - pad),
+                                 QPoint(bestRight + pad, end + pad))
+                               .intersected(gray.rect());
+            }
+        }
+        y = end;
+    }
+    return regions;
+}
+
 QList<InkBand> inkBands(const QImage& prepared) {
     return bandsAgainst(prepared, 255);
 }

@@ -51,6 +51,15 @@ struct Steps {
 
 Prepared prepare(const QImage& image, const Limits& limits = {}, const Steps& steps = {});
 
+// A photo or a busy picture: no row of the prepared image is free of ink,
+// because no smooth background runs through it.
+bool looksLikePhoto(const QImage& image, const QList<InkBand>& preparedBands, double scale);
+
+// Where a photo shows lines of text, in the image's pixels: rows dense with
+// sharp edges (letters) between rows without, grouped into boxes at least two
+// text heights wide. Soft shapes, gradients and grain have no such edges.
+QList<QRect> photoTextRegions(const QImage& image);
+
 // The bands of rows with ink in a prepared image, top to bottom.
 QList<InkBand> inkBands(const QImage& prepared);
 

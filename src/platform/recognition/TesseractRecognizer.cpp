@@ -260,6 +260,69 @@ QCoro::Task<Result> readDetectingLanguage(std::shared_ptr<Shared> shared, Prepar
     co_return result;
 }
 
+bool hasWord(const QString& text) {
+    int letters = 0;
+    for (const QChar c : text) {
+        letters = c.isLetter() ? letters + 1 : 0;
+        if (letters >= 2)
+            return true;
+    }
+    return false;
+}
+
+// A photo: only its regions with lines of text are read, each as it is (the
+// engine tries both polarities), and only sure readings of words are kept,
+// so that texture never comes back as letters.
+QCoro::Task<Result> readPhoto(std::shared_ptr<Shared> shared, QImage image, QStringList packs,
+                              QStringList words, Clock::time_point deadline) {
+    QFuture<QList<QRect>> finding = shared->workers[0]->run(
+        [image](TesseractWorker&) { return ScreenImagePreprocessor::photoTextRegions(image); });
+    const QList<QRect> regions = co_await finding;
+    QList<Line> lines;
+    for (const QRect& region : regions) {
+        QFuture<Preparation> preparing =
+            shared->workers[0]->run([crop = image.copy(region)](TesseractWorker&) {
+                ScreenImagePreprocessor::Steps kept;
+                kept.background = ScreenImagePreprocessor::Steps::Background::Kept;
+                auto p = ScreenImagePreprocessor::prepare(crop, {}, kept);
+                return Preparation{p.image, p.scale, {}, {}};
+            });
+        const Preparation prepared = co_await preparing;
+        if (prepared.image.isNull())
+            continue;
+        const Result part = co_await readArea(shared, 0, prepared.image, prepared.image.rect(),
+                                              packs, words, deadline, false);
+        for (Line line : part.lines) {
+            if (line.confidence < otherScriptConfidence || !hasWord(line.text))
+                continue;
+            // Edges of signs and shapes at either end ("|", "—") are no words.
+            QStringList tokens = line.text.split(u' ', Qt::SkipEmptyParts);
+            const auto noWord = [](const QString& token) {
+                return std::none_of(token.begin(), token.end(),
+                                    [](QChar c) { return c.isLetterOrNumber(); });
+            };
+            while (!tokens.isEmpty() && noWord(tokens.first()))
+                tokens.removeFirst();
+            while (!tokens.isEmpty() && noWord(tokens.last()))
+                tokens.removeLast();
+            line.text = tokens.join(u' ');
+            const QRectF box(line.box.x() / prepared.scale, line.box.y() / prepared.scale,
+                             line.box.width() / prepared.scale, line.box.height() / prepared.scale);
+            line.box = box.toAlignedRect().translated(region.topLeft());
+            lines << line;
+        }
+    }
+    Result result;
+    double weighted = 0;
+    for (const Line& line : lines) {
+        weighted += double(line.confidence) * double(line.text.size());
+        result.characters += line.text.size();
+    }
+    result.confidence = result.characters > 0 ? weighted / double(result.characters) : 0;
+    result.lines = std::move(lines);
+    co_return result;
+}
+
 void checkSize(const QImage& image, const TesseractRecognizer::Options& options) {
     if (image.isNull() || image.width() < 1 || image.height() < 1)
         throw RecognitionError(u"There is no image to read text from."_s);
@@ -354,6 +417,15 @@ QCoro::Task<QList<RecognizedText>> TesseractRecognizer::perform(QImage image,
     const Preparation prepared = co_await preparing;
     if (prepared.image.isNull())
         co_return {}; // nothing is drawn: no text, and no reason to wake the engine
+    if (steps.background == ScreenImagePreprocessor::Steps::Background::Flattened &&
+        ScreenImagePreprocessor::looksLikePhoto(image, prepared.bands, prepared.scale)) {
+        const QStringList packs = request.automaticallyDetectsLanguage
+                                      ? QStringList{leadPack(installed)}
+                                      : requestedPacks(request.recognitionLanguages, installed);
+        const Result photo =
+            co_await readPhoto(shared, image, packs, request.customWords, deadline);
+        co_return normalisedBoxes(photo, 1, image.size());
+    }
 
     Result result;
     if (request.automaticallyDetectsLanguage) {
