@@ -19,6 +19,9 @@ constexpr qsizetype runningTextWords = 4;
 // column lie on a row of that column.
 constexpr double alignedShare = 0.7;
 constexpr double rowTolerance = 0.25;
+// Lining pieces up compares each with the pieces beside it; more pieces than
+// a screen holds lines are taken as one column.
+constexpr qsizetype maxPieces = 2000;
 
 bool finite(const TextObservation& o) {
     return std::isfinite(o.x) && std::isfinite(o.y) && std::isfinite(o.width) &&
@@ -64,7 +67,8 @@ double alignment(const TextObservations& pieces, const QList<QList<qsizetype>>& 
 QList<QList<qsizetype>> columns(const TextObservations& pieces) {
     QList<qsizetype> all(pieces.size());
     std::iota(all.begin(), all.end(), 0);
-    if (pieces.size() < 4 || !std::all_of(pieces.begin(), pieces.end(), finite))
+    if (pieces.size() < 4 || pieces.size() > maxPieces ||
+        !std::all_of(pieces.begin(), pieces.end(), finite))
         return {all};
 
     std::vector<double> heights;
