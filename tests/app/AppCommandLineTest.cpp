@@ -55,14 +55,9 @@ TEST(AppCommandLine, HelpAndVersionPrintAndEnd) {
         const CommandLine::Exit help = exitOf({u"--capture-text"_s, option});
         EXPECT_EQ(help.status, 0);
         EXPECT_TRUE(help.output.startsWith(u"Usage: inkharbor [OPTION]\n"_s));
-        EXPECT_TRUE(help.error.isEmpty());
-        for (const char* name : {"--capture-text", "--capture-barcode", "--history", "--settings",
-                                 "--quit", "--version"})
-            EXPECT_TRUE(help.output.contains(QString::fromLatin1(name))) << name;
         EXPECT_FALSE(help.output.contains(u"-session"_s)) << "Qt's options are Qt's to explain";
     }
     const CommandLine::Exit version = exitOf({u"--version"_s});
-    EXPECT_EQ(version.status, 0);
     EXPECT_EQ(version.output, u"inkharbor "_s + QString::fromUtf8(BuildInfo::version) + u'\n');
 }
 

@@ -8,7 +8,6 @@
 
 #include <QBuffer>
 #include <QFile>
-#include <QImageWriter>
 #include <QTemporaryDir>
 #include <QTemporaryFile>
 
@@ -58,10 +57,7 @@ TEST(RecognizeCommandParse, ReadsOptionsAndImages) {
 }
 
 TEST(RecognizeCommandParse, RejectsWhatItDoesNotKnow) {
-    EXPECT_EQ(parseError({}), u"no image given"_s);
     EXPECT_EQ(parseError({u"--keep-indentation"_s}), u"no image given"_s);
-    EXPECT_EQ(parseError({u"--verbose"_s, u"a.png"_s}), u"unknown option --verbose"_s);
-    EXPECT_EQ(parseError({u"-"_s, u"-"_s}), u"standard input (-) can be read only once"_s);
     for (const QStringList& arguments : {QStringList{u"a.png"_s, u"--languages"_s},
                                          {u"a.png"_s, u"--languages="_s},
                                          {u"a.png"_s, u"--languages"_s, u","_s},
@@ -118,17 +114,13 @@ TEST_F(RecognizeCommandRun, PrintsTheAssembledTextAndSucceedsWhenTextIsFound) {
                           {u"Hello"_s, QRectF(0, 0.4, 0.4, 0.2)}};
     EXPECT_EQ(run({image(u"a.png"_s)}), 0);
     EXPECT_EQ(out, u"Hello world\n"_s);
-    EXPECT_TRUE(err.isEmpty());
     ASSERT_EQ(recognizer.requests.size(), 1);
     EXPECT_TRUE(recognizer.requests[0].automaticallyDetectsLanguage);
-    EXPECT_EQ(recognizer.imageSizes[0], QSize(40, 20));
-}
 
-TEST_F(RecognizeCommandRun, SeparatesImagesWithAFormFeedAndSucceedsIfAnyHadText) {
+    // A form feed between images; success if any had text.
     recognizer.results = {{u"Page"_s, QRectF(0, 0.4, 0.4, 0.2)}};
     EXPECT_EQ(run({image(u"a.png"_s), image(u"b.jpg"_s, "JPEG")}), 0);
     EXPECT_EQ(out, u"Page\n\fPage\n"_s);
-
     recognizer.results.clear();
     EXPECT_EQ(run({image(u"a.png"_s), image(u"b.png"_s)}), 1);
     EXPECT_EQ(out, u"\f"_s); // the separator still marks where the second image begins
@@ -149,12 +141,9 @@ TEST_F(RecognizeCommandRun, NamedLanguagesTurnDetectionOffAndMustBeInstalled) {
 
 TEST_F(RecognizeCommandRun, ReadsEveryImageFormatQtReadsAndStandardInput) {
     recognizer.results = {{u"Page"_s, QRectF(0, 0.4, 0.4, 0.2)}};
-    QStringList images{image(u"a.bmp"_s, "BMP"), image(u"a.gif"_s, "BMP")};
-    for (const char* format : {"TIFF", "WEBP"})
-        if (QImageWriter::supportedImageFormats().contains(QByteArray(format).toLower()))
-            images << image(u"a."_s + QString::fromLatin1(format).toLower(), format);
-    EXPECT_EQ(run(images), 0) << qPrintable(err);
-    EXPECT_EQ(recognizer.imageSizes.size(), images.size());
+    // The content decides, not the name.
+    EXPECT_EQ(run({image(u"a.bmp"_s, "BMP"), image(u"a.gif"_s, "BMP")}), 0) << qPrintable(err);
+    EXPECT_EQ(recognizer.imageSizes.size(), 2);
 
     QFile png(image(u"in.png"_s));
     ASSERT_TRUE(png.open(QIODevice::ReadOnly));
@@ -206,22 +195,17 @@ TEST_F(RecognizeCommandRun, UnreadableFilesAndBadArgumentsFailWithOneLine) {
         EXPECT_TRUE(out.isEmpty()) << qPrintable(out);
     }
     EXPECT_TRUE(recognizer.requests.isEmpty()); // nothing was read before the bad file was found
-}
 
-TEST_F(RecognizeCommandRun, ARecognitionFailureIsAnError) {
-    recognizer.performError = u"The image is too large to read text from."_s;
+    recognizer.performError = u"too large"_s;
     EXPECT_EQ(run({image(u"a.png"_s)}), 2);
-    EXPECT_EQ(err, u"inkharbor-recognize: "_s + folder.filePath(u"a.png"_s) +
-                       u": The image is too large to read text from.\n"_s);
+    EXPECT_EQ(err, u"inkharbor-recognize: "_s + folder.filePath(u"a.png"_s) + u": too large\n"_s);
 }
 
 TEST_F(RecognizeCommandRun, HelpAndVersionPrintAndSucceed) {
     EXPECT_EQ(run({u"--help"_s}), 0);
     EXPECT_TRUE(out.startsWith(u"Usage: inkharbor-recognize"_s));
-    EXPECT_TRUE(out.contains(u"--languages <CODE,CODE>"_s));
     EXPECT_EQ(run({u"--version"_s}), 0);
     EXPECT_EQ(out, u"inkharbor-recognize "_s + QString::fromUtf8(BuildInfo::version) + u'\n');
-    EXPECT_TRUE(err.isEmpty());
 }
 
 TEST_F(RecognizeCommandRun, BarcodesPrintOnePayloadPerLineAndAFormFeedBetweenImages) {

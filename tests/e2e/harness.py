@@ -4,10 +4,8 @@ with xdotool, and reads what the user would see: the clipboard, the history
 file, and the screen (read back with our own recogniser)."""
 
 import os
-import re
 import sqlite3
 import subprocess
-import tempfile
 import threading
 import time
 import unittest
@@ -64,16 +62,6 @@ def pixel(x, y):
     return tuple(int(float(v)) for v in rgb[:3])
 
 
-def screen_text(x, y, w, h):
-    """What the recogniser reads in a region of the screen."""
-    with tempfile.TemporaryDirectory() as tmp:
-        shot = os.path.join(tmp, "shot.png")
-        run("import", "-window", "root", "-crop", f"{w}x{h}+{x}+{y}", shot)
-        result = run(os.path.join(BIN, "inkharbor-recognize"), "--languages", "en", shot,
-                     check=False, timeout=60)
-        return result.stdout.decode()
-
-
 def drag(x1, y1, x2, y2, steps=6):
     xdotool("mousemove", x1, y1)
     xdotool("mousedown", 1)
@@ -82,23 +70,41 @@ def drag(x1, y1, x2, y2, steps=6):
     xdotool("mouseup", 1)
 
 
+def history_query(sql):
+    """The first column of each row the query gives on the history file."""
+    db = sqlite3.connect(f"file:{HISTORY}?mode=ro", uri=True)
+    try:
+        return [row[0] for row in db.execute(sql)]
+    finally:
+        db.close()
+
+
 def history_texts():
     if not os.path.exists(HISTORY):
         return []
-    db = sqlite3.connect(f"file:{HISTORY}?mode=ro", uri=True)
-    try:
-        return [row[0] for row in db.execute("SELECT text FROM capture ORDER BY date DESC")]
-    finally:
-        db.close()
+    return history_query("SELECT text FROM capture ORDER BY date DESC")
 
 
 def history_integrity():
     """PRAGMA integrity_check of the history file: "ok" when it is sound."""
-    db = sqlite3.connect(f"file:{HISTORY}?mode=ro", uri=True)
-    try:
-        return "\n".join(row[0] for row in db.execute("PRAGMA integrity_check"))
-    finally:
-        db.close()
+    return "\n".join(history_query("PRAGMA integrity_check"))
+
+
+def remove_history(*also):
+    for path in (HISTORY, HISTORY + "-wal", HISTORY + "-shm", *also):
+        if os.path.exists(path):
+            os.remove(path)
+
+
+def window_shown(title):
+    result = run("xdotool", "search", "--onlyvisible", "--name", f"^{title}$", check=False)
+    return result.returncode == 0 and result.stdout.strip() != b""
+
+
+def wait_for_window(title):
+    wait_until(lambda: run("xdotool", "search", "--name", f"^{title}$", check=False).returncode == 0,
+               message=f"window {title}")
+    time.sleep(0.3)  # mapped and painted
 
 
 def write_settings(**values):
@@ -122,7 +128,7 @@ class TestWindow:
             args += ["--text", line]
         for payload in qr:
             args += ["--qr", payload]
-        # With echo_keys, keys() lists the keys the window received ("Ctrl+Alt+K").
+        # With echo_keys, received lists the keys the window received ("Ctrl+Alt+K").
         self.received = []
         if echo_keys:
             args.append("--echo-keys")
@@ -130,17 +136,12 @@ class TestWindow:
                                      stderr=subprocess.DEVNULL)
         if echo_keys:
             threading.Thread(target=self._read_keys, daemon=True).start()
-        wait_until(lambda: run("xdotool", "search", "--name", f"^{title}$", check=False).returncode == 0,
-                   message=f"window {title}")
-        time.sleep(0.3)  # mapped and painted
+        wait_for_window(title)
 
     def _read_keys(self):
         for line in self.proc.stdout:
             if line.startswith(b"key "):
                 self.received.append(line[4:].decode().strip())
-
-    def keys(self):
-        return list(self.received)
 
     def close(self):
         self.proc.terminate()
@@ -155,9 +156,7 @@ class CodeWindow:
                 "--title", title, "--stdin"]
         self.proc = subprocess.Popen(args, stdin=subprocess.PIPE, stdout=subprocess.PIPE,
                                      stderr=subprocess.DEVNULL)
-        wait_until(lambda: run("xdotool", "search", "--name", f"^{title}$", check=False).returncode == 0,
-                   message=f"window {title}")
-        time.sleep(0.3)  # mapped and painted
+        wait_for_window(title)
 
     def show(self, payload):
         self.proc.stdin.write(payload.encode() + b"\n")
@@ -261,21 +260,9 @@ def click_accessible(role, name):
     xdotool("mousemove", x + w // 2, y + h // 2, "click", 1)
 
 
-def toast_message():
-    """The toast's message as assistive technologies get it, or None."""
-    for name, role, box in accessible_nodes():
-        if name in TOAST_MESSAGES or re.fullmatch(r"Copied \d+ words?", name or ""):
-            return name
-    return None
-
-
 def toast_buttons():
     return [name for name, role, box in accessible_nodes("push button")
             if name in ("Edit", "Undo", "Look Up", "Search the web", "Open Link")]
-
-
-TOAST_MESSAGES = ("No text found", "Something went wrong", "No QR code or barcode found",
-                  "Copied QR / barcode content")
 
 
 def overlay_shown(x, y):
@@ -285,9 +272,7 @@ def overlay_shown(x, y):
 
 class DesktopTest(unittest.TestCase):
     def setUp(self):
-        for path in (HISTORY, HISTORY + "-wal", HISTORY + "-shm"):
-            if os.path.exists(path):
-                os.remove(path)
+        remove_history()
         write_settings(hasCompletedOnboarding=True)
         self.app = Inkharbor()
         self.addCleanup(self.app.stop)
@@ -305,5 +290,6 @@ class DesktopTest(unittest.TestCase):
         drag(x, y, x + w, y + h)
 
     def wait_for_toast(self, message):
-        return wait_until(lambda: toast_message() == message, timeout=10,
+        """The toast's message as assistive technologies get it."""
+        return wait_until(lambda: accessible_nodes(name=message), timeout=10,
                           message=f"the toast {message!r}")
