@@ -1,4 +1,3 @@
-import re
 import unittest
 
 from harness import (DesktopTest, clipboard, history_texts, overlay_shown, run, set_clipboard,
