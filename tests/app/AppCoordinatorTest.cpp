@@ -232,6 +232,11 @@ TEST_F(AppCoordinatorTest, OnlyASingleWebAddressOffersOpenLink) {
     // Read as a browser reads it; opened encoded.
     ASSERT_EQ(fake.urls.opened.size(), 1u);
     EXPECT_EQ(fake.urls.opened[0].toEncoded(), "https://example.com/a%20b%7Cc");
+    fake.barcodeDetector.codes.clear();
+    request(CaptureMode::barcode);
+    drag();
+    waitForEnd();
+    EXPECT_EQ(toastMessage(), QStringLiteral("No QR code or barcode found"));
 }
 
 TEST_F(AppCoordinatorTest, FailuresSayWhatWentWrongAndTheNextCaptureWorks) {

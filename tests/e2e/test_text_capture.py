@@ -47,17 +47,6 @@ class TextCapture(DesktopTest):
         self.assertEqual(clipboard(), b"untouched")
         self.assertEqual(history_texts(), [])
 
-    def test_a_screen_without_text_says_so_and_leaves_the_clipboard(self):
-        self.show_window(200, 150, 700, 260, lines=[], font_size=22)
-        keeper = set_clipboard(b"kept")
-        self.addCleanup(keeper.kill)
-
-        self.capture("capture-text", (300, 200, 300, 150), probe=(850, 380))
-        self.app.wait_for_log("OCR found")
-        self.wait_for_toast("No text found")
-        self.assertEqual(clipboard(), b"kept")
-        self.assertEqual(history_texts(), [])
-
 
 if __name__ == "__main__":
     unittest.main(verbosity=2)
