@@ -54,14 +54,6 @@ def set_clipboard(data, target="UTF8_STRING"):
     return proc
 
 
-def pixel(x, y):
-    out = run("import", "-window", "root", "-crop", f"1x1+{x}+{y}", "-depth", "8", "txt:-").stdout
-    # "0,0: (255,255,255)  #FFFFFF  white"
-    line = out.decode().splitlines()[-1]
-    rgb = line.split("(")[1].split(")")[0].split(",")
-    return tuple(int(float(v)) for v in rgb[:3])
-
-
 def drag(x1, y1, x2, y2, steps=6):
     xdotool("mousemove", x1, y1)
     xdotool("mousedown", 1)
@@ -101,12 +93,6 @@ def window_shown(title):
     return result.returncode == 0 and result.stdout.strip() != b""
 
 
-def wait_for_window(title):
-    wait_until(lambda: run("xdotool", "search", "--name", f"^{title}$", check=False).returncode == 0,
-               message=f"window {title}")
-    time.sleep(0.3)  # mapped and painted
-
-
 def write_settings(**values):
     os.makedirs(os.path.dirname(CONFIG), exist_ok=True)
     with open(CONFIG, "w") as f:
@@ -116,47 +102,32 @@ def write_settings(**values):
 
 
 class TestWindow:
-    """A window of known text (or QR codes) at a known place on the screen."""
+    """A window of known text (or QR codes) at a known place on the screen.
+    With echo_keys, received lists the keys the window received ("Ctrl+Alt+K");
+    with codes, show() changes the window's one QR code."""
 
     def __init__(self, x, y, width, height, lines=(), qr=(), font_size=20, title="Document",
-                 echo_keys=False, expose_delay=None):
+                 echo_keys=False, expose_delay=0, codes=False):
         args = [os.path.join(BIN, "inkharbor-test-window"), "--at", f"{x},{y}",
-                "--size", f"{width},{height}", "--font-size", str(font_size), "--title", title]
-        if expose_delay is not None:
-            args += ["--expose-delay", str(expose_delay)]
-        for line in lines:
-            args += ["--text", line]
-        for payload in qr:
-            args += ["--qr", payload]
-        # With echo_keys, received lists the keys the window received ("Ctrl+Alt+K").
+                "--size", f"{width},{height}", "--font-size", str(font_size), "--title", title,
+                "--expose-delay", str(expose_delay)]
+        args += [a for line in lines for a in ("--text", line)]
+        args += [a for payload in qr for a in ("--qr", payload)]
+        args += ["--echo-keys"] * echo_keys + ["--stdin"] * codes
         self.received = []
-        if echo_keys:
-            args.append("--echo-keys")
-        self.proc = subprocess.Popen(args, stdout=subprocess.PIPE if echo_keys else subprocess.DEVNULL,
+        self.proc = subprocess.Popen(args, stdin=subprocess.PIPE if codes else None,
+                                     stdout=subprocess.PIPE if echo_keys or codes else None,
                                      stderr=subprocess.DEVNULL)
         if echo_keys:
             threading.Thread(target=self._read_keys, daemon=True).start()
-        wait_for_window(title)
+        wait_until(lambda: run("xdotool", "search", "--name", f"^{title}$", check=False).returncode == 0,
+                   message=f"window {title}")
+        time.sleep(0.3)  # mapped and painted
 
     def _read_keys(self):
         for line in self.proc.stdout:
             if line.startswith(b"key "):
                 self.received.append(line[4:].decode().strip())
-
-    def close(self):
-        self.proc.terminate()
-        self.proc.wait(timeout=10)
-
-
-class CodeWindow:
-    """A window showing one QR code that the test changes at will."""
-
-    def __init__(self, x, y, title="Codes"):
-        args = [os.path.join(BIN, "inkharbor-test-window"), "--at", f"{x},{y}", "--size", "260,260",
-                "--title", title, "--stdin"]
-        self.proc = subprocess.Popen(args, stdin=subprocess.PIPE, stdout=subprocess.PIPE,
-                                     stderr=subprocess.DEVNULL)
-        wait_for_window(title)
 
     def show(self, payload):
         self.proc.stdin.write(payload.encode() + b"\n")
@@ -167,10 +138,13 @@ class CodeWindow:
         time.sleep(0.05)  # the X server has drawn it
 
     def close(self):
-        self.proc.stdin.close()
         self.proc.terminate()
-        self.proc.wait(timeout=10)
-        self.proc.stdout.close()
+        self.proc.communicate(timeout=10)
+
+
+def CodeWindow(x, y):
+    """A window showing one QR code that the test changes at will."""
+    return TestWindow(x, y, 260, 260, title="Codes", codes=True)
 
 
 class Inkharbor:
@@ -267,7 +241,8 @@ def toast_buttons():
 
 def overlay_shown(x, y):
     """The overlay dims the frozen screen: a white pixel turns grey."""
-    return pixel(x, y)[0] < 230
+    return run("import", "-window", "root", "-crop", f"1x1+{x}+{y}", "-depth", "8",
+               "gray:-").stdout[0] < 230
 
 
 class DesktopTest(unittest.TestCase):
