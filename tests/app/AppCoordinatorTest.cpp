@@ -45,12 +45,12 @@ protected:
         ++started;
         coordinator.capture(mode).then([this] { ++finished; });
     }
-    SelectionView* overlayView(size_t display = 0) {
+    SelectionView* overlayView() {
         EXPECT_TRUE(TestAsync::waitUntil([&] { return !coordinator.overlay().windows().empty(); }));
-        return coordinator.overlay().windows().at(display)->view();
+        return coordinator.overlay().windows().at(0)->view();
     }
-    void drag(size_t display = 0) {
-        SelectionView* view = overlayView(display);
+    void drag() {
+        SelectionView* view = overlayView();
         QTest::mousePress(view, Qt::LeftButton, {}, QPoint(100, 100));
         QTest::mouseMove(view, QPoint(300, 200));
         QTest::mouseRelease(view, Qt::LeftButton, {}, QPoint(300, 200));
@@ -251,18 +251,6 @@ TEST_F(AppCoordinatorTest, FailuresSayWhatWentWrongAndTheNextCaptureWorks) {
     fake.recognizer.results = {line(QStringLiteral("fine"), 0.1)};
     captureText();
     EXPECT_EQ(pasteboardText(fake.pasteboard), QStringLiteral("fine"));
-}
-
-TEST_F(AppCoordinatorTest, ADisplayUnpluggedAfterTheDragFails) {
-    request(CaptureMode::text);
-    SelectionView* view = overlayView(1);
-    fake.screens.list.removeLast();
-    QTest::mousePress(view, Qt::LeftButton, {}, QPoint(10, 10));
-    QTest::mouseMove(view, QPoint(100, 100));
-    QTest::mouseRelease(view, Qt::LeftButton, {}, QPoint(100, 100));
-    waitForEnd();
-    EXPECT_EQ(toastMessage(), QStringLiteral("Something went wrong"));
-    EXPECT_FALSE(coordinator.isCapturing());
 }
 
 TEST_F(AppCoordinatorTest, ALongReadSaysSoAndEscapeCancelsItWithoutATrace) {

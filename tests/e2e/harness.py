@@ -17,17 +17,17 @@ HISTORY = os.path.join(os.environ["XDG_DATA_HOME"], "Inkharbor", "history.sqlite
 APP_ID = "app.inkharbor.Inkharbor"
 
 
-def run(*args, check=True, timeout=30, input=None):
-    return subprocess.run(args, check=check, timeout=timeout, capture_output=True, input=input)
+def run(*args, check=True, timeout=30):
+    return subprocess.run(args, check=check, timeout=timeout, capture_output=True)
 
 
-def wait_until(condition, timeout=15.0, interval=0.05, message="condition"):
+def wait_until(condition, timeout=15.0, message="condition"):
     deadline = time.monotonic() + timeout
     while time.monotonic() < deadline:
         value = condition()
         if value:
             return value
-        time.sleep(interval)
+        time.sleep(0.05)
     raise AssertionError(f"timed out waiting for {message}")
 
 
@@ -35,22 +35,19 @@ def xdotool(*args):
     run("xdotool", *[str(a) for a in args])
 
 
-def clipboard(target=None):
-    args = ["xclip", "-o", "-selection", "clipboard"]
-    if target:
-        args += ["-t", target]
-    result = run(*args, check=False, timeout=10)
+def clipboard():
+    result = run("xclip", "-o", "-selection", "clipboard", check=False, timeout=10)
     return result.stdout if result.returncode == 0 else None
 
 
-def set_clipboard(data, target="UTF8_STRING"):
+def set_clipboard(data):
     # xclip keeps serving the selection from the background until replaced.
-    proc = subprocess.Popen(["xclip", "-i", "-selection", "clipboard", "-t", target],
+    proc = subprocess.Popen(["xclip", "-i", "-selection", "clipboard", "-t", "UTF8_STRING"],
                             stdin=subprocess.PIPE, stdout=subprocess.DEVNULL,
                             stderr=subprocess.DEVNULL)
     proc.stdin.write(data)
     proc.stdin.close()
-    wait_until(lambda: clipboard(target) == data, message="xclip to own the clipboard")
+    wait_until(lambda: clipboard() == data, message="xclip to own the clipboard")
     return proc
 
 
@@ -151,8 +148,7 @@ class Inkharbor:
     """The real program, started with the session's empty home folder."""
 
     def __init__(self, *extra_env, wait=True, command=()):
-        env = dict(os.environ)
-        env.update(dict(extra_env))
+        env = {**os.environ, **dict(extra_env)}
         self.log_path = os.path.join(HOME, f"inkharbor-{time.monotonic_ns()}.log")
         self.log_file = open(self.log_path, "w")
         self.proc = subprocess.Popen([*command, os.path.join(BIN, "inkharbor")], env=env,
@@ -182,8 +178,8 @@ class Inkharbor:
         with open(self.log_path) as f:
             return f.read()
 
-    def wait_for_log(self, text, timeout=20):
-        return wait_until(lambda: text in self.log(), timeout=timeout, message=f"log line {text!r}")
+    def wait_for_log(self, text):
+        return wait_until(lambda: text in self.log(), timeout=20, message=f"log line {text!r}")
 
     def stop(self):
         if self.proc.poll() is None:

@@ -19,6 +19,7 @@ from harness import (CodeWindow, Inkharbor, clipboard, drag, history_integrity,
 SEED = int(os.environ.get("INKHARBOR_DURABILITY_SEED", time.time_ns() % 1_000_000))
 KILLS = int(os.environ.get("INKHARBOR_DURABILITY_KILLS", "30"))
 
+CODE = (205, 155, 455, 405)  # the code window, corner to corner
 PROBE = (440, 395)  # white in the code window; grey while the overlay is up
 
 
@@ -39,23 +40,18 @@ class HistoryDurability(unittest.TestCase):
         self.addCleanup(app.stop)
         return app
 
-    def next_payload(self):
+    def start_capture(self, app):
+        """Shows a new code and opens the overlay; returns the code's payload."""
         self.made += 1
         payload = f"inkharbor-durability-{SEED}-{self.made}"
         self.codes.show(payload)
-        return payload
-
-    def start_capture(self, app):
         app.action("capture-barcode")
         wait_until(lambda: overlay_shown(*PROBE), message="the overlay")
-
-    def drag_over_code(self):
-        drag(205, 155, 455, 405)  # the code window, corner to corner
+        return payload
 
     def complete_capture(self, app):
-        payload = self.next_payload()
-        self.start_capture(app)
-        self.drag_over_code()
+        payload = self.start_capture(app)
+        drag(*CODE)
         ended = time.monotonic()
         wait_until(lambda: clipboard() == payload.encode(), message=f"{payload} on the clipboard")
         self.latencies.append(time.monotonic() - ended)
@@ -67,12 +63,11 @@ class HistoryDurability(unittest.TestCase):
         if moment == "idle":
             time.sleep(self.random.uniform(0, 0.5))
         else:
-            payload = self.next_payload()
-            self.start_capture(app)
+            payload = self.start_capture(app)
             if moment == "copying":
                 # Around the time a capture takes to reach the clipboard, so
                 # kills fall before, inside and after saving the record.
-                self.drag_over_code()
+                drag(*CODE)
                 typical = statistics.median(self.latencies)
                 until = time.monotonic() + self.random.uniform(0, 1.5 * typical)
             else:
