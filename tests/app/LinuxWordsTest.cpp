@@ -40,15 +40,15 @@ QList<Text> translatableTexts(const QString& source) {
     static const QRegularExpression call(
         uR"((?<!\w)(?:tr|translate|QT_TR_NOOP|QT_TRANSLATE_NOOP|QT_TR_N_NOOP|QT_TRANSLATE_N_NOOP)\s*\()"_s);
     static const QRegularExpression argument(uR"(\s*,?\s*((?:"(?:[^"\\]|\\.)*"\s*)+))"_s);
-    static const QRegularExpression literal(uR"("((?:[^"\\]|\\.)*)") "_s);
-        QList<Text>
-            texts;
+    static const QRegularExpression literal(uR"re("((?:[^"\\]|\\.)*)")re"_s);
+    QList<Text> texts;
     for (auto calls = call.globalMatch(source); calls.hasNext();) {
         qsizetype at = calls.next().capturedEnd();
-        for (auto arg = argument.match(source, at, QRegularExpression::NormalMatch,
-                                       QRegularExpression::AnchorAtOffsetMatchOption);
-             arg.hasMatch(); arg = argument.match(source, at, QRegularExpression::NormalMatch,
-                                                  QRegularExpression::AnchorAtOffsetMatchOption)) {
+        const auto next = [&] {
+            return argument.match(source, at, QRegularExpression::NormalMatch,
+                                  QRegularExpression::AnchorAtOffsetMatchOption);
+        };
+        for (auto arg = next(); arg.hasMatch(); arg = next()) {
             Text t{{}, int(source.first(arg.capturedStart(1)).count(u'\n')) + 1};
             for (auto parts = literal.globalMatch(arg.captured(1)); parts.hasNext();)
                 t.text += decoded(parts.next().captured(1));
