@@ -101,8 +101,8 @@ int main(int argc, char** argv) {
     }
     auto* changing = new QLabel;
     changing->setMinimumSize(160, 160);
-    changing->setVisible(parser.isSet(QStringLiteral("stdin")));
     layout->addWidget(changing);
+    changing->setVisible(parser.isSet(QStringLiteral("stdin")));
     layout->addStretch();
     const QStringList at = value("at").split(u',');
     const QStringList size = value("size").split(u',');
