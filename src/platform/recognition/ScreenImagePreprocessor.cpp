@@ -4,6 +4,8 @@
 #include <array>
 #include <cmath>
 #include <cstdlib>
+#include <functional>
+#include <numeric>
 #include <vector>
 
 namespace ScreenImagePreprocessor {
@@ -260,7 +262,22 @@ bool looksLikePhoto(const QImage& image, const QList<InkBand>& preparedBands, do
     int tallest = 0;
     for (const auto& band : preparedBands)
         tallest = std::max(tallest, band.bottom - band.top);
-    return tallest >= 0.8 * image.height() * scale;
+    if (tallest < 0.8 * image.height() * scale)
+        return false;
+    // A window's frame, a scroll bar or a table's rule also runs through every
+    // row. What sets a photo apart is its continuous tones: a screen's areas
+    // are a few flat colours, so most pixels sit near a handful of grey levels.
+    const QImage gray = toGray(image);
+    std::array<qint64, 256> histogram{};
+    for (int y = 0; y < gray.height(); ++y) {
+        const uchar* row = gray.constScanLine(y);
+        for (int x = 0; x < gray.width(); ++x)
+            ++histogram[row[x]];
+    }
+    std::array<qint64, 256> sorted = histogram;
+    std::sort(sorted.begin(), sorted.end(), std::greater<>());
+    const qint64 flat = std::accumulate(sorted.begin(), sorted.begin() + 8, qint64(0));
+    return flat < qint64(gray.width()) * gray.height() / 2;
 }
 
 QList<QRect> photoTextRegions(const QImage& image) {

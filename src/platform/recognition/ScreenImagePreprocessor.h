@@ -52,7 +52,8 @@ struct Steps {
 Prepared prepare(const QImage& image, const Limits& limits = {}, const Steps& steps = {});
 
 // A photo or a busy picture: no row of the prepared image is free of ink,
-// because no smooth background runs through it.
+// because no smooth background runs through it, and its tones are continuous
+// rather than a screen's few flat colours.
 bool looksLikePhoto(const QImage& image, const QList<InkBand>& preparedBands, double scale);
 
 // Where a photo shows lines of text, in the image's pixels: rows dense with

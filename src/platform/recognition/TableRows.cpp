@@ -12,8 +12,10 @@ using ScreenImagePreprocessor::InkBand;
 // monospace space; one between words is wider than the gap between letters.
 constexpr double cellGap = 0.8;
 constexpr double wordGap = 0.2;
-// A band more than this many row heights high may hold rows that touch.
-constexpr double tallBand = 1.3;
+// A band more than this many row heights high may hold rows that touch. (A
+// line of prose with ascenders and descenders is up to about 1.4 times one
+// without; two touching rows are twice one.)
+constexpr double tallBand = 1.6;
 // Running text: lines of at least this many words (median) on both sides.
 constexpr int runningTextWords = 4;
 // A solid block at least this wide (in text heights) and this full is a
@@ -125,11 +127,13 @@ QList<QRect> find(const QImage& prepared, const QList<InkBand>& bands) {
     if (bands.size() < 3 || prepared.format() != QImage::Format_Grayscale8)
         return {};
     // The height of one row, from the lower bands: where rows touch, a band
-    // holds two.
+    // holds two. Rules and specks (under half the median) are no rows.
     std::vector<int> heights;
     for (const auto& band : bands)
         heights.push_back(band.bottom - band.top);
     std::sort(heights.begin(), heights.end());
+    const int half = heights[heights.size() / 2] / 2;
+    std::erase_if(heights, [half](int h) { return h < half; });
     const int rowHeight = std::max(heights[heights.size() / 5], 4);
 
     QList<InkBand> split;

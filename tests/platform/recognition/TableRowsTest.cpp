@@ -65,6 +65,12 @@ TEST(TableRows, RunningTextAndColumnsOfItAreAPage) {
                             u"until the evening comes and the light goes down"_s,
                             u"over the hills and the quiet river in the valley"_s};
     EXPECT_EQ(rowsIn(prepared(prose, u"DejaVu Sans"_s)), 0);
+    // A window of prose in two sizes, with rules and a button: the rules and
+    // the lines without descenders are no measure of a row to cut lines by.
+    const QImage window(qEnvironmentVariable("INKHARBOR_SOURCE_DIR") +
+                        u"/resources/sample-screenshot.png"_s);
+    ASSERT_FALSE(window.isNull());
+    EXPECT_EQ(rowsIn(ScreenImagePreprocessor::prepare(window).image), 0);
     // Two columns of running text side by side on one grid.
     QStringList twoColumns;
     for (const auto& line : prose)
