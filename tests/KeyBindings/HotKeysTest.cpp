@@ -62,35 +62,32 @@ TEST_F(HotKeys, ANameIsGrabbedOnceItHasAHandlerAndFiresOnRelease) {
     EXPECT_EQ(log, (QStringList{u"text"_s, u"first"_s, u"second"_s}));
 }
 
+// One grab per shortcut, kept until no name uses it.
 TEST_F(HotKeys, RecordingAShortcutMovesTheGrab) {
     listen();
+    keyBindings.writeShortcut(barcode, controlShiftT);
+    EXPECT_EQ(grabber.grabs.size(), 1u);
+    grabber.click(controlShiftT);
+    EXPECT_EQ(log, (QStringList{u"text"_s, u"barcode"_s}));
     keyBindings.writeShortcut(barcode, commandB);
-    EXPECT_TRUE(grabber.isGrabbed(commandB));
+    EXPECT_TRUE(grabber.isGrabbed(controlShiftT)) << "captureText still uses it";
     keyBindings.writeShortcut(text, f5);
     EXPECT_FALSE(grabber.isGrabbed(controlShiftT));
     EXPECT_TRUE(grabber.click(f5));
     EXPECT_TRUE(grabber.click(commandB));
-    EXPECT_EQ(log, (QStringList{u"text"_s, u"barcode"_s}));
+    EXPECT_EQ(log, (QStringList{u"text"_s, u"barcode"_s, u"text"_s, u"barcode"_s}));
     keyBindings.writeShortcut(barcode, std::nullopt);
     EXPECT_FALSE(grabber.isGrabbed(commandB));
 }
 
-TEST_F(HotKeys, ASharedShortcutStaysGrabbedUntilNoNameUsesIt) {
-    listen();
-    keyBindings.writeShortcut(barcode, controlShiftT);
-    EXPECT_EQ(grabber.grabs.size(), 1u) << "one grab per shortcut";
-    grabber.click(controlShiftT);
-    EXPECT_EQ(log, (QStringList{u"text"_s, u"barcode"_s}));
-
-    keyBindings.writeShortcut(barcode, std::nullopt);
-    EXPECT_TRUE(grabber.isGrabbed(controlShiftT)) << "captureText still uses it";
-    keyBindings.writeShortcut(text, std::nullopt);
-    EXPECT_FALSE(grabber.isGrabbed(controlShiftT));
-}
-
 TEST_F(HotKeys, PausedShortcutsAreReleasedAndComeBack) {
     listen();
+    grabber.send(controlShiftT, Event::pressed);
+    // A platform event still in flight when the pause starts runs nothing.
+    const HotKeyGrabber::Handler handler = grabber.handler;
+    const qint64 id = grabber.grabs.begin()->first;
     keyBindings.setPaused(true);
+    handler(id, Event::released);
     EXPECT_EQ(keyBindings.hotKeyCenter().mode(), Mode::disabled);
     EXPECT_TRUE(grabber.grabs.empty()) << "the combination is free for the recorder";
     EXPECT_TRUE(keyBindings.isRegistered(controlShiftT));
@@ -100,20 +97,8 @@ TEST_F(HotKeys, PausedShortcutsAreReleasedAndComeBack) {
     EXPECT_TRUE(grabber.grabs.empty());
     keyBindings.setPaused(false);
     EXPECT_TRUE(grabber.isGrabbed(controlShiftT));
-    EXPECT_TRUE(grabber.isGrabbed(commandB));
     EXPECT_TRUE(grabber.click(commandB));
     EXPECT_EQ(log, QStringList{u"barcode"_s});
-}
-
-TEST_F(HotKeys, EventsWhilePausedRunNothing) {
-    listen();
-    grabber.send(controlShiftT, Event::pressed);
-    // A platform event still in flight when the pause starts.
-    const HotKeyGrabber::Handler handler = grabber.handler;
-    const qint64 id = grabber.grabs.begin()->first;
-    keyBindings.setPaused(true);
-    handler(id, Event::released);
-    EXPECT_TRUE(log.isEmpty());
 }
 
 // A shortcut another program holds is known as refused, each refusal is

@@ -64,20 +64,12 @@ TEST(Shortcut, UnreadableJsonGivesNothing) {
         EXPECT_EQ(Shortcut::fromJson(QString::fromUtf8(json)), std::nullopt) << json;
 }
 
-TEST(Shortcut, DescriptionIsWrittenAsTheDesktopWritesIt) {
+// The menus' key sequences below show no function flag.
+TEST(Shortcut, DescriptionSaysSuperAndShowsTheFunctionFlag) {
     const UsKeyboardLayout us;
-    const qint64 all = ModifierFlags::command | ModifierFlags::shift | ModifierFlags::option |
-                       ModifierFlags::control;
-    EXPECT_EQ(Shortcut(Key::a, all).description(us), u"Super+Ctrl+Alt+Shift+A"_s);
-    EXPECT_EQ(Shortcut(17, controlShift).description(us), u"Ctrl+Shift+T"_s);
     EXPECT_EQ(Shortcut(17, CarbonModifiers::command | CarbonModifiers::shift).description(us),
               u"Super+Shift+T"_s);
-    EXPECT_EQ(Shortcut(96, 0).description(us), u"F5"_s);
-    EXPECT_EQ(Shortcut(Key::space, ModifierFlags::command).description(us), u"Super+Space"_s);
-    EXPECT_EQ(Shortcut(82, CarbonModifiers::option).description(us), u"Alt+Num+0"_s);
-    EXPECT_EQ(Shortcut(69, 0).description(us), u"Num++"_s);
     EXPECT_EQ(Shortcut(96, CarbonModifiers::function).description(us), u"Fn+F5"_s);
-    EXPECT_EQ(Shortcut(0x2C, CarbonModifiers::control).description(us), u"Ctrl+/"_s);
 }
 
 // The recorder, the onboarding and the tray menu show one shortcut alike: the
@@ -108,18 +100,14 @@ TEST(Shortcut, DescriptionMatchesTheMenusKeySequenceText) {
     }
 }
 
-TEST(SpecialKey, TableHas53DistinctKeysAllOnTheKeyTable) {
-    std::set<qint64> codes;
+TEST(SpecialKey, EverySpecialKeyIsOnTheKeyTable) {
     for (int i = 0; i < specialKeyCount; ++i) {
         const auto key = static_cast<SpecialKey>(i);
-        codes.insert(keyCode(key));
         EXPECT_EQ(specialKey(keyCode(key)), key);
         EXPECT_TRUE(KeyCodeTable::evdevCode(keyCode(key))) << keyCode(key);
     }
-    EXPECT_EQ(codes.size(), 53u);
     EXPECT_EQ(specialKey(Key::t.rawValue), std::nullopt);
     EXPECT_EQ(menuKey(SpecialKey::keypad5), std::nullopt);
-    EXPECT_EQ(menuKey(SpecialKey::f12), Qt::Key_F12);
 }
 
 TEST(KeyCodeTable, MapsBothWaysWithoutDuplicates) {
@@ -144,22 +132,12 @@ TEST(KeyCodeTable, MapsBothWaysWithoutDuplicates) {
 
 TEST(KeyCodeTable, KnowsThePositionsTheProgramReliesOn) {
     EXPECT_EQ(KeyCodeTable::xKeycode(Key::t.rawValue), 28); // what `xmodmap` shows for t
-    EXPECT_EQ(KeyCodeTable::xKeycode(96), 71);              // F5
-    EXPECT_EQ(KeyCodeTable::carbonKeyCodeForQtKey(Qt::Key_T, false), 17);
     EXPECT_EQ(KeyCodeTable::carbonKeyCodeForQtKey(Qt::Key_5, true), 87);
     EXPECT_EQ(KeyCodeTable::carbonKeyCodeForQtKey(Qt::Key_5, false), 0x17);
-    EXPECT_EQ(KeyCodeTable::carbonKeyCodeForQtKey(Qt::Key_Enter, false), 76);
     EXPECT_EQ(KeyCodeTable::carbonKeyCodeForQtKey(Qt::Key_F21, false), std::nullopt);
-}
-
-TEST(KeyCodeTableEdges, XKeyCodesBelowTheFirstAreNoKeyWhateverTheirSize) {
-    // Subtracting the offset from the smallest int used to overflow.
-    EXPECT_EQ(KeyCodeTable::carbonKeyCodeForXKeycode(std::numeric_limits<int>::min()),
-              std::nullopt);
-    EXPECT_EQ(KeyCodeTable::carbonKeyCodeForXKeycode(-1), std::nullopt);
-    EXPECT_EQ(KeyCodeTable::carbonKeyCodeForXKeycode(7), std::nullopt);
-    EXPECT_EQ(KeyCodeTable::carbonKeyCodeForXKeycode(std::numeric_limits<int>::max()),
-              std::nullopt);
+    // Below the first X key code is no key, whatever its size (the offset overflowed).
+    for (const int x : {std::numeric_limits<int>::min(), -1, 7, std::numeric_limits<int>::max()})
+        EXPECT_EQ(KeyCodeTable::carbonKeyCodeForXKeycode(x), std::nullopt) << x;
     EXPECT_EQ(KeyCodeTable::carbonKeyCodeForXKeycode(9), 53); // Escape, the lowest real key
 }
 

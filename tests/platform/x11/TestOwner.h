@@ -23,13 +23,6 @@ public:
         Ignore,      // never answers this target
     };
     struct Target {
-        Target(QByteArray name_, QByteArray data_, QByteArray type_ = {}, int format_ = 8,
-               Answer answer_ = Answer::Data)
-            : name(std::move(name_))
-            , data(std::move(data_))
-            , type(std::move(type_))
-            , format(format_)
-            , answer(answer_) {}
         QByteArray name;
         QByteArray data;
         QByteArray type; // empty: the target's name
