@@ -1,4 +1,3 @@
-#include "KeyBindings/HeldKeys.h"
 #include "KeyBindings/HotKey.h"
 #include "KeyBindings/KeyBindings.h"
 #include "platform/UsKeyboardLayout.h"
@@ -187,18 +186,6 @@ TEST_F(HotKeys, AnActionMayRewriteItsOwnShortcut) {
     EXPECT_TRUE(grabber.click(controlShiftT));
     EXPECT_TRUE(grabber.isGrabbed(f5));
     EXPECT_FALSE(grabber.isGrabbed(controlShiftT));
-}
-
-TEST(HeldKeys, PairsReleasesWithPressesByKey) {
-    HeldKeys held;
-    held.press(28, 1);
-    EXPECT_TRUE(held.isHeld(28));
-    EXPECT_EQ(held.release(37), std::nullopt) << "Control let go first";
-    EXPECT_EQ(held.release(28), 1);
-    EXPECT_EQ(held.release(28), std::nullopt);
-    held.press(28, 2);
-    held.forget(2);
-    EXPECT_FALSE(held.isHeld(28));
 }
 
 } // namespace

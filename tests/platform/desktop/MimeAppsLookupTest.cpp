@@ -26,14 +26,10 @@ protected:
     QTemporaryDir root;
 };
 
-TEST_F(MimeAppsLookupTest, NoHandlerWithoutAssociations) {
+TEST_F(MimeAppsLookupTest, AnEntrysOwnTypesAndAnInstalledDefaultCount) {
     write(QStringLiteral("usr/applications/browser.desktop"),
           "[Desktop Entry]\nMimeType=x-scheme-handler/https;\n");
-    EXPECT_FALSE(lookup().hasHandler(dict));
     EXPECT_TRUE(lookup().hasHandler(QStringLiteral("x-scheme-handler/https")));
-}
-
-TEST_F(MimeAppsLookupTest, DefaultCountsOnlyWhenTheEntryIsInstalled) {
     write(QStringLiteral("config/mimeapps.list"),
           "[Default Applications]\nx-scheme-handler/dict=gone.desktop;\n");
     EXPECT_FALSE(lookup().hasHandler(dict));

@@ -25,7 +25,7 @@ public:
     struct Target {
         QByteArray name;
         QByteArray data;
-        QByteArray type; // empty: the target's name
+        QByteArray type = {}; // empty: the target's name
         int format = 8;
         Answer answer = Answer::Data;
     };
@@ -70,7 +70,7 @@ private:
         qsizetype target;
         qsizetype offset;
     };
-    QList<Piecewise> transfers_;
+    std::optional<Piecewise> transfer_; // one at a time
     bool owns_ = false;
     mutable std::mutex mutex_;
     QByteArray saved_;
