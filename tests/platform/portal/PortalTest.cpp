@@ -152,7 +152,7 @@ TEST(PortalsMissing, AreReportedNotSilent) {
     Portal portal;
     for (const char* interface : {"ScreenCast", "GlobalShortcuts"})
         portal.call(QStringLiteral("Withdraw"),
-                    {QStringLiteral("org.freedesktop.portal.") + QLatin1String(interface)});
+                    {QString(u"org.freedesktop.portal." + QLatin1String(interface))});
     QTemporaryDir dir;
     UserDefaults defaults(dir.filePath(QStringLiteral("settings.conf")));
     PortalScreenCapture capture(QDBusConnection::sessionBus(), defaults);

@@ -153,8 +153,6 @@ void TestOwner::serve() {
     while (!stop_) {
         pollfd fd{xcb_get_file_descriptor(c_), POLLIN, 0};
         poll(&fd, 1, 20);
-        if (mode_ == Mode::Hang)
-            continue;
         while (xcb_generic_event_t* event = xcb_poll_for_event(c_)) {
             const quint8 type = event->response_type & 0x7f;
             if (type == XCB_SELECTION_REQUEST) {
@@ -176,16 +174,11 @@ void TestOwner::answer(const xcb_selection_request_event_t& request) {
         const QByteArray text = request.target == saveTargets_ ? readClipboardText() : QByteArray();
         std::lock_guard lock(mutex_);
         saved_ = text;
-    } else if (request.target == targetsAtom_) {
-        if (mode_ == Mode::MalformedTargets) {
-            xcb_change_property(c_, XCB_PROP_MODE_REPLACE, request.requestor, property,
-                                XCB_ATOM_ATOM, 8, 5, "junk!");
-        } else {
-            QList<xcb_atom_t> atoms = targetAtoms_ + extraTargetAtoms_;
-            atoms.prepend(targetsAtom_);
-            xcb_change_property(c_, XCB_PROP_MODE_REPLACE, request.requestor, property,
-                                XCB_ATOM_ATOM, 32, quint32(atoms.size()), atoms.constData());
-        }
+    } else if (request.target == targetsAtom_ && !targetAtoms_.contains(targetsAtom_)) {
+        QList<xcb_atom_t> atoms = targetAtoms_ + extraTargetAtoms_;
+        atoms.prepend(targetsAtom_);
+        xcb_change_property(c_, XCB_PROP_MODE_REPLACE, request.requestor, property, XCB_ATOM_ATOM,
+                            32, quint32(atoms.size()), atoms.constData());
     } else {
         const qsizetype i = targetAtoms_.indexOf(request.target);
         const Answer how = i < 0 ? Answer::Refuse : targets_[i].answer;

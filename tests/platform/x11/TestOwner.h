@@ -29,10 +29,9 @@ public:
         int format = 8;
         Answer answer = Answer::Data;
     };
+    // A target named TARGETS replaces the list of targets, as a broken owner's.
     enum class Mode {
         Serve,
-        Hang,             // owns the selection and never reads a request
-        MalformedTargets, // answers TARGETS with 8-bit garbage
         // Owns CLIPBOARD_MANAGER instead; asked to SAVE_TARGETS, it reads the
         // clipboard's UTF8_STRING from its owner before it answers.
         ClipboardManager,

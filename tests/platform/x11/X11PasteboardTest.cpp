@@ -1,6 +1,7 @@
 #include "platform/x11/X11Pasteboard.h"
 #include "TestOwner.h"
 #include "output/ClipboardService.h"
+#include "platform/x11/X11TextTargets.h"
 #include "support/Async.h"
 #include "support/RecordingLogSink.h"
 
@@ -116,9 +117,10 @@ TEST_F(X11PasteboardTest, CopyThenUndoGivesBackEveryFormatExactly) {
     const QStringList targets = targetsOnClipboard();
     for (const TestOwner::Target& t : formats) {
         EXPECT_TRUE(targets.contains(QString::fromLatin1(t.name))) << t.name.toStdString();
-        if (t.format == 8)
+        if (t.format == 8) {
             EXPECT_TRUE(readTarget(QString::fromLatin1(t.name)).bytes == t.data)
                 << t.name.toStdString();
+        }
     }
 }
 
@@ -192,7 +194,7 @@ TEST_F(X11PasteboardTest, AnswersMultipleWithOnePropertyPerTarget) {
 }
 
 TEST_F(X11PasteboardTest, AnOwnerThatNeverAnswersCostsOnlyTheBudget) {
-    TestOwner hung({{"UTF8_STRING", "never"}}, TestOwner::Mode::Hang);
+    TestOwner hung({{"TARGETS", {}, {}, 8, TestOwner::Answer::Ignore}});
     ASSERT_TRUE(hung.owns());
     X11Pasteboard pasteboard(log);
     EXPECT_TRUE(pasteboard.items().isEmpty());
@@ -219,8 +221,44 @@ TEST_F(X11PasteboardTest, HostileAnswersAreSkippedAndTheRestKept) {
     EXPECT_EQ(pasteboard.lastRead().failedTargets,
               (QByteArrayList{"endless", "huge", "silent", "refused"}));
 
-    TestOwner malformed({{"UTF8_STRING", "x"}}, TestOwner::Mode::MalformedTargets);
+    TestOwner malformed({{"TARGETS", "junk!", "ATOM"}}); // 8-bit garbage
     EXPECT_TRUE(pasteboard.items().isEmpty());
+}
+
+// Without an X server.
+
+// Latin-1 targets mark each missing character once (𝄞 is two UTF-16 units,
+// one '?'); TEXT lets the owner choose, so it is UTF-8 unless Latin-1 holds it all.
+TEST(X11TextTargets, EachTargetCarriesTheTextInItsEncoding) {
+    const PasteboardItem item = X11TextTargets::forText(u"Grüße ✓ 𝄞\n"_s);
+    EXPECT_EQ(find({item}, u"UTF8_STRING"_s)->data, u"Grüße ✓ 𝄞\n"_s.toUtf8());
+    EXPECT_EQ(find({item}, u"text/plain"_s)->data, u"Grüße ✓ 𝄞\n"_s.toUtf8());
+    EXPECT_EQ(find({item}, u"STRING"_s)->data, QByteArray("Gr\xfc\xdf"
+                                                          "e ? ?\n"));
+    EXPECT_EQ(find({item}, u"TEXT"_s)->data, u"Grüße ✓ 𝄞\n"_s.toUtf8());
+    EXPECT_EQ(item.last().propertyType, u"UTF8_STRING"_s);
+
+    const PasteboardItem latin1 = X11TextTargets::forText(u"Straße"_s);
+    EXPECT_EQ(find({latin1}, u"TEXT"_s)->data, QByteArray("Stra\xdf"
+                                                          "e"));
+    EXPECT_EQ(latin1.last().propertyType, u"STRING"_s);
+}
+
+TEST(X11PasteboardOffline, WithoutAnXServerTheClipboardIsEmptyAndWritesDoNothing) {
+    const QByteArray display = qgetenv("DISPLAY");
+    qunsetenv("DISPLAY");
+    RecordingLogSink sink;
+    {
+        X11Pasteboard pasteboard(Log(sink, u"clipboard"_s));
+        EXPECT_FALSE(pasteboard.isConnected());
+        pasteboard.setString(u"nowhere to go"_s);
+        pasteboard.writeItems({{{u"text/html"_s, "<p>", {}, 8}}});
+        pasteboard.clearContents();
+        EXPECT_TRUE(pasteboard.items().isEmpty());
+    }
+    if (!display.isEmpty())
+        qputenv("DISPLAY", display);
+    EXPECT_TRUE(sink.lines(u"clipboard"_s).join(u'\n').contains(u"No X display"_s));
 }
 
 } // namespace
