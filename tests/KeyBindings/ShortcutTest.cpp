@@ -28,16 +28,14 @@ TEST(Shortcut, ModifiersAreNormalisedToTheFiveShortcutModifiers) {
     EXPECT_EQ(Shortcut(Key::a, ModifierFlags::function).carbonModifiers, CarbonModifiers::function);
     EXPECT_EQ(toFlags(toCarbon(ModifierFlags::command | ModifierFlags::option)),
               ModifierFlags::command | ModifierFlags::option);
-}
-
-TEST(Shortcut, FunctionFlagIsIgnoredOnlyOnKeysThatImplyIt) {
+    // The function flag is ignored only on keys that imply it.
     EXPECT_EQ(Shortcut(126, CarbonModifiers::function | CarbonModifiers::shift).matchKey(),
               Shortcut(126, CarbonModifiers::shift));
     EXPECT_EQ(Shortcut(17, CarbonModifiers::function).matchKey(),
               Shortcut(17, CarbonModifiers::function));
 }
 
-TEST(Shortcut, JsonIsCompactInFixedOrderAndReadsEitherOrder) {
+TEST(Shortcut, JsonIsCompactInFixedOrderReadsEitherOrderAndNothingElse) {
     EXPECT_EQ(Shortcut(17, 4608).toJson(),
               QStringLiteral(R"({"carbonKeyCode":17,"carbonModifiers":4608})"));
     EXPECT_EQ(Shortcut::fromJson(QStringLiteral(R"({"carbonModifiers":4608,"carbonKeyCode":17})")),
@@ -48,9 +46,7 @@ TEST(Shortcut, JsonIsCompactInFixedOrderAndReadsEitherOrder) {
     // Decoded values are kept as stored, not normalised.
     EXPECT_EQ(Shortcut::fromJson(QStringLiteral(R"({"carbonKeyCode":17,"carbonModifiers":7})")),
               Shortcut(17, 7));
-}
-
-TEST(Shortcut, UnreadableJsonGivesNothing) {
+    // Unreadable JSON gives nothing.
     for (const char* json :
          {"", "false", "17", "[17,4608]", "{", R"({"carbonKeyCode":17})",
           R"({"carbonKeyCode":"17","carbonModifiers":4608})",

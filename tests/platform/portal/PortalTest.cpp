@@ -20,7 +20,6 @@ namespace {
 // and keep a meta object Qt never frees.
 class Portal {
 public:
-    void setAnswer(uint code) { call(QStringLiteral("SetAnswer"), {code}); }
     uint openSessions() { return call(QStringLiteral("OpenSessions")).value(0).toUInt(); }
     // The calls of one method, oldest first.
     QList<QJsonObject> calls(const QString& method) {
@@ -45,7 +44,7 @@ class PortalTest : public testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(QDBusConnection::sessionBus().isConnected());
-        portal.setAnswer(0);
+        portal.call(QStringLiteral("SetAnswer"), {uint(0)});
         baseline = portal.calls(QStringLiteral("SelectSources")).size();
     }
     QJsonObject lastSelection() {
@@ -101,7 +100,7 @@ TEST_F(PortalTest, AsksOnceThenStartsWithTheKeptTokenAndReadsEachDisplayAtItsSca
 }
 
 TEST_F(PortalTest, RefusalIsAPermissionAnswerAndKeepsNothing) {
-    portal.setAnswer(1);
+    portal.call(QStringLiteral("SetAnswer"), {uint(1)});
     const QImage image = TestAsync::run(capture.grab(QRect(0, 0, 320, 200)));
     EXPECT_TRUE(image.isNull());
     EXPECT_FALSE(permission.preflight());
@@ -113,7 +112,7 @@ TEST_F(PortalTest, RefusalIsAPermissionAnswerAndKeepsNothing) {
     EXPECT_EQ(portal.calls(QStringLiteral("SelectSources")).size(), asked);
 
     // Asking again and being granted lifts it.
-    portal.setAnswer(0);
+    portal.call(QStringLiteral("SetAnswer"), {uint(0)});
     EXPECT_TRUE(TestAsync::run(capture.requestConsent()));
     EXPECT_TRUE(permission.preflight());
     EXPECT_TRUE(defaults.hasStoredValue(tokenKey));
