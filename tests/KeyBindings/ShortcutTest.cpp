@@ -28,20 +28,14 @@ TEST(Shortcut, ModifiersAreNormalisedToTheFiveShortcutModifiers) {
     EXPECT_EQ(Shortcut(Key::a, ModifierFlags::function).carbonModifiers, CarbonModifiers::function);
     EXPECT_EQ(toFlags(toCarbon(ModifierFlags::command | ModifierFlags::option)),
               ModifierFlags::command | ModifierFlags::option);
+    // The function flag is ignored only on keys that imply it.
+    EXPECT_EQ(Shortcut(126, CarbonModifiers::function | CarbonModifiers::shift).matchKey(),
+              Shortcut(126, CarbonModifiers::shift));
+    EXPECT_EQ(Shortcut(17, CarbonModifiers::function).matchKey(),
+              Shortcut(17, CarbonModifiers::function));
 }
 
-TEST(Shortcut, FunctionFlagIsIgnoredOnlyOnKeysThatImplyIt) {
-    const Shortcut f5WithFn(96, CarbonModifiers::function);
-    EXPECT_TRUE(f5WithFn.isFunctionKeyImplied());
-    EXPECT_EQ(f5WithFn.matchKey(), Shortcut(96, 0));
-    const Shortcut upWithFnShift(126, CarbonModifiers::function | CarbonModifiers::shift);
-    EXPECT_EQ(upWithFnShift.matchKey(), Shortcut(126, CarbonModifiers::shift));
-    const Shortcut tWithFn(17, CarbonModifiers::function);
-    EXPECT_FALSE(tWithFn.isFunctionKeyImplied());
-    EXPECT_EQ(tWithFn.matchKey(), tWithFn);
-}
-
-TEST(Shortcut, JsonIsCompactInFixedOrderAndReadsEitherOrder) {
+TEST(Shortcut, JsonIsCompactInFixedOrderReadsEitherOrderAndNothingElse) {
     EXPECT_EQ(Shortcut(17, 4608).toJson(),
               QStringLiteral(R"({"carbonKeyCode":17,"carbonModifiers":4608})"));
     EXPECT_EQ(Shortcut::fromJson(QStringLiteral(R"({"carbonModifiers":4608,"carbonKeyCode":17})")),
@@ -52,9 +46,7 @@ TEST(Shortcut, JsonIsCompactInFixedOrderAndReadsEitherOrder) {
     // Decoded values are kept as stored, not normalised.
     EXPECT_EQ(Shortcut::fromJson(QStringLiteral(R"({"carbonKeyCode":17,"carbonModifiers":7})")),
               Shortcut(17, 7));
-}
-
-TEST(Shortcut, UnreadableJsonGivesNothing) {
+    // Unreadable JSON gives nothing.
     for (const char* json :
          {"", "false", "17", "[17,4608]", "{", R"({"carbonKeyCode":17})",
           R"({"carbonKeyCode":"17","carbonModifiers":4608})",
@@ -64,20 +56,12 @@ TEST(Shortcut, UnreadableJsonGivesNothing) {
         EXPECT_EQ(Shortcut::fromJson(QString::fromUtf8(json)), std::nullopt) << json;
 }
 
-TEST(Shortcut, DescriptionIsWrittenAsTheDesktopWritesIt) {
+// The menus' key sequences below show no function flag.
+TEST(Shortcut, DescriptionSaysSuperAndShowsTheFunctionFlag) {
     const UsKeyboardLayout us;
-    const qint64 all = ModifierFlags::command | ModifierFlags::shift | ModifierFlags::option |
-                       ModifierFlags::control;
-    EXPECT_EQ(Shortcut(Key::a, all).description(us), u"Super+Ctrl+Alt+Shift+A"_s);
-    EXPECT_EQ(Shortcut(17, controlShift).description(us), u"Ctrl+Shift+T"_s);
     EXPECT_EQ(Shortcut(17, CarbonModifiers::command | CarbonModifiers::shift).description(us),
               u"Super+Shift+T"_s);
-    EXPECT_EQ(Shortcut(96, 0).description(us), u"F5"_s);
-    EXPECT_EQ(Shortcut(Key::space, ModifierFlags::command).description(us), u"Super+Space"_s);
-    EXPECT_EQ(Shortcut(82, CarbonModifiers::option).description(us), u"Alt+Num+0"_s);
-    EXPECT_EQ(Shortcut(69, 0).description(us), u"Num++"_s);
     EXPECT_EQ(Shortcut(96, CarbonModifiers::function).description(us), u"Fn+F5"_s);
-    EXPECT_EQ(Shortcut(0x2C, CarbonModifiers::control).description(us), u"Ctrl+/"_s);
 }
 
 // The recorder, the onboarding and the tray menu show one shortcut alike: the
@@ -108,18 +92,14 @@ TEST(Shortcut, DescriptionMatchesTheMenusKeySequenceText) {
     }
 }
 
-TEST(SpecialKey, TableHas53DistinctKeysAllOnTheKeyTable) {
-    std::set<qint64> codes;
+TEST(SpecialKey, EverySpecialKeyIsOnTheKeyTable) {
     for (int i = 0; i < specialKeyCount; ++i) {
         const auto key = static_cast<SpecialKey>(i);
-        codes.insert(keyCode(key));
         EXPECT_EQ(specialKey(keyCode(key)), key);
         EXPECT_TRUE(KeyCodeTable::evdevCode(keyCode(key))) << keyCode(key);
     }
-    EXPECT_EQ(codes.size(), 53u);
     EXPECT_EQ(specialKey(Key::t.rawValue), std::nullopt);
     EXPECT_EQ(menuKey(SpecialKey::keypad5), std::nullopt);
-    EXPECT_EQ(menuKey(SpecialKey::f12), Qt::Key_F12);
 }
 
 TEST(KeyCodeTable, MapsBothWaysWithoutDuplicates) {
@@ -144,22 +124,12 @@ TEST(KeyCodeTable, MapsBothWaysWithoutDuplicates) {
 
 TEST(KeyCodeTable, KnowsThePositionsTheProgramReliesOn) {
     EXPECT_EQ(KeyCodeTable::xKeycode(Key::t.rawValue), 28); // what `xmodmap` shows for t
-    EXPECT_EQ(KeyCodeTable::xKeycode(96), 71);              // F5
-    EXPECT_EQ(KeyCodeTable::carbonKeyCodeForQtKey(Qt::Key_T, false), 17);
     EXPECT_EQ(KeyCodeTable::carbonKeyCodeForQtKey(Qt::Key_5, true), 87);
     EXPECT_EQ(KeyCodeTable::carbonKeyCodeForQtKey(Qt::Key_5, false), 0x17);
-    EXPECT_EQ(KeyCodeTable::carbonKeyCodeForQtKey(Qt::Key_Enter, false), 76);
     EXPECT_EQ(KeyCodeTable::carbonKeyCodeForQtKey(Qt::Key_F21, false), std::nullopt);
-}
-
-TEST(KeyCodeTableEdges, XKeyCodesBelowTheFirstAreNoKeyWhateverTheirSize) {
-    // Subtracting the offset from the smallest int used to overflow.
-    EXPECT_EQ(KeyCodeTable::carbonKeyCodeForXKeycode(std::numeric_limits<int>::min()),
-              std::nullopt);
-    EXPECT_EQ(KeyCodeTable::carbonKeyCodeForXKeycode(-1), std::nullopt);
-    EXPECT_EQ(KeyCodeTable::carbonKeyCodeForXKeycode(7), std::nullopt);
-    EXPECT_EQ(KeyCodeTable::carbonKeyCodeForXKeycode(std::numeric_limits<int>::max()),
-              std::nullopt);
+    // Below the first X key code is no key, whatever its size (the offset overflowed).
+    for (const int x : {std::numeric_limits<int>::min(), -1, 7, std::numeric_limits<int>::max()})
+        EXPECT_EQ(KeyCodeTable::carbonKeyCodeForXKeycode(x), std::nullopt) << x;
     EXPECT_EQ(KeyCodeTable::carbonKeyCodeForXKeycode(9), 53); // Escape, the lowest real key
 }
 

@@ -9,75 +9,61 @@
 #include <unistd.h>
 
 #include <cstring>
+#include <optional>
+#include <vector>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
-// Sets environment variables for the life of the object.
-class Environment {
-public:
-    void set(const char* name, const QByteArray& value) {
-        saved_.emplace_back(name, qEnvironmentVariableIsSet(name), qgetenv(name));
-        qputenv(name, value);
-    }
-    ~Environment() {
-        for (auto it = saved_.rbegin(); it != saved_.rend(); ++it) {
-            const auto& [name, wasSet, value] = *it;
-            if (wasSet)
-                qputenv(name, value);
-            else
-                qunsetenv(name);
-        }
-    }
-
-private:
-    std::vector<std::tuple<const char*, bool, QByteArray>> saved_;
-};
-
 // A socket that takes connections, as a compositor's does.
-class ListeningSocket {
-public:
-    explicit ListeningSocket(const QByteArray& path)
-        : fd_(::socket(AF_UNIX, SOCK_STREAM, 0)) {
-        sockaddr_un address{};
-        address.sun_family = AF_UNIX;
-        std::memcpy(address.sun_path, path.constData(), size_t(path.size()));
-        listening_ =
-            ::bind(fd_, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0 &&
-            ::listen(fd_, 4) == 0;
+int listenAt(const QByteArray& path) {
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::memcpy(address.sun_path, path.constData(), size_t(path.size()));
+    if (::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0 ||
+        ::listen(fd, 4) != 0) {
+        ::close(fd);
+        return -1;
     }
-    ~ListeningSocket() { ::close(fd_); }
-    bool isListening() const { return listening_; }
-
-private:
-    int fd_;
-    bool listening_ = false;
-};
+    return fd;
+}
 
 // Qt's platform plugin would abort the program; the check says why first.
 TEST(LinuxPlatform, TheDisplayCheckFollowsQtsPlatformPlugin) {
     QTemporaryDir runtime;
-    const ListeningSocket compositor(runtime.filePath(u"wayland-7"_s).toLocal8Bit());
-    ASSERT_TRUE(compositor.isListening());
-    Environment environment;
-    environment.set("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
-    environment.set("QT_QPA_PLATFORM", "wayland");
-    environment.set("WAYLAND_DISPLAY", "wayland-7");
-    EXPECT_EQ(LinuxPlatform::displayProblem(), std::nullopt);
-    environment.set("WAYLAND_DISPLAY", runtime.filePath(u"wayland-7"_s).toLocal8Bit());
-    EXPECT_EQ(LinuxPlatform::displayProblem(), std::nullopt);
-
-    environment.set("WAYLAND_DISPLAY", "wayland-8");
-    EXPECT_EQ(LinuxPlatform::displayProblem(), u"cannot open the Wayland display wayland-8"_s);
-    environment.set("DISPLAY", "");
-    environment.set("QT_QPA_PLATFORM", "wayland;xcb");
-    EXPECT_EQ(LinuxPlatform::displayProblem(), u"cannot open the Wayland display wayland-8"_s);
-    environment.set("QT_QPA_PLATFORM", "xcb:dpi=96");
-    EXPECT_EQ(LinuxPlatform::displayProblem(), u"no X display: DISPLAY is not set"_s);
-    // Plugins that open no display of ours.
-    environment.set("QT_QPA_PLATFORM", "wayland;offscreen");
-    EXPECT_EQ(LinuxPlatform::displayProblem(), std::nullopt);
+    const int compositor = listenAt(runtime.filePath(u"wayland-7"_s).toLocal8Bit());
+    ASSERT_GE(compositor, 0);
+    const char* const names[] = {"XDG_RUNTIME_DIR", "QT_QPA_PLATFORM", "WAYLAND_DISPLAY",
+                                 "DISPLAY"};
+    std::vector<std::optional<QByteArray>> saved;
+    for (const char* name : names)
+        saved.push_back(qEnvironmentVariableIsSet(name) ? std::optional(qgetenv(name))
+                                                        : std::nullopt);
+    qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
+    const QString noWayland = u"cannot open the Wayland display wayland-8"_s;
+    const struct {
+        QByteArray platform, wayland, display;
+        std::optional<QString> problem;
+    } cases[] = {
+        {"wayland", "wayland-7", ":0", std::nullopt},
+        {"wayland", runtime.filePath(u"wayland-7"_s).toLocal8Bit(), ":0", std::nullopt},
+        {"wayland", "wayland-8", ":0", noWayland},
+        {"wayland;xcb", "wayland-8", "", noWayland},
+        {"xcb:dpi=96", "wayland-8", "", u"no X display: DISPLAY is not set"_s},
+        // Plugins that open no display of ours.
+        {"wayland;offscreen", "wayland-8", "", std::nullopt},
+    };
+    for (const auto& c : cases) {
+        qputenv("QT_QPA_PLATFORM", c.platform);
+        qputenv("WAYLAND_DISPLAY", c.wayland);
+        qputenv("DISPLAY", c.display);
+        EXPECT_EQ(LinuxPlatform::displayProblem(), c.problem) << c.platform.constData();
+    }
+    for (size_t i = 0; i < saved.size(); ++i)
+        saved[i] ? qputenv(names[i], *saved[i]) : qunsetenv(names[i]);
+    ::close(compositor);
 }
 
 } // namespace

@@ -26,14 +26,10 @@ protected:
     QTemporaryDir root;
 };
 
-TEST_F(MimeAppsLookupTest, NoHandlerWithoutAssociations) {
+TEST_F(MimeAppsLookupTest, AnEntrysOwnTypesAndAnInstalledDefaultCount) {
     write(QStringLiteral("usr/applications/browser.desktop"),
           "[Desktop Entry]\nMimeType=x-scheme-handler/https;\n");
-    EXPECT_FALSE(lookup().hasHandler(dict));
     EXPECT_TRUE(lookup().hasHandler(QStringLiteral("x-scheme-handler/https")));
-}
-
-TEST_F(MimeAppsLookupTest, DefaultCountsOnlyWhenTheEntryIsInstalled) {
     write(QStringLiteral("config/mimeapps.list"),
           "[Default Applications]\nx-scheme-handler/dict=gone.desktop;\n");
     EXPECT_FALSE(lookup().hasHandler(dict));
@@ -46,20 +42,12 @@ TEST_F(MimeAppsLookupTest, DefaultCountsOnlyWhenTheEntryIsInstalled) {
 TEST_F(MimeAppsLookupTest, CacheAndRemovedAssociations) {
     write(QStringLiteral("usr/applications/dictionary.desktop"), "[Desktop Entry]\n");
     write(QStringLiteral("usr/applications/mimeinfo.cache"),
-          "[MIME Cache]\nx-scheme-handler/dict=dictionary.desktop;\n");
+          "[MIME Cache]\nx-scheme-handler/https=a.desktop\n[Other]\nk=v\n"
+          "[MIME Cache]\nx-scheme-handler/dict = ;;dictionary.desktop; \n");
     EXPECT_TRUE(lookup().hasHandler(dict));
     write(QStringLiteral("config/mimeapps.list"),
           "[Removed Associations]\nx-scheme-handler/dict=dictionary.desktop;\n");
     EXPECT_FALSE(lookup().hasHandler(dict));
-}
-
-TEST(DesktopEntryText, ReadsOneGroup) {
-    const QString text = QStringLiteral("[A]\nk=1\n[B]\n k = a;;b; \n#x=y\n[A]\nj=2\n");
-    const auto b = DesktopEntryText::group(text, QStringLiteral("B"));
-    ASSERT_EQ(b.size(), 1);
-    EXPECT_EQ(DesktopEntryText::listValue(b[0].second),
-              QStringList({QStringLiteral("a"), QStringLiteral("b")}));
-    EXPECT_EQ(DesktopEntryText::group(text, QStringLiteral("A")).size(), 2);
 }
 
 } // namespace

@@ -14,9 +14,11 @@ cleanup() {
   rm -rf "$XDG_RUNTIME_DIR"
 }
 trap cleanup EXIT
+# Tries a command ten times a second, for at most ten seconds.
+wait_for() { for _ in $(seq 100); do "$@" && return 0; sleep 0.1; done; return 1; }
 
 pipewire >"$XDG_RUNTIME_DIR/pipewire.log" 2>&1 & pids+=($!)
-for _ in $(seq 50); do [[ -S $XDG_RUNTIME_DIR/pipewire-0 ]] && break; sleep 0.1; done
+wait_for test -S "$XDG_RUNTIME_DIR/pipewire-0" || true
 # The session manager links our stream to the node, as on a desktop.
 wireplumber >"$XDG_RUNTIME_DIR/wireplumber.log" 2>&1 & pids+=($!)
 
@@ -37,24 +39,15 @@ for o in json.load(sys.stdin):
     if o.get("info", {}).get("props", {}).get("node.name") == sys.argv[1]:
         print(o["id"]); break' "$1"
 }
-a= b=
-for _ in $(seq 100); do
-  a=$(node_id inkharbor-monitor-a); b=$(node_id inkharbor-monitor-b)
-  [[ -n $a && -n $b ]] && break
-  sleep 0.1
-done
-[[ -n $a && -n $b ]] || { echo "run.sh: the test streams did not appear" >&2; exit 1; }
+nodes() { a=$(node_id inkharbor-monitor-a) && b=$(node_id inkharbor-monitor-b) && [[ -n $a && -n $b ]]; }
+wait_for nodes || { echo "run.sh: the test streams did not appear" >&2; exit 1; }
 
-/usr/bin/python3 "$here/fake_portal.py" --stream "$a:0,0,320,200" --stream "$b:320,0,200,150" & pids+=($!)
+/usr/bin/python3 "$here/fake_portal.py" "$a:0,0,320,200" "$b:320,0,200,150" & pids+=($!)
 # The fake must own the name before anyone asks for it, or the bus would start
 # the real portal in its place.
-owned=
-for _ in $(seq 100); do
-  if dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
-       org.freedesktop.DBus.GetNameOwner string:org.freedesktop.portal.Desktop >/dev/null 2>&1; then
-    owned=1; break
-  fi
-  sleep 0.1
-done
-[[ -n $owned ]] || { echo "run.sh: the fake portal did not start" >&2; exit 1; }
+owned() {
+  dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
+    org.freedesktop.DBus.GetNameOwner string:org.freedesktop.portal.Desktop >/dev/null 2>&1
+}
+wait_for owned || { echo "run.sh: the fake portal did not start" >&2; exit 1; }
 "$@"

@@ -4,6 +4,8 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <tuple>
+#include <utility>
 
 namespace {
 
@@ -56,19 +58,27 @@ xcb_atom_t awaitSelectionNotify(xcb_connection_t* c, const std::atomic<bool>& st
     return XCB_NONE;
 }
 
+// A connection with an invisible window of its own.
+std::pair<xcb_connection_t*, xcb_window_t> connectWithWindow() {
+    xcb_connection_t* c = xcb_connect(nullptr, nullptr);
+    if (xcb_connection_has_error(c))
+        return {c, XCB_NONE};
+    const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(c)).data;
+    const xcb_window_t window = xcb_generate_id(c);
+    xcb_create_window(c, XCB_COPY_FROM_PARENT, window, screen->root, 0, 0, 1, 1, 0,
+                      XCB_WINDOW_CLASS_INPUT_ONLY, screen->root_visual, 0, nullptr);
+    return {c, window};
+}
+
 } // namespace
 
 TestOwner::TestOwner(QList<Target> targets, Mode mode, QList<xcb_atom_t> extraTargetAtoms)
     : targets_(std::move(targets))
     , mode_(mode)
     , extraTargetAtoms_(std::move(extraTargetAtoms)) {
-    c_ = xcb_connect(nullptr, nullptr);
-    if (xcb_connection_has_error(c_))
+    std::tie(c_, window_) = connectWithWindow();
+    if (!window_)
         return;
-    const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(c_)).data;
-    window_ = xcb_generate_id(c_);
-    xcb_create_window(c_, XCB_COPY_FROM_PARENT, window_, screen->root, 0, 0, 1, 1, 0,
-                      XCB_WINDOW_CLASS_INPUT_ONLY, screen->root_visual, 0, nullptr);
     clipboard_ = intern(c_, "CLIPBOARD");
     targetsAtom_ = intern(c_, "TARGETS");
     incr_ = intern(c_, "INCR");
@@ -113,11 +123,7 @@ QByteArray TestOwner::readClipboardText() {
 }
 
 QList<std::optional<QByteArray>> TestOwner::requestMultiple(const QList<QByteArray>& targets) {
-    xcb_connection_t* c = xcb_connect(nullptr, nullptr);
-    const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(c)).data;
-    const xcb_window_t window = xcb_generate_id(c);
-    xcb_create_window(c, XCB_COPY_FROM_PARENT, window, screen->root, 0, 0, 1, 1, 0,
-                      XCB_WINDOW_CLASS_INPUT_ONLY, screen->root_visual, 0, nullptr);
+    const auto [c, window] = connectWithWindow();
     QList<xcb_atom_t> pairs;
     for (qsizetype i = 0; i < targets.size(); ++i)
         pairs << intern(c, targets[i]) << intern(c, "PAIR_" + QByteArray::number(i));
@@ -147,8 +153,6 @@ void TestOwner::serve() {
     while (!stop_) {
         pollfd fd{xcb_get_file_descriptor(c_), POLLIN, 0};
         poll(&fd, 1, 20);
-        if (mode_ == Mode::Hang)
-            continue;
         while (xcb_generic_event_t* event = xcb_poll_for_event(c_)) {
             const quint8 type = event->response_type & 0x7f;
             if (type == XCB_SELECTION_REQUEST) {
@@ -170,16 +174,11 @@ void TestOwner::answer(const xcb_selection_request_event_t& request) {
         const QByteArray text = request.target == saveTargets_ ? readClipboardText() : QByteArray();
         std::lock_guard lock(mutex_);
         saved_ = text;
-    } else if (request.target == targetsAtom_) {
-        if (mode_ == Mode::MalformedTargets) {
-            xcb_change_property(c_, XCB_PROP_MODE_REPLACE, request.requestor, property,
-                                XCB_ATOM_ATOM, 8, 5, "junk!");
-        } else {
-            QList<xcb_atom_t> atoms = targetAtoms_ + extraTargetAtoms_;
-            atoms.prepend(targetsAtom_);
-            xcb_change_property(c_, XCB_PROP_MODE_REPLACE, request.requestor, property,
-                                XCB_ATOM_ATOM, 32, quint32(atoms.size()), atoms.constData());
-        }
+    } else if (request.target == targetsAtom_ && !targetAtoms_.contains(targetsAtom_)) {
+        QList<xcb_atom_t> atoms = targetAtoms_ + extraTargetAtoms_;
+        atoms.prepend(targetsAtom_);
+        xcb_change_property(c_, XCB_PROP_MODE_REPLACE, request.requestor, property, XCB_ATOM_ATOM,
+                            32, quint32(atoms.size()), atoms.constData());
     } else {
         const qsizetype i = targetAtoms_.indexOf(request.target);
         const Answer how = i < 0 ? Answer::Refuse : targets_[i].answer;
@@ -198,38 +197,25 @@ void TestOwner::answer(const xcb_selection_request_event_t& request) {
             const auto size = quint32(targets_[i].data.size());
             xcb_change_property(c_, XCB_PROP_MODE_REPLACE, request.requestor, property, incr_, 32,
                                 1, &size);
-            transfers_.append(Piecewise{request.requestor, property, i, 0});
+            transfer_ = Piecewise{request.requestor, property, i, 0};
         }
     }
-    union {
-        xcb_selection_notify_event_t event;
-        char bytes[32];
-    } notify;
-    std::memset(&notify, 0, sizeof notify);
-    notify.event.response_type = XCB_SELECTION_NOTIFY;
-    notify.event.time = request.time;
-    notify.event.requestor = request.requestor;
-    notify.event.selection = request.selection;
-    notify.event.target = request.target;
-    notify.event.property = property;
-    xcb_send_event(c_, 0, request.requestor, 0, notify.bytes);
+    const xcb_selection_notify_event_t notify{
+        XCB_SELECTION_NOTIFY, 0,       0, request.time, request.requestor, request.selection,
+        request.target,       property};
+    xcb_send_event(c_, 0, request.requestor, 0, reinterpret_cast<const char*>(&notify));
 }
 
 void TestOwner::sendPiece(xcb_window_t requestor, xcb_atom_t property) {
-    for (qsizetype k = 0; k < transfers_.size(); ++k) {
-        Piecewise& p = transfers_[k];
-        if (p.requestor != requestor || p.property != property)
-            continue;
-        const Target& t = targets_[p.target];
-        const bool endless = t.answer == Answer::EndlessIncr;
-        const qsizetype offset = endless ? 0 : p.offset;
-        const qsizetype size = std::min(pieceBytes, t.data.size() - offset);
-        xcb_change_property(c_, XCB_PROP_MODE_REPLACE, requestor, property, typeAtoms_[p.target],
-                            quint8(t.format), quint32(size / (t.format / 8)),
-                            t.data.constData() + offset);
-        p.offset += size;
-        if (size == 0)
-            transfers_.removeAt(k);
+    if (!transfer_ || transfer_->requestor != requestor || transfer_->property != property)
         return;
-    }
+    const Target& t = targets_[transfer_->target];
+    const qsizetype offset = t.answer == Answer::EndlessIncr ? 0 : transfer_->offset;
+    const qsizetype size = std::min(pieceBytes, t.data.size() - offset);
+    xcb_change_property(c_, XCB_PROP_MODE_REPLACE, requestor, property,
+                        typeAtoms_[transfer_->target], quint8(t.format),
+                        quint32(size / (t.format / 8)), t.data.constData() + offset);
+    transfer_->offset += size;
+    if (size == 0)
+        transfer_.reset();
 }

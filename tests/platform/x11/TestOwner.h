@@ -23,23 +23,15 @@ public:
         Ignore,      // never answers this target
     };
     struct Target {
-        Target(QByteArray name_, QByteArray data_, QByteArray type_ = {}, int format_ = 8,
-               Answer answer_ = Answer::Data)
-            : name(std::move(name_))
-            , data(std::move(data_))
-            , type(std::move(type_))
-            , format(format_)
-            , answer(answer_) {}
         QByteArray name;
         QByteArray data;
-        QByteArray type; // empty: the target's name
+        QByteArray type = {}; // empty: the target's name
         int format = 8;
         Answer answer = Answer::Data;
     };
+    // A target named TARGETS replaces the list of targets, as a broken owner's.
     enum class Mode {
         Serve,
-        Hang,             // owns the selection and never reads a request
-        MalformedTargets, // answers TARGETS with 8-bit garbage
         // Owns CLIPBOARD_MANAGER instead; asked to SAVE_TARGETS, it reads the
         // clipboard's UTF8_STRING from its owner before it answers.
         ClipboardManager,
@@ -77,7 +69,7 @@ private:
         qsizetype target;
         qsizetype offset;
     };
-    QList<Piecewise> transfers_;
+    std::optional<Piecewise> transfer_; // one at a time
     bool owns_ = false;
     mutable std::mutex mutex_;
     QByteArray saved_;

@@ -1,6 +1,7 @@
 #include "platform/x11/X11Pasteboard.h"
 #include "TestOwner.h"
 #include "output/ClipboardService.h"
+#include "platform/x11/X11TextTargets.h"
 #include "support/Async.h"
 #include "support/RecordingLogSink.h"
 
@@ -50,13 +51,6 @@ void offerWithXclip(const QString& target, const QByteArray& data) {
     ASSERT_TRUE(TestAsync::waitUntil([&] { return targetsOnClipboard().contains(target); }));
 }
 
-QByteArray allBytes() {
-    QByteArray bytes;
-    for (int i = 0; i < 256; ++i)
-        bytes.append(char(i));
-    return bytes;
-}
-
 QByteArray randomBytes(qsizetype size) {
     QByteArray bytes(size, Qt::Uninitialized);
     QRandomGenerator generator(42);
@@ -87,105 +81,47 @@ protected:
     X11ReadLimits patient{.totalMs = 30000, .silenceMs = 10000};
 };
 
-struct OtherProgramsData {
-    const char* target;
-    QByteArray bytes;
-};
-
-class RestoresOtherProgramsData : public X11PasteboardTest,
-                                  public ::testing::WithParamInterface<OtherProgramsData> {};
-
-TEST_P(RestoresOtherProgramsData, CopyThenUndoGivesBackTheExactBytes) {
-    const QString target = QString::fromLatin1(GetParam().target);
-    const QByteArray& bytes = GetParam().bytes;
-    offerWithXclip(target, bytes);
-    X11Pasteboard pasteboard(log, patient);
-    ClipboardService service(pasteboard);
-
-    const auto before = find(pasteboard.items(), target);
-    ASSERT_TRUE(before);
-    EXPECT_EQ(before->data, bytes);
-    // xclip hands out anything this large in pieces
-    EXPECT_EQ(pasteboard.lastRead().incrTransfers, bytes.size() > 1'000'000 ? 1 : 0);
-
-    service.copy(u"Gefunden: Größe ✓"_s);
-    EXPECT_EQ(xclip({u"-o"_s}).bytes, u"Gefunden: Größe ✓"_s.toUtf8());
-    EXPECT_NE(readTarget(target).bytes, bytes) << "the old contents are gone after the copy";
-
-    service.undo();
-    const Output restored = readTarget(target);
-    EXPECT_EQ(restored.exitCode, 0);
-    EXPECT_TRUE(restored.bytes == bytes) << "restored " << restored.bytes.size() << " of "
-                                         << bytes.size() << " bytes, or different ones";
-    EXPECT_TRUE(targetsOnClipboard().contains(target));
-    EXPECT_TRUE(service.previousItems().isEmpty());
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Formats, RestoresOtherProgramsData,
-    ::testing::Values(OtherProgramsData{"application/x-inkharbor-test", allBytes()},
-                      OtherProgramsData{"UTF8_STRING", QByteArray("caf\xc3\xa9 \xff\xfe bad \xc3")},
-                      // larger than one piece: INCR when we hand it out again
-                      OtherProgramsData{"image/png", randomBytes(1'100'000)}));
-
-TEST_F(X11PasteboardTest, RestoresSeveralFormatsWithTheirTypesAndFormats) {
-    const QByteArray html = "<p>caf\xc3\xa9 <b>bold</b></p>";
+// Undo gives back another program's exact bytes in every format: its types,
+// 32-bit items, text that is not valid UTF-8, binary bytes, and what comes and
+// goes back in pieces (INCR both ways).
+TEST_F(X11PasteboardTest, CopyThenUndoGivesBackEveryFormatExactly) {
     QByteArray numbers(12, '\0');
     const qint32 values[] = {1, -2, 70000};
     std::memcpy(numbers.data(), values, sizeof values);
-    TestOwner other({{"text/html", html},
-                     {"UTF8_STRING", "caf\xc3\xa9 bold"},
-                     {"STRING", "caf\xe9 bold"},
-                     {"TEXT", "caf\xe9 bold", "STRING"},
-                     {"application/x-numbers", numbers, "INTEGER", 32},
-                     {"image/x-big", randomBytes(700'000), {}, 8, TestOwner::Answer::Incremental}});
+    const QList<TestOwner::Target> formats{
+        {"text/html", "<p>caf\xc3\xa9 <b>bold</b></p>"},
+        {"UTF8_STRING", "caf\xc3\xa9 \xff\xfe bad \xc3"},
+        {"TEXT", "caf\xe9 bold", "STRING"},
+        {"application/x-numbers", numbers, "INTEGER", 32},
+        {"application/x-inkharbor-test", randomBytes(4096)},
+        {"image/x-big", randomBytes(700'000), {}, 8, TestOwner::Answer::Incremental}};
+    TestOwner other(formats);
     ASSERT_TRUE(other.owns());
     X11Pasteboard pasteboard(log, patient);
     ClipboardService service(pasteboard);
 
-    service.copy(u"replacement"_s);
+    // The text targets' contents are X11TextTargets' (tested without a server).
+    service.copy(u"Grüße ✓ 𝄞\nzweite Zeile"_s);
+    EXPECT_EQ(xclip({u"-o"_s}).bytes, u"Grüße ✓ 𝄞\nzweite Zeile"_s.toUtf8());
+    EXPECT_EQ(pasteboard.lastRead().incrTransfers, 1);
     const QList<PasteboardItem> saved = service.previousItems();
     ASSERT_EQ(saved.size(), 1);
-    QStringList types;
-    for (const PasteboardRepresentation& r : saved.first())
-        types.append(r.type);
-    EXPECT_EQ(types, (QStringList{u"text/html"_s, u"UTF8_STRING"_s, u"STRING"_s, u"TEXT"_s,
-                                  u"application/x-numbers"_s, u"image/x-big"_s}));
-    EXPECT_EQ(saved.first()[3].propertyType, u"STRING"_s);
-    EXPECT_EQ(saved.first()[4].format, 32);
-    EXPECT_EQ(saved.first()[4].data, numbers);
-    EXPECT_EQ(pasteboard.lastRead().incrTransfers, 1);
+    ASSERT_EQ(saved.first().size(), formats.size());
+    EXPECT_EQ(saved.first()[2].propertyType, u"STRING"_s);
+    EXPECT_EQ(saved.first()[3].format, 32);
+    EXPECT_EQ(saved.first()[3].data, numbers); // xclip cannot give 32-bit items back as sent
 
     service.undo();
+    EXPECT_TRUE(service.previousItems().isEmpty());
     EXPECT_EQ(pasteboard.items(), saved);
-    EXPECT_EQ(readTarget(u"text/html"_s).bytes, html);
-    EXPECT_EQ(readTarget(u"STRING"_s).bytes, QByteArray("caf\xe9 bold"));
-    EXPECT_TRUE(readTarget(u"image/x-big"_s).bytes == saved.first()[5].data);
     const QStringList targets = targetsOnClipboard();
-    for (const QString& type : types)
-        EXPECT_TRUE(targets.contains(type)) << type.toStdString();
-}
-
-TEST_F(X11PasteboardTest, CopiedTextReadsBackInEveryTextTarget) {
-    const QString text = u"Grüße ✓ 𝄞\nzweite Zeile"_s;
-    X11Pasteboard pasteboard(log, patient);
-    ClipboardService service(pasteboard);
-    service.copy(text);
-
-    EXPECT_EQ(xclip({u"-o"_s}).bytes, text.toUtf8());
-    EXPECT_EQ(readTarget(u"text/plain;charset=utf-8"_s).bytes, text.toUtf8());
-    EXPECT_EQ(readTarget(u"STRING"_s).bytes, QByteArray("Gr\xfc\xdf"
-                                                        "e ? ?\nzweite Zeile"));
-    const QList<PasteboardItem> items = pasteboard.items();
-    ASSERT_EQ(items.size(), 1);
-    for (const PasteboardRepresentation& r : items.first())
-        EXPECT_TRUE(r.type == u"TEXT"_s || r.type == u"STRING"_s || r.type.contains(u"UTF8") ||
-                    r.type.startsWith(u"text/plain"))
-            << r.type.toStdString();
-
-    // Qt's own clipboard in this process reads it while we own it.
-    EXPECT_TRUE(TestAsync::waitUntil([&] { return QGuiApplication::clipboard()->text() == text; }))
-        << QGuiApplication::clipboard()->text().toStdString();
+    for (const TestOwner::Target& t : formats) {
+        EXPECT_TRUE(targets.contains(QString::fromLatin1(t.name))) << t.name.toStdString();
+        if (t.format == 8) {
+            EXPECT_TRUE(readTarget(QString::fromLatin1(t.name)).bytes == t.data)
+                << t.name.toStdString();
+        }
+    }
 }
 
 // Qt takes the clipboard with the time of the last event it saw, which must
@@ -211,6 +147,9 @@ TEST_F(X11PasteboardTest, ReadsAndRestoresWhatQtInThisProcessOwns) {
 
     service.copy(u"captured"_s);
     EXPECT_FALSE(pasteboard.lastRead().timedOut);
+    // Qt reads ours while we own the clipboard.
+    EXPECT_TRUE(
+        TestAsync::waitUntil([] { return QGuiApplication::clipboard()->text() == u"captured"_s; }));
     const auto saved = find(service.previousItems(), u"UTF8_STRING"_s);
     ASSERT_TRUE(saved);
     EXPECT_EQ(saved->data, QByteArray("copied in a text field"));
@@ -220,26 +159,18 @@ TEST_F(X11PasteboardTest, ReadsAndRestoresWhatQtInThisProcessOwns) {
         [] { return QGuiApplication::clipboard()->text() == u"copied in a text field"_s; }));
 }
 
-TEST_F(X11PasteboardTest, AnEmptyClipboardIsEmptyAgainAfterUndo) {
+TEST_F(X11PasteboardTest, AnEmptyClipboardIsEmptyAgainAfterUndoAndOthersMayTakeIt) {
     X11Pasteboard pasteboard(log, patient);
     ClipboardService service(pasteboard);
     EXPECT_TRUE(pasteboard.items().isEmpty());
-
     service.copy(u"temporary"_s);
     service.undo();
     EXPECT_TRUE(pasteboard.items().isEmpty());
-    EXPECT_NE(xclip({u"-o"_s}).exitCode, 0);
     // Still owned, offering nothing, so a clipboard manager has nothing to bring back.
     EXPECT_EQ(targetsOnClipboard(), (QStringList{u"TARGETS"_s, u"TIMESTAMP"_s, u"MULTIPLE"_s}));
-}
 
-TEST_F(X11PasteboardTest, AnotherProgramTakingTheClipboardReplacesOurs) {
-    X11Pasteboard pasteboard(log, patient);
-    pasteboard.setString(u"ours"_s);
     offerWithXclip(u"UTF8_STRING"_s, "theirs");
-    const auto text = find(pasteboard.items(), u"UTF8_STRING"_s);
-    ASSERT_TRUE(text);
-    EXPECT_EQ(text->data, QByteArray("theirs"));
+    EXPECT_EQ(find(pasteboard.items(), u"UTF8_STRING"_s)->data, QByteArray("theirs"));
 }
 
 TEST_F(X11PasteboardTest, AClipboardManagerKeepsOurTextWhenWeGo) {
@@ -262,16 +193,7 @@ TEST_F(X11PasteboardTest, AnswersMultipleWithOnePropertyPerTarget) {
     EXPECT_EQ(answers[2], QByteArray("<i>x</i>"));
 }
 
-TEST_F(X11PasteboardTest, AnOwnerThatNeverAnswersCostsOnlyTheBudget) {
-    TestOwner hung({{"UTF8_STRING", "never"}}, TestOwner::Mode::Hang);
-    ASSERT_TRUE(hung.owns());
-    X11Pasteboard pasteboard(log);
-    EXPECT_TRUE(pasteboard.items().isEmpty());
-    EXPECT_TRUE(pasteboard.lastRead().timedOut);
-    EXPECT_TRUE(sink.lines(u"clipboard"_s).join(u'\n').contains(u"did not answer in time"_s));
-}
-
-TEST_F(X11PasteboardTest, HostileAnswersAreSkippedAndTheRestKept) {
+TEST_F(X11PasteboardTest, HostileOrHungOwnersCostOnlyTheBudget) {
     X11ReadLimits limits = patient;
     limits.silenceMs = 1500; // what the silent target costs
     limits.maxTargetBytes = 1 << 20;
@@ -290,8 +212,50 @@ TEST_F(X11PasteboardTest, HostileAnswersAreSkippedAndTheRestKept) {
     EXPECT_EQ(pasteboard.lastRead().failedTargets,
               (QByteArrayList{"endless", "huge", "silent", "refused"}));
 
-    TestOwner malformed({{"UTF8_STRING", "x"}}, TestOwner::Mode::MalformedTargets);
+    TestOwner malformed({{"TARGETS", "junk!", "ATOM"}}); // 8-bit garbage
     EXPECT_TRUE(pasteboard.items().isEmpty());
+
+    TestOwner hung({{"TARGETS", {}, {}, 8, TestOwner::Answer::Ignore}});
+    X11Pasteboard defaultLimits(log);
+    EXPECT_TRUE(defaultLimits.items().isEmpty());
+    EXPECT_TRUE(defaultLimits.lastRead().timedOut);
+    EXPECT_TRUE(sink.lines(u"clipboard"_s).join(u'\n').contains(u"did not answer in time"_s));
+}
+
+// Without an X server.
+
+// Latin-1 targets mark each missing character once (𝄞 is two UTF-16 units,
+// one '?'); TEXT lets the owner choose, so it is UTF-8 unless Latin-1 holds it all.
+TEST(X11TextTargets, EachTargetCarriesTheTextInItsEncoding) {
+    const PasteboardItem item = X11TextTargets::forText(u"Grüße ✓ 𝄞\n"_s);
+    EXPECT_EQ(find({item}, u"UTF8_STRING"_s)->data, u"Grüße ✓ 𝄞\n"_s.toUtf8());
+    EXPECT_EQ(find({item}, u"text/plain"_s)->data, u"Grüße ✓ 𝄞\n"_s.toUtf8());
+    EXPECT_EQ(find({item}, u"STRING"_s)->data, QByteArray("Gr\xfc\xdf"
+                                                          "e ? ?\n"));
+    EXPECT_EQ(find({item}, u"TEXT"_s)->data, u"Grüße ✓ 𝄞\n"_s.toUtf8());
+    EXPECT_EQ(item.last().propertyType, u"UTF8_STRING"_s);
+
+    const PasteboardItem latin1 = X11TextTargets::forText(u"Straße"_s);
+    EXPECT_EQ(find({latin1}, u"TEXT"_s)->data, QByteArray("Stra\xdf"
+                                                          "e"));
+    EXPECT_EQ(latin1.last().propertyType, u"STRING"_s);
+}
+
+TEST(X11PasteboardOffline, WithoutAnXServerTheClipboardIsEmptyAndWritesDoNothing) {
+    const QByteArray display = qgetenv("DISPLAY");
+    qunsetenv("DISPLAY");
+    RecordingLogSink sink;
+    {
+        X11Pasteboard pasteboard(Log(sink, u"clipboard"_s));
+        EXPECT_FALSE(pasteboard.isConnected());
+        pasteboard.setString(u"nowhere to go"_s);
+        pasteboard.writeItems({{{u"text/html"_s, "<p>", {}, 8}}});
+        pasteboard.clearContents();
+        EXPECT_TRUE(pasteboard.items().isEmpty());
+    }
+    if (!display.isEmpty())
+        qputenv("DISPLAY", display);
+    EXPECT_TRUE(sink.lines(u"clipboard"_s).join(u'\n').contains(u"No X display"_s));
 }
 
 } // namespace

@@ -1,6 +1,6 @@
-#include "KeyBindings/HeldKeys.h"
-#include "KeyBindings/HotKey.h"
+// Shortcuts by name: their grabs through a fake desktop, and their storage in the settings.
 #include "KeyBindings/KeyBindings.h"
+#include "KeyBindings/HotKey.h"
 #include "platform/UsKeyboardLayout.h"
 #include "platform/base/NotificationCenter.h"
 #include "platform/base/UserDefaults.h"
@@ -9,6 +9,8 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <memory>
 
 using namespace Qt::StringLiterals;
 using Event = HotKeyGrabber::Event;
@@ -62,35 +64,32 @@ TEST_F(HotKeys, ANameIsGrabbedOnceItHasAHandlerAndFiresOnRelease) {
     EXPECT_EQ(log, (QStringList{u"text"_s, u"first"_s, u"second"_s}));
 }
 
+// One grab per shortcut, kept until no name uses it.
 TEST_F(HotKeys, RecordingAShortcutMovesTheGrab) {
     listen();
+    keyBindings.writeShortcut(barcode, controlShiftT);
+    EXPECT_EQ(grabber.grabs.size(), 1u);
+    grabber.click(controlShiftT);
+    EXPECT_EQ(log, (QStringList{u"text"_s, u"barcode"_s}));
     keyBindings.writeShortcut(barcode, commandB);
-    EXPECT_TRUE(grabber.isGrabbed(commandB));
+    EXPECT_TRUE(grabber.isGrabbed(controlShiftT)) << "captureText still uses it";
     keyBindings.writeShortcut(text, f5);
     EXPECT_FALSE(grabber.isGrabbed(controlShiftT));
     EXPECT_TRUE(grabber.click(f5));
     EXPECT_TRUE(grabber.click(commandB));
-    EXPECT_EQ(log, (QStringList{u"text"_s, u"barcode"_s}));
+    EXPECT_EQ(log, (QStringList{u"text"_s, u"barcode"_s, u"text"_s, u"barcode"_s}));
     keyBindings.writeShortcut(barcode, std::nullopt);
     EXPECT_FALSE(grabber.isGrabbed(commandB));
 }
 
-TEST_F(HotKeys, ASharedShortcutStaysGrabbedUntilNoNameUsesIt) {
-    listen();
-    keyBindings.writeShortcut(barcode, controlShiftT);
-    EXPECT_EQ(grabber.grabs.size(), 1u) << "one grab per shortcut";
-    grabber.click(controlShiftT);
-    EXPECT_EQ(log, (QStringList{u"text"_s, u"barcode"_s}));
-
-    keyBindings.writeShortcut(barcode, std::nullopt);
-    EXPECT_TRUE(grabber.isGrabbed(controlShiftT)) << "captureText still uses it";
-    keyBindings.writeShortcut(text, std::nullopt);
-    EXPECT_FALSE(grabber.isGrabbed(controlShiftT));
-}
-
 TEST_F(HotKeys, PausedShortcutsAreReleasedAndComeBack) {
     listen();
+    grabber.send(controlShiftT, Event::pressed);
+    // A platform event still in flight when the pause starts runs nothing.
+    const HotKeyGrabber::Handler handler = grabber.handler;
+    const qint64 id = grabber.grabs.begin()->first;
     keyBindings.setPaused(true);
+    handler(id, Event::released);
     EXPECT_EQ(keyBindings.hotKeyCenter().mode(), Mode::disabled);
     EXPECT_TRUE(grabber.grabs.empty()) << "the combination is free for the recorder";
     EXPECT_TRUE(keyBindings.isRegistered(controlShiftT));
@@ -100,20 +99,8 @@ TEST_F(HotKeys, PausedShortcutsAreReleasedAndComeBack) {
     EXPECT_TRUE(grabber.grabs.empty());
     keyBindings.setPaused(false);
     EXPECT_TRUE(grabber.isGrabbed(controlShiftT));
-    EXPECT_TRUE(grabber.isGrabbed(commandB));
     EXPECT_TRUE(grabber.click(commandB));
     EXPECT_EQ(log, QStringList{u"barcode"_s});
-}
-
-TEST_F(HotKeys, EventsWhilePausedRunNothing) {
-    listen();
-    grabber.send(controlShiftT, Event::pressed);
-    // A platform event still in flight when the pause starts.
-    const HotKeyGrabber::Handler handler = grabber.handler;
-    const qint64 id = grabber.grabs.begin()->first;
-    keyBindings.setPaused(true);
-    handler(id, Event::released);
-    EXPECT_TRUE(log.isEmpty());
 }
 
 // A shortcut another program holds is known as refused, each refusal is
@@ -204,16 +191,94 @@ TEST_F(HotKeys, AnActionMayRewriteItsOwnShortcut) {
     EXPECT_FALSE(grabber.isGrabbed(controlShiftT));
 }
 
-TEST(HeldKeys, PairsReleasesWithPressesByKey) {
-    HeldKeys held;
-    held.press(28, 1);
-    EXPECT_TRUE(held.isHeld(28));
-    EXPECT_EQ(held.release(37), std::nullopt) << "Control let go first";
-    EXPECT_EQ(held.release(28), 1);
-    EXPECT_EQ(held.release(28), std::nullopt);
-    held.press(28, 2);
-    held.forget(2);
-    EXPECT_FALSE(held.isHeld(28));
+class KeyBindingsStorage : public ::testing::Test {
+protected:
+    KeyBindingsStorage() {
+        notifications.addObserver(KeyBindings::shortcutByNameDidChangeNotification(), &context,
+                                  [this](const Notification& n) {
+                                      announced.append(n.userInfo.value(u"name"_s).toString());
+                                  });
+        open();
+    }
+
+    // Opening anew reads the file as the next launch would.
+    void open() {
+        keyBindings.reset();
+        defaults = std::make_unique<UserDefaults>(dir.filePath(u"test.conf"_s));
+        keyBindings = std::make_unique<KeyBindings>(*defaults, notifications, grabber, layout);
+    }
+    KeyBindings::Name captureText() {
+        return keyBindings->createName(u"captureText"_s, controlShiftT);
+    }
+    KeyBindings::Name captureBarcode() { return keyBindings->createName(u"captureBarcode"_s); }
+    QVariant stored(const QString& name) const {
+        return defaults->storedObject(u"KeyBindings_" + name);
+    }
+
+    QTemporaryDir dir;
+    NotificationCenter notifications;
+    FakeHotKeyGrabber grabber;
+    UsKeyboardLayout layout;
+    QObject context;
+    std::unique_ptr<UserDefaults> defaults;
+    std::unique_ptr<KeyBindings> keyBindings;
+    QStringList announced;
+};
+
+TEST_F(KeyBindingsStorage, DefaultGoesOnlyIntoAnEmptySlot) {
+    const auto name = captureText();
+    const auto barcode = captureBarcode();
+    EXPECT_FALSE(stored(u"captureBarcode"_s).isValid());
+    EXPECT_EQ(keyBindings->readShortcut(name), controlShiftT);
+    EXPECT_EQ(keyBindings->readShortcut(barcode), std::nullopt);
+    EXPECT_TRUE(announced.isEmpty());
+
+    // Whatever the slot holds, even something unreadable, stays.
+    for (const QVariant& value :
+         {QVariant(false), QVariant(u"garbage"_s), QVariant(commandB.toJson())}) {
+        defaults->setValue(u"KeyBindings_captureText"_s, value);
+        open();
+        captureText();
+        EXPECT_EQ(stored(u"captureText"_s).toString(), value.toString());
+    }
+    EXPECT_EQ(keyBindings->readShortcut(captureText()), commandB);
+}
+
+TEST_F(KeyBindingsStorage, StoredFormsSurviveTheSettingsFile) {
+    // The JSON's quotes and comma and the Boolean must come back from the INI file as written.
+    auto text = captureText();
+    auto barcode = captureBarcode();
+    keyBindings->writeShortcut(barcode, commandB);
+    keyBindings->writeShortcut(text, std::nullopt);
+    open();
+    text = captureText();
+    EXPECT_EQ(keyBindings->readShortcut(barcode), commandB);
+    EXPECT_EQ(keyBindings->readShortcut(text), std::nullopt)
+        << "false must not bring back the default";
+
+    // A hand-edited value that is not a shortcut reads as none and is left in place.
+    defaults->setValue(u"KeyBindings_captureBarcode"_s, u"{\"carbonKeyCode\":"_s);
+    open();
+    EXPECT_EQ(keyBindings->readShortcut(captureBarcode()), std::nullopt);
+    EXPECT_EQ(stored(u"captureBarcode"_s).toString(), u"{\"carbonKeyCode\":"_s);
+}
+
+// Clearing announces only a real change; writing a shortcut always does.
+TEST_F(KeyBindingsStorage, WhatIsAnnounced) {
+    const auto text = captureText();
+    const auto barcode = captureBarcode();
+    keyBindings->writeShortcut(text, std::nullopt);
+    keyBindings->writeShortcut(text, std::nullopt);    // already false
+    keyBindings->writeShortcut(barcode, std::nullopt); // nothing stored
+    EXPECT_EQ(announced, QStringList{u"captureText"_s});
+    EXPECT_EQ(keyBindings->readShortcut(text), std::nullopt);
+
+    keyBindings->writeShortcut(barcode, commandB);
+    keyBindings->writeShortcut(barcode, commandB);
+    keyBindings->writeShortcut(barcode, std::nullopt);
+    EXPECT_FALSE(defaults->hasStoredValue(u"KeyBindings_captureBarcode"_s))
+        << "a name without a default is removed, not stored as false";
+    EXPECT_EQ(announced.size(), 4);
 }
 
 } // namespace
