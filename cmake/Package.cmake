@@ -29,14 +29,16 @@ computer unless a web search is asked for.")
 
 # The libraries come from the binaries themselves; the data they read at run
 # time does not show there. English recognition, the voices and the
-# dictionary are needed; translation pairs, more fonts (the scripts of the
+# dictionary are needed, and Qt's Wayland platform plugin (most desktops start
+# Wayland sessions); translation pairs, more fonts (the scripts of the
 # languages offered: Noto for most, Noto CJK for Chinese, Japanese and
-# Korean) and the Wayland platform plugin make more of the program work.
+# Korean) and grim (the screen of wlroots desktops such as Sway) make more of
+# the program work.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "tesseract-ocr-eng, espeak-ng-data, wordnet-base, fonts-dejavu-core | fonts-noto-core")
+    "tesseract-ocr-eng, espeak-ng-data, wordnet-base, fonts-dejavu-core | fonts-noto-core, qt6-wayland")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
-    "apertium, apertium-eng-spa, apertium-en-es, apertium-fr-es, fonts-noto-core, fonts-noto-cjk, fonts-noto-color-emoji, qt6-wayland, xdg-utils")
+    "apertium, apertium-eng-spa, apertium-en-es, apertium-fr-es, fonts-noto-core, fonts-noto-cjk, fonts-noto-color-emoji, grim, xdg-utils")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "tesseract-ocr-all")
 
 include(CPack)

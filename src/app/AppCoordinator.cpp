@@ -122,6 +122,11 @@ QCoro::Task<void> AppCoordinator::capture(CaptureMode mode) {
     log_.info("Capture requested (busy: %{bool}d)", isCapturing_);
     if (isCapturing_)
         co_return;
+    if (const std::optional<QString> reason = platform_.permission.unavailableReason()) {
+        log_.error("Screen capture is not available on this desktop");
+        toast_.show(tr("Screen capture is not available"), *reason, {});
+        co_return;
+    }
     if (!platform_.permission.preflight()) {
         log_.info("No permission to read the screen");
         onboardingWindow_.show(OnboardingStep::permission);

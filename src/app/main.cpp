@@ -20,6 +20,7 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", launch.platform.toLocal8Bit());
     if (!launch.display.isEmpty())
         qputenv("DISPLAY", launch.display.toLocal8Bit());
+    LinuxPlatform::choosePlatformPlugin();
     if (const auto problem = LinuxPlatform::displayProblem()) {
         std::fprintf(stderr, "inkharbor: %s\n", problem->toLocal8Bit().constData());
         return AppCommandLine::failed;

@@ -25,16 +25,18 @@ SelectionOverlayController::~SelectionOverlayController() {
 }
 
 QCoro::Task<std::optional<ScreenSelection>> SelectionOverlayController::select() {
-    if (continuation_ || !windows_.empty())
+    if (opening_ || continuation_ || !windows_.empty())
         co_return std::nullopt;
-    present();
+    opening_ = true;
+    co_await present();
+    opening_ = false;
     co_return co_await Awaiter{this};
 }
 
-void SelectionOverlayController::present() {
+QCoro::Task<void> SelectionOverlayController::present() {
     previousWindow_ = focus_.activeWindow();
     const QList<DisplayInfo> displays = screens_.displays();
-    frames_.freeze(displays);
+    co_await frames_.freeze(displays);
 
     const QPoint pointer = screens_.pointerPosition();
     OverlayWindow* keyWindow = nullptr;
@@ -47,8 +49,8 @@ void SelectionOverlayController::present() {
         auto* view = new SelectionView(std::move(frame), [this, id](std::optional<QRectF> rect) {
             finish(rect ? std::optional(ScreenSelection{id, *rect}) : std::nullopt);
         });
-        auto* window = new OverlayWindow(display.geometry, view);
-        window->show();
+        auto* window = new OverlayWindow(view);
+        screens_.show(*window, display, Screens::Placement::cover);
         window->raise();
         windows_.emplace_back(window);
         if (!keyWindow && display.geometry.contains(pointer))

@@ -50,7 +50,7 @@ private:
         }
     };
 
-    void present();
+    QCoro::Task<void> present();
 
     Screens& screens_;
     ScreenFrames& frames_;
@@ -59,5 +59,6 @@ private:
     std::coroutine_handle<> continuation_;
     std::optional<ScreenSelection> result_;
     bool keyMonitor_ = false;
+    bool opening_ = false; // the displays are being frozen
     std::optional<quint64> previousWindow_;
 };

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Screens.h"
+
 #include <QList>
 #include <QObject>
 #include <QPointer>
@@ -46,7 +48,8 @@ public:
 private:
     void present(const QString& message, const std::optional<QString>& detail,
                  const QList<Action>& actions, bool busy);
-    QPoint originFor(const QSize& size) const;
+    // The display under the pointer, else the main one; none without displays.
+    std::optional<DisplayInfo> targetDisplay() const;
 
     Screens& screens_;
     QPointer<QWidget> panel_;

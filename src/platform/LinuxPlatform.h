@@ -21,6 +21,10 @@ public:
 
     Platform& platform() { return *platform_; }
 
+    // Lets Qt open the display of the backend the session needs (see
+    // chooseBackend), unless QT_QPA_PLATFORM already names a plugin.
+    static void choosePlatformPlugin();
+
     // Why Qt's platform plugin (QT_QPA_PLATFORM, else the session's backend)
     // would find no display to open, in a few words; nothing when it would.
     // Qt ends the process when it finds none, so this is asked first.

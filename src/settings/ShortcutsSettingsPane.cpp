@@ -1,5 +1,6 @@
 #include "settings/ShortcutsSettingsPane.h"
 
+#include "KeyBindings/KeyBindings.h"
 #include "KeyBindings/Recorder.h"
 #include "app/HotkeyService.h"
 #include "settings/SettingsSection.h"
@@ -37,5 +38,16 @@ ShortcutsSettingsPane::ShortcutsSettingsPane(const RecorderEnvironment& environm
     auto* section = new SettingsSection;
     section->addRow(row(captureText_));
     section->addRow(row(captureBarcode_));
+    if (!environment.keyBindings.grabsKeys()) {
+        // Recording a shortcut here would promise what the desktop does not keep.
+        captureText_->setEnabled(false);
+        captureBarcode_->setEnabled(false);
+        section->setFooter(tr("This desktop lets no program take key combinations for itself, so "
+                              "these shortcuts do nothing here. In your desktop's keyboard "
+                              "settings, add a shortcut for each command instead:\n"
+                              "inkharbor --capture-text\n"
+                              "inkharbor --capture-barcode"));
+        section->footer()->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    }
     addSection(section);
 }

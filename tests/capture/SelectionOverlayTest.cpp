@@ -120,6 +120,24 @@ TEST_F(SelectionOverlayTest, EscapeCancelsAndASecondRequestYieldsNothing) {
     EXPECT_TRUE(overlay.windows().empty());
 }
 
+// Reading the displays takes a while where another process or the desktop
+// answers: all are read at once, and a request meanwhile opens nothing more.
+TEST_F(SelectionOverlayTest, DisplaysAreReadTogetherAndARequestMeanwhileYieldsNothing) {
+    screens.delay = std::chrono::milliseconds(50);
+    overlay.select().then([this](std::optional<ScreenSelection> s) {
+        result = s;
+        done = true;
+    });
+    EXPECT_EQ(screens.grabs, 2); // both asked before either answered
+    EXPECT_TRUE(overlay.windows().empty());
+    bool secondDone = false;
+    overlay.select().then([&](std::optional<ScreenSelection>) { secondDone = true; });
+    EXPECT_TRUE(secondDone);
+    EXPECT_TRUE(TestAsync::waitUntil([this] { return overlay.windows().size() == 2; }));
+    QTest::keyClick(overlay.windows()[0]->view(), Qt::Key_Escape);
+    EXPECT_FALSE(finished());
+}
+
 TEST_F(SelectionOverlayTest, TheWindowActiveBeforeGetsTheFocusBack) {
     SelectionView* view = open(0);
     focus.active = 7; // something took the focus while the overlay was up

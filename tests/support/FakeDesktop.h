@@ -9,6 +9,9 @@
 #include <QImage>
 #include <QStringList>
 
+#include <qcoro/qcorotimer.h>
+
+#include <chrono>
 #include <functional>
 #include <map>
 #include <vector>
@@ -26,10 +29,16 @@ public:
 
     QList<DisplayInfo> displays() const override { return list; }
     QPoint pointerPosition() const override { return pointer; }
-    QImage grab(quint32 id) override {
+    std::chrono::milliseconds delay{0}; // how long each grab takes to answer
+    QCoro::Task<QImage> grab(quint32 id) override {
         ++grabs;
         if (onGrab)
             onGrab();
+        if (delay.count() > 0)
+            co_await QCoro::sleepFor(delay);
+        co_return frameOf(id);
+    }
+    QImage frameOf(quint32 id) const {
         for (const DisplayInfo& d : list) {
             if (d.id != id)
                 continue;
