@@ -36,12 +36,12 @@ def main():
             app.action("capture-text")
             wait_until(lambda: len(overlays()) == 2 and pixel(1200, 700)[0] < 230,
                        message="the overlay")
-            pointer("set", 12, 12)
-            pointer("press", "button1")
-            pointer("set", 400, 100)
-            pointer("set", 440, 112)
+            pointer("move", 12, 12)
+            pointer("press")
+            pointer("move", 400, 100)
+            pointer("move", 440, 112)
             released = time.monotonic()
-            pointer("release", "button1")
+            pointer("release")
             wait_until(lambda: clipboard() not in (marker, None), interval=0.02,
                        message="the text on the clipboard")
             copied = time.monotonic()

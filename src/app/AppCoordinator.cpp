@@ -55,6 +55,9 @@ AppCoordinator::AppCoordinator(Platform& platform, KeyBindings& keyBindings,
     , onboardingWindow_(onboardingEnvironment(), dockIcon_)
     , log_(platform.log, QStringLiteral("capture")) {
     stepStart_.start();
+    // What Undo gives back is read while the overlay has the keyboard: a
+    // Wayland desktop hands the clipboard to no program in the background.
+    overlay_.setOnSelected([this] { clipboard_.snapshot(); });
 }
 
 AppCoordinator::~AppCoordinator() = default;
@@ -161,6 +164,7 @@ QCoro::Task<void> AppCoordinator::capture(CaptureMode mode) {
 
     isCapturing_ = false;
     frames_.clear();
+    clipboard_.forgetSnapshot(); // no text was copied
     if (QWidget* onboarding = onboardingWindow_.window(); onboarding && onboarding->isVisible())
         dockIcon_.bringToFront(onboarding);
 }

@@ -78,6 +78,8 @@ bool SelectionOverlayController::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void SelectionOverlayController::finish(std::optional<ScreenSelection> selection) {
+    if (selection && onSelected_ && continuation_)
+        onSelected_();
     for (auto& window : windows_) {
         if (!window)
             continue;

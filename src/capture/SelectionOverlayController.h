@@ -6,6 +6,7 @@
 #include <QPointer>
 
 #include <coroutine>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -33,6 +34,11 @@ public:
     void finish(std::optional<ScreenSelection> selection);
 
     bool isShown() const { return continuation_ != nullptr; }
+
+    // Called the moment an area is selected, while the overlay still has the
+    // keyboard: what the desktop gives only to the program in front (the
+    // clipboard on Wayland) is read then.
+    void setOnSelected(std::function<void()> handler) { onSelected_ = std::move(handler); }
     const std::vector<QPointer<OverlayWindow>>& windows() const { return windows_; }
 
 protected:
@@ -58,6 +64,7 @@ private:
     std::vector<QPointer<OverlayWindow>> windows_;
     std::coroutine_handle<> continuation_;
     std::optional<ScreenSelection> result_;
+    std::function<void()> onSelected_;
     bool keyMonitor_ = false;
     bool opening_ = false; // the displays are being frozen
     std::optional<quint64> previousWindow_;

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Runs a command in a headless Wayland session of its own: sway with two
 # outputs (HEADLESS-1 1280x800 at 0,0 and HEADLESS-2 1024x768 at scale 2 to
-# its right, so 512x384 points at 1280,0), a virtual pointer, a session bus and
+# its right, so 512x384 points at 1280,0), a virtual pointer and keyboard, a session bus and
 # an empty home folder. sway will not run as root: as root, the session runs
 # as the unprivileged user inkharbor-e2e, created on first use.
 # Usage: session.sh COMMAND...
@@ -48,15 +48,20 @@ done
 [[ -n "${socket:-}" ]] || { cat "$HOME/sway.log" >&2; exit 1; }
 export WAYLAND_DISPLAY=$(basename "$socket")
 export SWAYSOCK=$(find "$XDG_RUNTIME_DIR" -maxdepth 1 -name 'sway-ipc.*' | head -n1)
-/usr/bin/python3 "$HERE/virtual_pointer.py" >"$HOME/pointer.log" 2>&1 &
+export INKHARBOR_POINTER="$XDG_RUNTIME_DIR/pointer.sock"
+/usr/bin/python3 "$HERE/virtual_pointer.py" "$INKHARBOR_POINTER" >"$HOME/pointer.log" 2>&1 &
 pointer=$!
+# A keyboard for the whole session, as a real seat has: without one the
+# compositor hands no client the clipboard. wtype's keyboard lives while it sleeps.
+wtype -s 86400000 &
+keyboard=$!
 # The accessibility bus first, so the program finds it when it starts.
 /usr/bin/python3 -c "import pyatspi; pyatspi.Registry.getDesktop(0)" >/dev/null 2>&1 || true
 for _ in $(seq 100); do grep -q ready "$HOME/pointer.log" && break; sleep 0.05; done
 set +e
 "$@"
 status=$?
-kill $pointer $sway 2>/dev/null
+kill $keyboard $pointer $sway 2>/dev/null
 exit $status
 INNER
 )

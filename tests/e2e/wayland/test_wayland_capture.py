@@ -5,11 +5,12 @@ and delivers through the Wayland clipboard."""
 import os
 import re
 import sys
+import time
 import unittest
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from wayland_harness import (Window, click, clipboard, drag, key, overlays, pixel,  # noqa: E402
-                             set_clipboard, wait_until, windows)
+                             pointer, set_clipboard, wait_until, windows)
 from harness import Inkharbor, accessible_nodes, history_texts, write_settings  # noqa: E402
 
 LINES = ["The quick brown fox jumps", "over the lazy dog near", "the riverbank at dawn."]
@@ -36,11 +37,18 @@ class WaylandCapture(unittest.TestCase):
         self.addCleanup(window.close)
         return window
 
-    def start(self, action, outputs=2):
+    def start(self, action, output=(0, 0)):
+        # Out of the way: this headless compositor draws the pointer into
+        # the outputs' pixels, so grim would freeze it into the frame.
+        pointer("move", 1275, 795)
         self.app.action(action)
-        wait_until(lambda: len(overlays()) == outputs, message="an overlay on each output")
-        # Shown dimmed: the white window beneath turns grey.
-        wait_until(lambda: pixel(1200, 700)[0] < 230, message="the overlay painted")
+        wait_until(lambda: len(overlays()) == 2, message="an overlay on each output")
+        # Shown dimmed: the white window beneath turns grey. sway 1.7 shows
+        # the overlay of an output other than the focused one only once the
+        # pointer is over it, as it is when a user drags there.
+        x, y = output
+        pointer("move", x + 200, y + 300)
+        wait_until(lambda: pixel(x + 250, y + 370)[0] < 230, message="the overlay painted")
 
     def wait_for_clipboard(self, text):
         return wait_until(lambda: clipboard() == text.encode() and clipboard(),
@@ -63,6 +71,7 @@ class WaylandCapture(unittest.TestCase):
                            message="the toast")[0]["rect"]
         undo = wait_until(lambda: [n for n in accessible_nodes("push button", "Undo") if n[2]],
                           message="the Undo button")[0][2]
+        time.sleep(0.5)  # as long as a person takes to reach it: the toast has settled
         click(toast["x"] + undo[0] + undo[2] // 2, toast["y"] + undo[1] + undo[3] // 2)
         wait_until(lambda: clipboard("application/x-inkharbor-test") == BINARY,
                    message="the private bytes back")
@@ -87,7 +96,7 @@ class WaylandCapture(unittest.TestCase):
         self.show("Document", lines=[])
         second = self.show("Second", lines=["Scale two reads", "as sharp text"], font_size=20)
         self.assertEqual(second.rect["x"], 1280)
-        self.start("capture-text")
+        self.start("capture-text", output=(1280, 0))
         drag(1280 + 10, 10, 1280 + 250, 90)
         self.wait_for_clipboard("Scale two reads\nas sharp text")
         # 240 × 80 points at scale 2.

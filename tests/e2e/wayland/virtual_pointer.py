@@ -1,15 +1,19 @@
 """Gives a headless sway session a pointer: without an input device the seat
 has none, and clients then never get pointer events. Speaks the Wayland wire
 protocol directly (Debian packages neither a client library for Python nor
-the wlroots virtual-pointer protocol), creates one virtual pointer and keeps
-it until killed. The pointer is then moved and clicked with
-`swaymsg seat seat0 cursor ...`."""
+the wlroots virtual-pointer protocol), creates one virtual pointer, and moves
+and clicks it as told over a Unix socket (SOCKET, the first argument), one
+command a line, answering "ok" once the compositor has handled it:
+  move X Y W H   to X, Y of a layout W × H points
+  press | release   the left button
+(sway's own `seat cursor` commands press and release, but move nothing a
+client sees while a button is held.)"""
 
 import os
-import signal
 import socket
 import struct
 import sys
+import time
 
 
 def string(text):
@@ -59,16 +63,37 @@ def main():
     request(sock, registry, 0, struct.pack("<I", name) + string("zwlr_virtual_pointer_manager_v1")
             + struct.pack("<II", 1, manager))
     request(sock, manager, 0, struct.pack("<II", 0, pointer))
-    request(sock, display, 0, struct.pack("<I", 6))
-    for object_id, opcode, body in events(sock):
-        if object_id == 1 and opcode == 0:  # wl_display.error
-            raise SystemExit(f"protocol error {body!r}")
-        if object_id == 6:
-            break
+    replies = events(sock)
+    serial = 6
+
+    def sync():
+        nonlocal serial
+        request(sock, display, 0, struct.pack("<I", serial))
+        for object_id, opcode, body in replies:
+            if object_id == 1 and opcode == 0:
+                raise SystemExit(f"protocol error {body!r}")
+            if object_id == serial:
+                break
+        serial += 1
+
+    server = socket.socket(socket.AF_UNIX, socket.SOCK_STREAM)
+    server.bind(sys.argv[1])
+    server.listen(4)
     print("ready", flush=True)
-    signal.signal(signal.SIGTERM, lambda *_: sys.exit(0))
-    for _ in events(sock):  # keep the connection (and so the pointer) until killed
-        pass
+    while True:
+        connection, _ = server.accept()
+        with connection, connection.makefile("rw") as stream:
+            for line in stream:
+                words = line.split()
+                now = int(time.monotonic() * 1000) & 0xFFFFFFFF
+                if words[0] == "move":  # zwlr_virtual_pointer_v1.motion_absolute
+                    request(sock, pointer, 1, struct.pack("<IIIII", now, *map(int, words[1:5])))
+                else:  # .button(time, BTN_LEFT, state)
+                    request(sock, pointer, 2, struct.pack("<III", now, 0x110, words[0] == "press"))
+                request(sock, pointer, 4)  # .frame
+                sync()
+                stream.write("ok\n")
+                stream.flush()
 
 
 if __name__ == "__main__":

@@ -1,9 +1,10 @@
 """Drives the real Inkharbor in a headless sway session (see session.sh): windows
-of known content, the pointer through sway's seat commands, keys through wtype,
-and what the user gets read back with wl-paste and grim."""
+of known content, the session's virtual pointer (virtual_pointer.py), keys
+through wtype, and what the user gets read back with wl-paste and grim."""
 
 import json
 import os
+import socket
 import subprocess
 import sys
 import time
@@ -26,22 +27,37 @@ def windows(app_id=None, name=None):
             and (name is None or n.get("name") == name)]
 
 
-def pointer(*args):
-    run("swaymsg", "seat", "seat0", "cursor", *[str(a) for a in args])
+_layout = None
+
+
+def pointer(command, x=None, y=None):
+    """"move" to X, Y (layout points), "press" or "release" the left button;
+    returns once the compositor has handled it."""
+    global _layout
+    if _layout is None:
+        outputs = json.loads(run("swaymsg", "-t", "get_outputs", "-r").stdout)
+        _layout = (max(o["rect"]["x"] + o["rect"]["width"] for o in outputs),
+                   max(o["rect"]["y"] + o["rect"]["height"] for o in outputs))
+    line = command if x is None else f"{command} {x} {y} {_layout[0]} {_layout[1]}"
+    with socket.socket(socket.AF_UNIX, socket.SOCK_STREAM) as s:
+        s.connect(os.environ["INKHARBOR_POINTER"])
+        s.sendall(line.encode() + b"\n")
+        if s.makefile().readline().strip() != "ok":
+            raise AssertionError(f"the pointer did not {line}")
 
 
 def drag(x1, y1, x2, y2, steps=6):
-    pointer("set", x1, y1)
-    pointer("press", "button1")
+    pointer("move", x1, y1)
+    pointer("press")
     for i in range(1, steps + 1):
-        pointer("set", x1 + (x2 - x1) * i // steps, y1 + (y2 - y1) * i // steps)
-    pointer("release", "button1")
+        pointer("move", x1 + (x2 - x1) * i // steps, y1 + (y2 - y1) * i // steps)
+    pointer("release")
 
 
 def click(x, y):
-    pointer("set", x, y)
-    pointer("press", "button1")
-    pointer("release", "button1")
+    pointer("move", x, y)
+    pointer("press")
+    pointer("release")
 
 
 def key(name):
