@@ -70,7 +70,9 @@ OnboardingEnvironment AppCoordinator::onboardingEnvironment() {
         [this] { return ocr_.supportedLanguages(); },
         [this]() -> std::optional<QString> {
             const auto shortcut = keyBindings_.readShortcut(HotkeyService::captureText());
-            if (!shortcut)
+            // Where no program may grab keys the stored one does nothing: the
+            // page speaks of the shortcut bound in the desktop's settings.
+            if (!shortcut || !keyBindings_.grabsKeys())
                 return std::nullopt;
             return keyBindings_.description(*shortcut);
         },

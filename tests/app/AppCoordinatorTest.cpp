@@ -167,6 +167,20 @@ TEST_F(AppCoordinatorTest, WithoutPermissionTheOnboardingAsksForIt) {
     EXPECT_EQ(toastMessage(), QStringLiteral("Copied 1 word"));
 }
 
+// A desktop with no way at all to read the screen (GNOME or KDE on Wayland
+// today): a capture says so and why, instead of showing an overlay of black
+// displays or asking for a permission nobody can grant.
+TEST_F(AppCoordinatorTest, WhereTheScreenCannotBeReadTheToastSaysWhy) {
+    fake.permission.unavailable = QStringLiteral("Log in to an X11 session.");
+    request(CaptureMode::text);
+    waitForEnd();
+    EXPECT_TRUE(coordinator.overlay().windows().empty());
+    EXPECT_EQ(toastMessage(), QStringLiteral("Screen capture is not available"));
+    EXPECT_EQ(coordinator.toast().view()->detail().value_or(QString()),
+              QStringLiteral("Log in to an X11 session."));
+    EXPECT_FALSE(coordinator.onboardingWindow().view());
+}
+
 TEST_F(AppCoordinatorTest, EscapeCancelsQuietly) {
     request(CaptureMode::text);
     QTest::keyClick(overlayView(), Qt::Key_Escape);

@@ -14,6 +14,7 @@
 #include <chrono>
 #include <functional>
 #include <map>
+#include <optional>
 #include <vector>
 
 // Fakes of the desktop services for tests: displays with known pixels, a
@@ -65,8 +66,10 @@ class FakePermission : public ScreenCapturePermission {
 public:
     bool granted = true;
     bool asks = false;
+    std::optional<QString> unavailable; // a desktop that offers no way to read the screen
     int settingsOpened = 0;
     bool asksUser() const override { return asks; }
+    std::optional<QString> unavailableReason() const override { return unavailable; }
     bool preflight() const override { return granted; }
     bool request() override { return granted; }
     bool openSettings() override {

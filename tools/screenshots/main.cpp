@@ -7,8 +7,8 @@
 #include "app/AppCoordinator.h"
 #include "app/CommandLine.h"
 #include "app/HotkeyService.h"
-#include "app/Translations.h"
 #include "app/MenuBarContent.h"
+#include "app/Translations.h"
 #include "history/HistoryListModel.h"
 #include "history/HistoryListView.h"
 #include "history/HistoryStore.h"
@@ -41,6 +41,7 @@
 #include "settings/SettingsTabButton.h"
 #include "settings/SettingsView.h"
 #include "settings/SettingsWindow.h"
+#include "settings/ShortcutsSettingsPane.h"
 #include "settings/SwitchButton.h"
 #include "settings/ToggleRow.h"
 #include "shell/DockIconService.h"
@@ -112,7 +113,7 @@ void settings(const QString& theme) {
     UserDefaults& defaults = desktop.defaults;
     AppSettings(defaults).registerDefaults();
     NotificationCenter notifications;
-    NullHotKeyGrabber grabber;
+    FakeHotKeyGrabber grabber; // a desktop that lets programs grab keys (X11)
     UsKeyboardLayout layout;
     KeyBindings keyBindings{defaults, notifications, grabber, layout};
     HotkeyService hotkeys{keyBindings};
@@ -166,6 +167,18 @@ void settings(const QString& theme) {
     defaults.setValue(SettingsKey::autoDetectLanguage, true);
     shoot(QStringLiteral("2-auto"));
     defaults.setValue(SettingsKey::autoDetectLanguage, false);
+    {
+        // A desktop that lets no program grab keys (Wayland): the pane says
+        // which commands to bind instead.
+        NullHotKeyGrabber none;
+        KeyBindings unbound{defaults, notifications, none, layout};
+        HotkeyService unboundHotkeys{unbound};
+        ShortcutsSettingsPane pane(RecorderEnvironment{unbound, systemShortcuts, {}, [] {}});
+        pane.resize(window.window()->width(), pane.sizeHint().height());
+        pane.show();
+        QTest::qWait(20);
+        save(&pane, u"settings-" + theme + u"-1-no-grabs");
+    }
     // Where the keyboard puts the focus, it shows.
     window.view()->setCurrentIndex(0);
     // A widget that has the focus already gets no focus-in from setFocus().

@@ -11,7 +11,7 @@ import unittest
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from wayland_harness import (Window, click, clipboard, drag, key, overlays, pixel,  # noqa: E402
                              pointer, set_clipboard, wait_until, windows)
-from harness import Inkharbor, accessible_nodes, history_texts, write_settings  # noqa: E402
+from harness import BIN, Inkharbor, accessible_nodes, history_texts, run, write_settings  # noqa: E402
 
 LINES = ["The quick brown fox jumps", "over the lazy dog near", "the riverbank at dawn."]
 BINARY = bytes(range(256)) * 4
@@ -37,11 +37,14 @@ class WaylandCapture(unittest.TestCase):
         self.addCleanup(window.close)
         return window
 
-    def start(self, action, output=(0, 0)):
+    def start(self, action=None, output=(0, 0), command=None):
         # Out of the way: this headless compositor draws the pointer into
         # the outputs' pixels, so grim would freeze it into the frame.
         pointer("move", 1275, 795)
-        self.app.action(action)
+        if command:
+            run(*command)
+        else:
+            self.app.action(action)
         wait_until(lambda: len(overlays()) == 2, message="an overlay on each output")
         # Shown dimmed: the white window beneath turns grey. sway 1.7 shows
         # the overlay of an output other than the focused one only once the
@@ -76,10 +79,11 @@ class WaylandCapture(unittest.TestCase):
         wait_until(lambda: clipboard("application/x-inkharbor-test") == BINARY,
                    message="the private bytes back")
 
-    def test_escape_cancels_and_leaves_the_clipboard(self):
+    def test_the_command_to_bind_starts_a_capture_and_escape_cancels_it(self):
         self.show("Document", lines=LINES)
         before = len(history_texts())
-        self.start("capture-text")
+        # What the Shortcuts pane tells the user to bind in the desktop's settings.
+        self.start(command=[os.path.join(BIN, "inkharbor"), "--capture-text"])
         key("Escape")
         self.app.wait_for_log("Selection cancelled")
         wait_until(lambda: overlays() == [], message="the overlays gone")
