@@ -127,9 +127,10 @@ QCoro::Task<void> AppCoordinator::capture(CaptureMode mode) {
     log_.info("Capture requested (busy: %{bool}d)", isCapturing_);
     if (isCapturing_)
         co_return;
-    if (const std::optional<QString> reason = platform_.permission.unavailableReason()) {
+    // The permission step says why, in full: there is nothing to grant.
+    if (platform_.permission.unavailableReason()) {
         log_.error("Screen capture is not available on this desktop");
-        toast_.show(tr("Screen capture is not available"), *reason, {});
+        onboardingWindow_.show(OnboardingStep::permission);
         co_return;
     }
     if (!platform_.permission.preflight()) {

@@ -77,9 +77,11 @@ std::optional<QString> waylandDisplayProblem() {
 
 } // namespace
 
-void LinuxPlatform::choosePlatformPlugin() {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", qtPlatformName(chooseBackend().backend).toLatin1());
+bool LinuxPlatform::choosePlatformPlugin() {
+    if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        return false;
+    qputenv("QT_QPA_PLATFORM", qtPlatformName(chooseBackend().backend).toLatin1());
+    return true;
 }
 
 std::optional<QString> LinuxPlatform::displayProblem() {

@@ -168,17 +168,18 @@ TEST_F(AppCoordinatorTest, WithoutPermissionTheOnboardingAsksForIt) {
 }
 
 // A desktop with no way at all to read the screen (GNOME or KDE on Wayland
-// today): a capture says so and why, instead of showing an overlay of black
-// displays or asking for a permission nobody can grant.
-TEST_F(AppCoordinatorTest, WhereTheScreenCannotBeReadTheToastSaysWhy) {
+// today): a capture opens the permission step, which says so and why,
+// instead of an overlay of black displays.
+TEST_F(AppCoordinatorTest, WhereTheScreenCannotBeReadTheCaptureSaysWhy) {
     fake.permission.unavailable = QStringLiteral("Log in to an X11 session.");
     request(CaptureMode::text);
     waitForEnd();
     EXPECT_TRUE(coordinator.overlay().windows().empty());
-    EXPECT_EQ(toastMessage(), QStringLiteral("Screen capture is not available"));
-    EXPECT_EQ(coordinator.toast().view()->detail().value_or(QString()),
-              QStringLiteral("Log in to an X11 session."));
-    EXPECT_FALSE(coordinator.onboardingWindow().view());
+    EXPECT_TRUE(
+        captureLog().contains(QStringLiteral("Screen capture is not available on this desktop")));
+    ASSERT_TRUE(coordinator.onboardingWindow().view());
+    EXPECT_EQ(coordinator.onboardingWindow().view()->step(), OnboardingStep::permission);
+    EXPECT_EQ(fake.screens.grabs, 0);
 }
 
 TEST_F(AppCoordinatorTest, EscapeCancelsQuietly) {
