@@ -6,6 +6,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 # Paths relative to the checkout, so clones and worktrees share compiled objects.
 export CCACHE_BASEDIR="${CCACHE_BASEDIR:-$PWD}"
+# Debug information names the compiling folder; without this each checkout
+# would get a cache of its own.
+export CCACHE_NOHASHDIR=1
 
 dir=build
 args=(-DCMAKE_BUILD_TYPE=RelWithDebInfo)

@@ -12,8 +12,9 @@ packages=(
   librsvg2-bin desktop-file-utils appstream lintian
   # Qt and coroutines
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev qcoro-qt6-dev libgl-dev
-  # translations (lrelease)
-  qt6-tools-dev qt6-l10n-tools
+  # translations: lupdate and lrelease; Qt's own texts (standard buttons, the
+  # line edits' menus) in the desktop's language
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   # TIFF, WebP and other image formats for inkharbor-recognize
   qt6-image-formats-plugins
   # Unicode and locale data
@@ -26,6 +27,10 @@ packages=(
   libxcb1-dev libxcb-keysyms1-dev libxcb-randr0-dev libxcb-xkb-dev libxkbcommon-dev
   libxkbcommon-x11-dev libsystemd-dev libcanberra-dev libasound2-dev libespeak-ng-dev espeak-ng-data libpcaudio-dev xdg-utils
   libsqlite3-dev sqlite3
+  # screen pixels through the desktop's screen-sharing portal (PipeWire); the
+  # portal tests hand out a real PipeWire stream from GStreamer
+  libpipewire-0.3-dev pipewire wireplumber xdg-desktop-portal gstreamer1.0-pipewire
+  gstreamer1.0-tools gstreamer1.0-plugins-base
   # translation and dictionary (offline)
   apertium apertium-eng-spa apertium-en-es apertium-fr-es wordnet-dev wordnet-base
   # desktop session for running and testing

@@ -1,7 +1,5 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
-<!-- English forms of the texts that depend on a number. The program's texts
-     are English already; other languages come as inkharbor_<code>.ts. -->
 <TS version="2.1" language="en">
 <context>
     <name>AppCoordinator</name>

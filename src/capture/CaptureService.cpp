@@ -50,7 +50,7 @@ QCoro::Task<QImage> CaptureService::capture(ScreenSelection selection) const {
         frame = co_await screens_.grab(selection.displayID);
     frames_.clear();
     if (frame.isNull())
-        throw Error(QStringLiteral("The screen could not be read."));
+        throw Error(QCoreApplication::translate("CaptureService", "The screen could not be read."));
 
     // The frame may come at another density than the display reports (a
     // display whose scale changed since): measure it rather than trust it.
@@ -61,7 +61,8 @@ QCoro::Task<QImage> CaptureService::capture(ScreenSelection selection) const {
     // QImage::copy() takes a rectangle without pixels for the whole frame: an
     // area too small to hold one pixel must not become the whole display.
     if (source.width() < 1 || source.height() < 1)
-        throw Error(QStringLiteral("The selected area is too small to capture."));
+        throw Error(QCoreApplication::translate("CaptureService",
+                                                "The selected area is too small to capture."));
     QImage image = frame.copy(source); // areas outside the frame come out black
     image.setDevicePixelRatio(1);
     co_return image;

@@ -1,5 +1,6 @@
 #include "output/LookUpView.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QPalette>
 #include <QTextBrowser>
@@ -21,6 +22,19 @@ QString secondaryColor(const QPalette& palette) {
                   (text.green() * 55 + base.green() * 45) / 100,
                   (text.blue() * 55 + base.blue() * 45) / 100)
         .name();
+}
+
+// The dictionary names the parts of speech in English; the reader gets them
+// in the program's language.
+constexpr const char* partsOfSpeech[] = {
+    QT_TRANSLATE_NOOP("LookUpView", "noun"), QT_TRANSLATE_NOOP("LookUpView", "verb"),
+    QT_TRANSLATE_NOOP("LookUpView", "adjective"), QT_TRANSLATE_NOOP("LookUpView", "adverb")};
+
+QString partOfSpeechText(const QString& name) {
+    for (const char* known : partsOfSpeech)
+        if (name == QLatin1StringView(known))
+            return QCoreApplication::translate("LookUpView", known);
+    return name;
 }
 
 } // namespace
@@ -45,7 +59,8 @@ void LookUpView::setContent(const QString& term, const std::vector<DictionaryEnt
         html += u"<p style='color:" + secondary + u"'>" + escaped(note) + u"</p>";
     for (const DictionaryEntry& entry : entries) {
         html += u"<p style='margin-top:14px; margin-bottom:2px'><b>" + escaped(entry.headword) +
-                u"</b> &nbsp;<i style='color:" + secondary + u"'>" + escaped(entry.partOfSpeech) +
+                u"</b> &nbsp;<i style='color:" + secondary + u"'>" +
+                escaped(partOfSpeechText(entry.partOfSpeech)) +
                 u"</i></p><ol style='margin-top:0px'>";
         for (const DictionarySense& sense : entry.senses) {
             html += u"<li style='margin-bottom:4px'>" + escaped(sense.definition);

@@ -1,6 +1,7 @@
 #include "output/TranslationPopover.h"
 
 #include "output/TranslationService.h"
+#include "recognition/RecognitionLanguage.h"
 
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -19,9 +20,10 @@ constexpr int arrowHeight = 9;
 constexpr int arrowHalfWidth = 10;
 constexpr int radius = 8;
 
+// The language's name in the program's locale ("Spanisch" to a German reader).
 QString languageName(const QString& code) {
-    const QLocale::Language language = QLocale::codeToLanguage(code);
-    return language == QLocale::AnyLanguage ? code : QLocale::languageToString(language);
+    const QList<RecognitionLanguage> named = RecognitionLanguages::languageList({code}, QLocale());
+    return named.isEmpty() ? code : named.first().name;
 }
 
 } // namespace

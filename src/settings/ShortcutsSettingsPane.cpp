@@ -1,5 +1,6 @@
 #include "settings/ShortcutsSettingsPane.h"
 
+#include "KeyBindings/Key.h"
 #include "KeyBindings/KeyBindings.h"
 #include "KeyBindings/Recorder.h"
 #include "app/HotkeyService.h"
@@ -10,14 +11,24 @@
 
 namespace {
 
+// The width a recorder needs for the longest shortcut as this keyboard and
+// language write it ("Super+Strg+Alt+Umschalt+W"), beside its clear button.
+int widestShortcutWidth(const RecorderEnvironment& environment, const QWidget* recorder) {
+    const Shortcut widest(Key::w.rawValue, CarbonModifiers::command | CarbonModifiers::control |
+                                               CarbonModifiers::option | CarbonModifiers::shift);
+    constexpr int frameAndClearButton = 52;
+    return recorder->fontMetrics().horizontalAdvance(environment.keyBindings.description(widest)) +
+           frameAndClearButton;
+}
+
 // A recorder as a row of the form, named for assistive technology by its
 // title without the colon.
-QWidget* row(Recorder* recorder) {
+QWidget* row(Recorder* recorder, const RecorderEnvironment& environment) {
     QString name = recorder->label()->text();
     if (name.endsWith(u':'))
         name.chop(1);
     recorder->recorder()->setAccessibleName(name);
-    recorder->recorder()->setMinimumWidth(200); // room for "Super+Ctrl+Alt+Shift+B"
+    recorder->recorder()->setMinimumWidth(widestShortcutWidth(environment, recorder->recorder()));
 
     auto* row = new QWidget;
     auto* layout = new QHBoxLayout(row);
@@ -36,8 +47,8 @@ ShortcutsSettingsPane::ShortcutsSettingsPane(const RecorderEnvironment& environm
     , captureBarcode_(
           new Recorder(tr("Read QR / barcode:"), environment, HotkeyService::captureBarcode())) {
     auto* section = new SettingsSection;
-    section->addRow(row(captureText_));
-    section->addRow(row(captureBarcode_));
+    section->addRow(row(captureText_, environment));
+    section->addRow(row(captureBarcode_, environment));
     if (!environment.keyBindings.grabsKeys()) {
         // Recording a shortcut here would promise what the desktop does not keep.
         captureText_->setEnabled(false);

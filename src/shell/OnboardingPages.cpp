@@ -303,6 +303,8 @@ QWidget* OnboardingView::tryItPage() {
     if (copiedText_) {
         auto* column = new QVBoxLayout;
         auto* row = new QHBoxLayout;
+        // The mark stays beside its words when the line below is the wider one.
+        row->addStretch();
         row->addWidget(
             symbolLabel(QStringLiteral("checkmark.circle.fill"), 18, QColor(0x34, 0xC7, 0x59)));
         QLabel* copied = label(tr("Copied to the clipboard"), false, 0, true);
@@ -310,6 +312,7 @@ QWidget* OnboardingView::tryItPage() {
         pal.setColor(QPalette::WindowText, QColor(0x34, 0xC7, 0x59).darker(120));
         copied->setPalette(pal);
         row->addWidget(copied);
+        row->addStretch();
         column->addLayout(row);
         const QString paste = QKeySequence(Qt::CTRL | Qt::Key_V).toString(QKeySequence::NativeText);
         column->addWidget(label(tr("Paste it anywhere with %1.").arg(paste), true), 0,

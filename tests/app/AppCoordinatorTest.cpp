@@ -204,11 +204,18 @@ TEST_F(AppCoordinatorTest, NothingReadShowsNoTextFoundAndChangesNothing) {
 }
 
 TEST_F(AppCoordinatorTest, HistoryOffStillCopiesAndLogsTheStep) {
+    // Turning history off keeps what was stored earlier (the setting hides
+    // nothing and deletes nothing) and stores nothing new.
+    coordinator.history().insert(
+        Capture(QStringLiteral("earlier"), {}, QDateTime::currentDateTime()));
+    coordinator.history().save();
     fake.defaults.setValue(SettingsKey::historyLimit, 0);
     fake.defaults.setValue(SettingsKey::playSound, false);
     fake.recognizer.results = {line(QStringLiteral("four words of text"), 0.1)};
     captureText();
-    EXPECT_TRUE(coordinator.history().fetchAll().isEmpty());
+    const QList<Capture> kept = coordinator.history().fetchAll();
+    ASSERT_EQ(kept.size(), 1);
+    EXPECT_EQ(kept[0].text, QStringLiteral("earlier"));
     const QStringList log = captureLog();
     EXPECT_TRUE(std::any_of(log.begin(), log.end(), [](const QString& l) {
         return l.startsWith(QStringLiteral("Saved to history"));
@@ -223,6 +230,7 @@ TEST_F(AppCoordinatorTest, TheResultWindowTakesOverWhenAlwaysShown) {
     fake.recognizer.results = {line(QStringLiteral("check me"), 0.1)};
     captureText();
     ASSERT_TRUE(coordinator.resultWindow().window());
+    EXPECT_EQ(coordinator.history().fetchAll().size(), 1);
     EXPECT_TRUE(fake.pasteboard.contents.isEmpty());
     EXPECT_TRUE(fake.sound.played.isEmpty());
     EXPECT_FALSE(coordinator.toast().isShown());

@@ -85,16 +85,6 @@ class WithoutARunningInstance(unittest.TestCase):
 
 
 class OtherCommands(unittest.TestCase):
-    def test_the_screenshot_tool_reads_its_options(self):
-        with tempfile.TemporaryDirectory() as folder:
-            tool = os.path.join(BIN, "inkharbor-screenshots")
-            result = subprocess.run([tool, "--help"], cwd=folder, capture_output=True, timeout=30)
-            self.assertEqual(result.returncode, 0)
-            self.assertTrue(result.stdout.startswith(b"Usage: inkharbor-screenshots FOLDER"))
-            wrong = subprocess.run([tool, "--bogus"], cwd=folder, capture_output=True, timeout=30)
-            self.assertEqual(wrong.returncode, 2)
-            self.assertEqual(os.listdir(folder), [])
-
     def test_recognize_reads_standard_input_and_says_one_line_per_broken_image(self):
         recognize = os.path.join(BIN, "inkharbor-recognize")
         with open(os.path.join(REPO, "resources/sample-screenshot.png"), "rb") as f:

@@ -55,6 +55,10 @@ TEST(TextAssembler, RightToLeftLinesOrderByRightEdge) {
     // first in input order has its right edge at 150, the second at 300.
     EXPECT_EQ(assemble({piece(first, 100, 0, 50), piece(second, 200, 0, 100)}, false, false),
               second + u' ' + first);
+    // A wide piece that spans a narrow one: by the right edge it comes first,
+    // though its left edge is further left.
+    EXPECT_EQ(assemble({piece(second, 200, 0, 100), piece(first, 100, 0, 300)}, false, false),
+              first + u' ' + second);
     EXPECT_FALSE(TextAssembler::detectRightToLeft(u"abc\u05D0\u05D1\u05D2"_s));
     EXPECT_TRUE(TextAssembler::detectRightToLeft(u"ab \u0627\u0628\u062A 123"_s));
     EXPECT_FALSE(TextAssembler::detectRightToLeft(u"123 !?"_s));
@@ -113,6 +117,9 @@ TEST(TextAssembler, IndentationCountsMedianCharacterWidths) {
     EXPECT_EQ(assemble(code(148), true, false), u"if (x) {\n      y\n}"_s);
     EXPECT_EQ(assemble(code(104), true, false), u"if (x) {\n y\n}"_s);
     EXPECT_EQ(assemble(code(148), false, false), u"if (x) {\ny\n}"_s);
+    // A selection that starts inside a block: the leftmost line sets the margin.
+    EXPECT_EQ(assemble({piece(u"y"_s, 148, 0, 8), piece(u"}"_s, 100, 24, 8)}, true, false),
+              u"      y\n}"_s);
 }
 
 TEST(TextAssembler, IndentationLeavesRightToLeftAndZeroWidthAlone) {

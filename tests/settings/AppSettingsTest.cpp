@@ -82,23 +82,55 @@ TEST_F(AppSettingsTest, HandEditedValuesOfTheWrongTypeReadAsDefaults) {
     EXPECT_EQ(readFile(), original); // reading never rewrites
 }
 
-TEST_F(AppSettingsTest, ADamagedFileIsCopiedAsideBeforeTheFirstWrite) {
-    const QByteArray damaged =
-        "[General]\nplaySound=false\ngarbage without a value\n\x01\xff\n[Broken\n";
-    writeFile(damaged);
-    UserDefaults defaults(path());
-    EXPECT_FALSE(defaults.isReadable());
-    EXPECT_FALSE(defaults.boolean(SettingsKey::playSound));
-    EXPECT_EQ(readFile(), damaged);
+// A damaged file is copied aside before the first write replaces it, and a
+// later damage gets a copy of its own. QSettings parses a section only when
+// one of its keys is needed, so damage in a section the program never reads
+// counts too: the first write would drop those lines unseen.
+TEST_F(AppSettingsTest, EachDamagedFileIsCopiedAsideBeforeTheFirstWrite) {
+    const QByteArray damaged[] = {
+        "[General]\nplaySound=false\ngarbage without a value\n\x01\xff\n[Broken\n",
+        "[General]\nplaySound=false\n[Notes]\nkept=1\nno equals sign\n"};
+    QStringList copies;
+    for (const QByteArray& bytes : damaged) {
+        writeFile(bytes);
+        UserDefaults defaults(path());
+        EXPECT_FALSE(defaults.boolean(SettingsKey::playSound));
+        EXPECT_FALSE(defaults.isReadable());
+        EXPECT_EQ(readFile(), bytes);
 
-    QSignalSpy preserved(&defaults, &UserDefaults::damagedFilePreserved);
-    defaults.setValue(SettingsKey::historyLimit, 10);
-    defaults.setValue(SettingsKey::historyLimit, 100);
-    ASSERT_EQ(preserved.size(), 1);
-    QFile copy(preserved.first().first().toString());
-    ASSERT_TRUE(copy.open(QIODevice::ReadOnly));
-    EXPECT_EQ(copy.readAll(), damaged);
-    EXPECT_EQ(UserDefaults(path()).integer(SettingsKey::historyLimit), 100);
+        QSignalSpy preserved(&defaults, &UserDefaults::damagedFilePreserved);
+        defaults.setValue(SettingsKey::historyLimit, 10);
+        defaults.setValue(SettingsKey::historyLimit, 100);
+        ASSERT_EQ(preserved.size(), 1);
+        copies.append(preserved.first().first().toString());
+        EXPECT_EQ(UserDefaults(path()).integer(SettingsKey::historyLimit), 100);
+    }
+    for (int i = 0; i < 2; ++i) {
+        QFile copy(copies[i]);
+        ASSERT_TRUE(copy.open(QIODevice::ReadOnly));
+        EXPECT_EQ(copy.readAll(), damaged[i]);
+    }
+}
+
+TEST_F(AppSettingsTest, AWriteToADamagedFileDoesNotBringItsUnreadableValuesToLife) {
+    // The garbled header hides this key from the program; tidying the file
+    // on the first write must not make it count.
+    writeFile("[]General]\nsearchEngine=duckDuckGo\n");
+    const QString engine = open().searchEngineRawValue();
+    EXPECT_FALSE(store->isReadable());
+    store->setValue(SettingsKey::historyLimit, 10);
+    EXPECT_EQ(open().searchEngineRawValue(), engine);
+    EXPECT_EQ(store->integer(SettingsKey::historyLimit), 10);
+}
+
+TEST_F(AppSettingsTest, AnUnquotedListWithAnAtSignReadsTheSameBeforeAndAfterAWrite) {
+    // QSettings reads this as a list of variants and writes it back as a list
+    // of strings: both must give the same words.
+    writeFile("[General]\ncustomWords=@home, work\n");
+    const QStringList expected{u"@home,work"_s};
+    EXPECT_EQ(open().recognitionOptions().customWords, expected);
+    store->setValue(SettingsKey::playSound, false);
+    EXPECT_EQ(open().recognitionOptions().customWords, expected);
 }
 
 TEST(AppSettingsCodecs, LanguageListKeepsPiecesAsTheyAre) {
@@ -121,6 +153,10 @@ TEST(AppSettingsCodecs, WordListSplitsAtEveryLineBreakAndTrims) {
     EXPECT_EQ(AppSettings::parseWordList(u"\n\n \u00A0Inkharbor\t \r\nQt\u2028 \u3000\n"_s),
               (QStringList{u"Inkharbor"_s, u"Qt"_s}));
     EXPECT_EQ(AppSettings::parseWordList(u"New York\nnew york\nNew York"_s).size(), 3);
+    // A lone surrogate is kept exactly, not taken for a separator.
+    const QString word = u"ab"_s + QChar(0xD800) + u'c';
+    EXPECT_EQ(AppSettings::parseWordList(u" \t" + word + u"\u3000\n" + QChar(0xDC00)),
+              (QStringList{word, QString(QChar(0xDC00))}));
 }
 
 } // namespace

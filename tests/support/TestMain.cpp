@@ -12,6 +12,7 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    Translations::install();
+    // The texts the tests read are English, whatever the desktop's language.
+    Translations::install(QLocale(QLocale::English));
     return RUN_ALL_TESTS();
 }

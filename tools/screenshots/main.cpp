@@ -307,21 +307,27 @@ void onboarding(const QString& theme) {
     FakePermission permission;
     permission.granted = false;
     bool trayAvailable = true;
+    // The default capture shortcut as the program writes it in the run's language.
+    UsKeyboardLayout layout;
+    NullHotKeyGrabber grabber;
+    KeyBindings keyBindings{desktop.defaults, notifications, grabber, layout};
+    const QString shortcut = keyBindings.description(
+        Shortcut(Key::t.rawValue, CarbonModifiers::command | CarbonModifiers::shift));
     OnboardingWindow onboarding{
-        OnboardingEnvironment{
-            desktop.defaults,
-            notifications,
-            permission,
-            [] {
-                return QStringList{QStringLiteral("en-US"),   QStringLiteral("fr-FR"),
-                                   QStringLiteral("de-DE"),   QStringLiteral("zh-Hans"),
-                                   QStringLiteral("zh-Hant"), QStringLiteral("hi-IN"),
-                                   QStringLiteral("ta-IN")};
-            },
-            [] { return std::optional<QString>(QStringLiteral("Super+Shift+T")); },
-            [] {},
-            {},
-            [&] { return trayAvailable; }},
+        OnboardingEnvironment{desktop.defaults,
+                              notifications,
+                              permission,
+                              [] {
+                                  return QStringList{
+                                      QStringLiteral("en-US"),   QStringLiteral("fr-FR"),
+                                      QStringLiteral("de-DE"),   QStringLiteral("zh-Hans"),
+                                      QStringLiteral("zh-Hant"), QStringLiteral("hi-IN"),
+                                      QStringLiteral("ta-IN")};
+                              },
+                              [&] { return std::optional<QString>(shortcut); },
+                              [] {},
+                              {},
+                              [&] { return trayAvailable; }},
         desktop.dockIcon};
     const auto shoot = [&](const QString& name) {
         QTest::qWait(100);
@@ -363,22 +369,26 @@ void toasts(const QString& theme) {
         QTest::qWait(50);
         save(toast.panel(), u"toast-" + name + u'-' + theme);
     };
-    const QList<ToastWindow::Action> actions{{QStringLiteral("Edit"), {}},
-                                             {QStringLiteral("Undo"), {}},
-                                             {QStringLiteral("Search the web"), {}}};
-    toast.show(QCoreApplication::translate("AppCoordinator", "Copied %n word(s)", nullptr, 1),
-               std::nullopt, actions);
+    // The coordinator's texts, in the language of the run.
+    const auto text = [](const char* context, const char* source, int n = -1) {
+        return QCoreApplication::translate(context, source, nullptr, n);
+    };
+    const QList<ToastWindow::Action> actions{{text("AppCoordinator", "Edit"), {}},
+                                             {text("AppCoordinator", "Undo"), {}},
+                                             {text("AppCoordinator", "Search the web"), {}}};
+    toast.show(text("AppCoordinator", "Copied %n word(s)", 1), std::nullopt, actions);
     shoot(QStringLiteral("copied"));
-    toast.show(QStringLiteral("Copied QR / barcode content"),
+    toast.show(text("AppCoordinator", "Copied QR / barcode content"),
                QStringLiteral("BEGIN:VCARD\r\nVERSION:3.0\r\nN:Doe;Jane\r\nFN:Jane Doe\r\n"
                               "TEL:+1 555 0100\r\nEMAIL:jane@example.com\r\nEND:VCARD"),
                {});
     shoot(QStringLiteral("vcard"));
-    toast.show(QStringLiteral("Copied QR / barcode content"),
+    toast.show(text("AppCoordinator", "Copied QR / barcode content"),
                QStringLiteral("<b>BOLD</b> &amp; <i>it</i>"), {});
     shoot(QStringLiteral("markup"));
-    toast.showBusy(QStringLiteral("Reading the text\u2026"),
-                   QStringLiteral("Press Escape to cancel."), {{QStringLiteral("Cancel"), {}}});
+    toast.showBusy(text("CaptureProgress", "Reading the text\u2026"),
+                   text("CaptureProgress", "Press Escape to cancel."),
+                   {{text("CaptureProgress", "Cancel"), {}}});
     shoot(QStringLiteral("busy"));
     toast.hide();
 }
@@ -463,10 +473,16 @@ void symbols() {
 
 int main(int argc, char** argv) {
     CommandLine commandLine(
-        QStringLiteral("inkharbor-screenshots"), {QStringLiteral("FOLDER")},
+        QStringLiteral("inkharbor-screenshots"), {QStringLiteral("[--locale CODE] FOLDER")},
         QStringLiteral("Writes pictures of every window, light and dark, into FOLDER (made when "
                        "missing).\nUnder an X server with QT_QPA_PLATFORM=xcb it adds grabs of "
                        "the whole screen."));
+    const QCommandLineOption localeOption(
+        QStringLiteral("locale"),
+        QStringLiteral("Shows the windows in the language and formats of CODE (de, es_MX, …) "
+                       "instead of the desktop's."),
+        QStringLiteral("CODE"));
+    commandLine.parser().addOption(localeOption);
     if (const auto exit = commandLine.parse(CommandLine::arguments(argc, argv)))
         return CommandLine::finish(*exit);
     const QStringList folders = commandLine.parser().positionalArguments();
@@ -479,6 +495,13 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    if (commandLine.parser().isSet(localeOption)) {
+        const QLocale locale(commandLine.parser().value(localeOption));
+        if (locale.language() == QLocale::C)
+            return CommandLine::finish(commandLine.error(
+                QStringLiteral("unknown locale %1").arg(commandLine.parser().value(localeOption))));
+        QLocale::setDefault(locale);
+    }
     Translations::install();
     if (!QDir().mkpath(folder)) {
         std::fprintf(stderr, "inkharbor-screenshots: cannot make %s\n", qPrintable(folder));

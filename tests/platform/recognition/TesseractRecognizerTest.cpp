@@ -152,6 +152,15 @@ TEST_F(TesseractRecognizerTest, LargeImagesAreReadAndTooLargeOnesRefused) {
         << qPrintable(tooLarge);
     EXPECT_FALSE(
         failureOf(recognizer.perform(QImage(8000, 6000, QImage::Format_Grayscale8), {})).isEmpty());
+
+    // The side limit itself is still read.
+    TesseractRecognizer::Options small;
+    small.maxImageSide = 600;
+    TesseractRecognizer smallRecognizer(identifier, small);
+    QImage atLimit(600, 40, QImage::Format_Grayscale8);
+    atLimit.fill(255);
+    EXPECT_TRUE(failureOf(smallRecognizer.perform(atLimit, {})).isEmpty());
+    EXPECT_FALSE(failureOf(smallRecognizer.perform(atLimit.copy(0, 0, 601, 40), {})).isEmpty());
 }
 
 TEST_F(TesseractRecognizerTest, AnImageThatTakesTooLongFails) {

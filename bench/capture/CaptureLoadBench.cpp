@@ -7,8 +7,8 @@
 #include "settings/AppSettings.h"
 
 #include "CaptureDriver.h"
+#include "ProcessMemory.h"
 #include "support/FakePlatform.h"
-#include "support/ProcessMemory.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
