@@ -28,7 +28,7 @@
 namespace {
 
 std::unique_ptr<DesktopBackend> loadBackend(BackendChoice choice, const Log& log,
-                                            SystemLogSink& sink) {
+                                            SystemLogSink& sink, UserDefaults& defaults) {
     // Qt's platform plugin was chosen before us (QT_QPA_PLATFORM wins over
     // our variables): the backend must speak to the same display server.
     const QString qtPlatform = QGuiApplication::platformName();
@@ -40,7 +40,7 @@ std::unique_ptr<DesktopBackend> loadBackend(BackendChoice choice, const Log& log
     switch (choice.backend) {
     case BackendChoice::Backend::wayland:
         log.info("Desktop backend: Wayland (%{public}s)", choice.reason);
-        return std::make_unique<WaylandBackend>(log);
+        return std::make_unique<WaylandBackend>(log, defaults);
     case BackendChoice::Backend::x11:
         break;
     }
@@ -123,7 +123,7 @@ struct LinuxPlatform::Services {
     WordNetDictionary dictionary;
 
     explicit Services(const BackendChoice& choice)
-        : backend(loadBackend(choice, Log(log, QStringLiteral("platform")), log)) {
+        : backend(loadBackend(choice, Log(log, QStringLiteral("platform")), log, defaults)) {
         // The file itself stays as the user left it until a setting is
         // changed; the log says where its damaged original went then.
         QObject::connect(

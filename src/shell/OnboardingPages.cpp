@@ -201,7 +201,8 @@ QWidget* OnboardingView::welcomePage() {
 }
 
 QWidget* OnboardingView::permissionPage() {
-    if (!environment_.permission.asksUser())
+    // With no way at all to read the screen there is nothing to grant either.
+    if (!environment_.permission.asksUser() || environment_.permission.unavailableReason())
         return noPermissionPage();
     QVBoxLayout* content = nullptr;
     QWidget* page = pageFrame(

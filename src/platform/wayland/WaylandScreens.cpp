@@ -1,5 +1,7 @@
 #include "platform/wayland/WaylandScreens.h"
 
+#include "platform/portal/PortalScreenCapture.h"
+
 #include <QCursor>
 #include <QGuiApplication>
 #include <QProcess>
@@ -11,8 +13,9 @@
 
 #include <chrono>
 
-WaylandScreens::WaylandScreens(QString grim)
-    : grim_(std::move(grim)) {}
+WaylandScreens::WaylandScreens(QString grim, PortalScreenCapture* portal)
+    : grim_(std::move(grim))
+    , portal_(portal) {}
 
 quint32 WaylandScreens::idFor(const QString& outputName) {
     // FNV-1a over the name: outputs keep their names across reconnection.
@@ -53,8 +56,24 @@ QScreen* WaylandScreens::screenFor(quint32 displayId) const {
 
 QCoro::Task<QImage> WaylandScreens::grab(quint32 displayId) {
     QScreen* screen = screenFor(displayId);
-    if (!screen || grim_.isEmpty())
+    if (!screen)
         co_return QImage();
+    if (!grim_.isEmpty())
+        co_return co_await grabWithGrim(screen);
+    if (!portal_)
+        co_return QImage();
+    // The overlay's grabs start together and share one portal session. A
+    // failure reads as no picture: the capture then reports it, or, after a
+    // refusal, the permission step.
+    QImage image;
+    try {
+        image = co_await portal_->grab(screen->geometry());
+    } catch (const std::exception&) {
+    }
+    co_return image;
+}
+
+QCoro::Task<QImage> WaylandScreens::grabWithGrim(QScreen* screen) {
     // Raw PPM on standard output: no encoding to undo, no file. The pointer
     // is left out unless grim is asked for it.
     QProcess grim;

@@ -4,14 +4,16 @@
 
 class QScreen;
 
+class PortalScreenCapture;
+
 // Displays as Qt's Wayland platform sees them (one per output, named as the
-// compositor names it). Pixels come from grim, which reads an output through
-// the wlroots screencopy protocol and writes it to our pipe: nothing touches
-// the disk.
+// compositor names it). Pixels come from grim where the compositor offers the
+// wlroots screencopy protocol (grim writes the output to our pipe: nothing
+// touches the disk), else from the desktop's screen-sharing portal.
 class WaylandScreens : public Screens {
 public:
-    // `grim` is the program's path; empty where it is not installed.
-    explicit WaylandScreens(QString grim);
+    // `grim` is the program's path, or empty: then `portal` reads the screen.
+    WaylandScreens(QString grim, PortalScreenCapture* portal);
 
     QList<DisplayInfo> displays() const override;
     // Where the pointer was last seen over one of our windows: Wayland tells
@@ -29,5 +31,8 @@ public:
 private:
     QScreen* screenFor(quint32 displayId) const;
 
+    QCoro::Task<QImage> grabWithGrim(QScreen* screen);
+
     QString grim_;
+    PortalScreenCapture* portal_;
 };
