@@ -1,5 +1,7 @@
 #include "app/AppCoordinator.h"
 
+#include <QCoreApplication>
+
 #include "KeyBindings/KeyBindings.h"
 #include "output/WebLink.h"
 #include "output/WebSearch.h"
@@ -144,7 +146,18 @@ QCoro::Task<void> AppCoordinator::capture(CaptureMode mode) {
     co_await transientWindows_.cleared();
 
     const std::optional<ScreenSelection> selection = co_await overlay_.select();
-    if (!selection) {
+    if (!selection && overlay_.screenWasUnreadable()) {
+        // The desktop asked and the user said no, or it could not share the screen.
+        if (!platform_.permission.preflight()) {
+            log_.info("No permission to read the screen");
+            onboardingWindow_.show(OnboardingStep::permission);
+        } else {
+            log_.error("Capture failed: no display could be read");
+            toast_.show(
+                tr("Something went wrong"),
+                QCoreApplication::translate("CaptureService", "The screen could not be read."), {});
+        }
+    } else if (!selection) {
         log_.info("Selection cancelled");
     } else {
         log_.info("Selected %s on display %u", selection->rect, selection->displayID);

@@ -28,15 +28,21 @@ QCoro::Task<std::optional<ScreenSelection>> SelectionOverlayController::select()
     if (opening_ || continuation_ || !windows_.empty())
         co_return std::nullopt;
     opening_ = true;
-    co_await present();
+    const bool shown = co_await present();
     opening_ = false;
+    if (!shown)
+        co_return std::nullopt;
     co_return co_await Awaiter{this};
 }
 
-QCoro::Task<void> SelectionOverlayController::present() {
-    previousWindow_ = focus_.activeWindow();
+QCoro::Task<bool> SelectionOverlayController::present() {
+    previousWindow_.reset();
     const QList<DisplayInfo> displays = screens_.displays();
     co_await frames_.freeze(displays);
+    screenWasUnreadable_ = !displays.isEmpty() && frames_.isEmpty();
+    if (screenWasUnreadable_)
+        co_return false;
+    previousWindow_ = focus_.activeWindow();
 
     const QPoint pointer = screens_.pointerPosition();
     OverlayWindow* keyWindow = nullptr;
@@ -66,6 +72,7 @@ QCoro::Task<void> SelectionOverlayController::present() {
     }
     qApp->installEventFilter(this);
     keyMonitor_ = true;
+    co_return true;
 }
 
 bool SelectionOverlayController::eventFilter(QObject* watched, QEvent* event) {

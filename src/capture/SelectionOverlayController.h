@@ -34,6 +34,9 @@ public:
     void finish(std::optional<ScreenSelection> selection);
 
     bool isShown() const { return continuation_ != nullptr; }
+    // Whether the last select() found no display it could read (the desktop
+    // refused or failed) and so showed no overlay of black displays.
+    bool screenWasUnreadable() const { return screenWasUnreadable_; }
 
     // Called the moment an area is selected, while the overlay still has the
     // keyboard: what the desktop gives only to the program in front (the
@@ -56,7 +59,8 @@ private:
         }
     };
 
-    QCoro::Task<void> present();
+    // False when no display could be read: then nothing is shown.
+    QCoro::Task<bool> present();
 
     Screens& screens_;
     ScreenFrames& frames_;
@@ -67,5 +71,6 @@ private:
     std::function<void()> onSelected_;
     bool keyMonitor_ = false;
     bool opening_ = false; // the displays are being frozen
+    bool screenWasUnreadable_ = false;
     std::optional<quint64> previousWindow_;
 };

@@ -182,6 +182,28 @@ TEST_F(AppCoordinatorTest, WhereTheScreenCannotBeReadTheCaptureSaysWhy) {
     EXPECT_EQ(fake.screens.grabs, 0);
 }
 
+// Where the desktop asks before sharing the screen, a refusal comes while the
+// displays are read: no overlay of black displays, the permission step; a
+// desktop that fails to share says so.
+TEST_F(AppCoordinatorTest, AScreenThatCannotBeReadShowsNoOverlay) {
+    for (const DisplayInfo& d : fake.screens.list)
+        fake.screens.pixels[d.id] = QImage();
+    fake.screens.onGrab = [this] { fake.permission.granted = false; };
+    request(CaptureMode::text);
+    waitForEnd();
+    EXPECT_TRUE(coordinator.overlay().windows().empty());
+    EXPECT_TRUE(captureLog().contains(QStringLiteral("No permission to read the screen")));
+    ASSERT_TRUE(coordinator.onboardingWindow().view());
+    EXPECT_EQ(coordinator.onboardingWindow().view()->step(), OnboardingStep::permission);
+
+    fake.screens.onGrab = nullptr;
+    fake.permission.granted = true;
+    request(CaptureMode::text);
+    waitForEnd();
+    EXPECT_TRUE(coordinator.overlay().windows().empty());
+    EXPECT_EQ(toastMessage(), QStringLiteral("Something went wrong"));
+}
+
 TEST_F(AppCoordinatorTest, EscapeCancelsQuietly) {
     request(CaptureMode::text);
     QTest::keyClick(overlayView(), Qt::Key_Escape);
