@@ -60,6 +60,10 @@ AppCoordinator::AppCoordinator(Platform& platform, KeyBindings& keyBindings,
     // What Undo gives back is read while the overlay has the keyboard: a
     // Wayland desktop hands the clipboard to no program in the background.
     overlay_.setOnSelected([this] { clipboard_.snapshot(); });
+    // Where only the program in front may set the clipboard, the overlay
+    // keeps the keyboard until the text is there or a toast has to show.
+    overlay_.setHoldOnSelection(platform.pasteboard.writesNeedFocus());
+    connect(&toast_, &ToastWindow::showing, this, [this] { overlay_.release(); });
 }
 
 AppCoordinator::~AppCoordinator() = default;
@@ -179,6 +183,7 @@ QCoro::Task<void> AppCoordinator::capture(CaptureMode mode) {
     }
 
     isCapturing_ = false;
+    overlay_.release();
     frames_.clear();
     clipboard_.forgetSnapshot(); // no text was copied
     if (QWidget* onboarding = onboardingWindow_.window(); onboarding && onboarding->isVisible())

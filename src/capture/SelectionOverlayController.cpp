@@ -20,6 +20,8 @@ SelectionOverlayController::SelectionOverlayController(Screens& screens, ScreenF
 SelectionOverlayController::~SelectionOverlayController() {
     for (auto& w : windows_)
         delete w.data();
+    for (auto& w : held_)
+        delete w.data();
     if (keyMonitor_)
         qApp->removeEventFilter(this);
 }
@@ -27,6 +29,7 @@ SelectionOverlayController::~SelectionOverlayController() {
 QCoro::Task<std::optional<ScreenSelection>> SelectionOverlayController::select() {
     if (opening_ || continuation_ || !windows_.empty())
         co_return std::nullopt;
+    release();
     opening_ = true;
     const bool shown = co_await present();
     opening_ = false;
@@ -84,9 +87,31 @@ bool SelectionOverlayController::eventFilter(QObject* watched, QEvent* event) {
     return QObject::eventFilter(watched, event);
 }
 
+void SelectionOverlayController::release() {
+    if (held_.empty())
+        return;
+    for (auto& window : held_) {
+        if (!window)
+            continue;
+        window->hide();
+        window->deleteLater();
+    }
+    held_.clear();
+    if (previousWindow_) {
+        if (*previousWindow_ != 0 && focus_.activeWindow() != *previousWindow_)
+            focus_.activate(*previousWindow_);
+        previousWindow_.reset();
+    }
+}
+
 void SelectionOverlayController::finish(std::optional<ScreenSelection> selection) {
     if (selection && onSelected_ && continuation_)
         onSelected_();
+    const bool hold = selection && holdOnSelection_ && continuation_;
+    if (hold) {
+        held_ = std::move(windows_);
+        windows_.clear();
+    }
     for (auto& window : windows_) {
         if (!window)
             continue;
@@ -101,7 +126,7 @@ void SelectionOverlayController::finish(std::optional<ScreenSelection> selection
     }
     if (!selection)
         frames_.clear();
-    if (previousWindow_) {
+    if (previousWindow_ && !hold) {
         if (*previousWindow_ != 0 && focus_.activeWindow() != *previousWindow_)
             focus_.activate(*previousWindow_);
         previousWindow_.reset();

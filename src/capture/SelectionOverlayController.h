@@ -42,6 +42,13 @@ public:
     // keyboard: what the desktop gives only to the program in front (the
     // clipboard on Wayland) is read then.
     void setOnSelected(std::function<void()> handler) { onSelected_ = std::move(handler); }
+
+    // With `hold`, a selection leaves the overlay on screen, keeping the
+    // keyboard, until release(): where only the program in front may set the
+    // clipboard, the text is put there first.
+    void setHoldOnSelection(bool hold) { holdOnSelection_ = hold; }
+    void release();
+    bool isHeld() const { return !held_.empty(); }
     const std::vector<QPointer<OverlayWindow>>& windows() const { return windows_; }
 
 protected:
@@ -72,5 +79,7 @@ private:
     bool keyMonitor_ = false;
     bool opening_ = false; // the displays are being frozen
     bool screenWasUnreadable_ = false;
+    bool holdOnSelection_ = false;
+    std::vector<QPointer<OverlayWindow>> held_;
     std::optional<quint64> previousWindow_;
 };

@@ -38,6 +38,7 @@ void ToastWindow::showBusy(const QString& message, const std::optional<QString>&
 void ToastWindow::present(const QString& message, const std::optional<QString>& detail,
                           const QList<Action>& actions, bool busy) {
     hide();
+    Q_EMIT showing();
 
     QList<ToastView::Button> buttons;
     QPointer<ToastWindow> self(this);

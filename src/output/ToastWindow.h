@@ -45,6 +45,10 @@ public:
     // How long a toast stays: longer when it offers something to do.
     static int displayMilliseconds(bool hasActions) { return hasActions ? 5000 : 2500; }
 
+Q_SIGNALS:
+    // Before a toast goes on screen, so that nothing of ours covers it.
+    void showing();
+
 private:
     void present(const QString& message, const std::optional<QString>& detail,
                  const QList<Action>& actions, bool busy);

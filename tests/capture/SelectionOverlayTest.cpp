@@ -138,6 +138,27 @@ TEST_F(SelectionOverlayTest, DisplaysAreReadTogetherAndARequestMeanwhileYieldsNo
     EXPECT_FALSE(finished());
 }
 
+// Where only the program in front may set the clipboard (Wayland), a
+// selection leaves the overlay up, with the keyboard, until released; a
+// cancel closes it at once.
+TEST_F(SelectionOverlayTest, HeldAfterASelectionUntilReleased) {
+    overlay.setHoldOnSelection(true);
+    SelectionView* view = open(0);
+    focus.active = 7; // the overlay's window, say
+    drag(view, QPoint(10, 10), QPoint(200, 100));
+    ASSERT_TRUE(finished());
+    EXPECT_TRUE(overlay.isHeld());
+    EXPECT_TRUE(focus.activated.empty()); // the focus stays with the overlay
+    overlay.release();
+    EXPECT_FALSE(overlay.isHeld());
+    EXPECT_EQ(focus.activated, std::vector<quint64>{42});
+
+    done = false;
+    QTest::keyClick(open(0), Qt::Key_Escape);
+    EXPECT_FALSE(finished());
+    EXPECT_FALSE(overlay.isHeld());
+}
+
 TEST_F(SelectionOverlayTest, TheWindowActiveBeforeGetsTheFocusBack) {
     SelectionView* view = open(0);
     focus.active = 7; // something took the focus while the overlay was up

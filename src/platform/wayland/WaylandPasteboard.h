@@ -5,8 +5,8 @@
 // The clipboard through Qt's Wayland platform (wl_data_device). Representations
 // are MIME types. The compositor hands the clipboard only to a program one of
 // whose windows has the keyboard, and takes a new one only from a program that
-// was given an input event: the capture road reads it while the overlay is up
-// and writes it after the user's own click or drag.
+// was given an input event, and GNOME only from the one with the keyboard: the
+// capture road reads and writes it while its overlay is still up.
 //
 // Qt's Wayland clipboard rewrites a few types when it offers them: text/plain
 // goes out as the UTF-8 of its text (bytes that are not UTF-8 come back
@@ -19,4 +19,5 @@ public:
     void clearContents() override;
     void setString(const QString& text) override;
     void writeItems(const QList<PasteboardItem>& items) override;
+    bool writesNeedFocus() const override { return true; }
 };

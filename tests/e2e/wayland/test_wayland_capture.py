@@ -66,7 +66,7 @@ class WaylandCapture(unittest.TestCase):
         log = self.app.log()
         self.assertIn("Desktop backend: Wayland (XDG_SESSION_TYPE=wayland)", log)
         self.assertRegex(log, r"Copied to clipboard \(\d+ ms\)")
-        self.assertEqual(overlays(), [])
+        wait_until(lambda: overlays() == [], message="the overlay gone once the text is copied")
 
         # The toast floats on the output; its Undo button is clicked for real.
         toast = wait_until(lambda: [w for w in windows() if w.get("type") == "floating_con"
