@@ -1,6 +1,7 @@
 #include "CharacterErrorRate.h"
 
 #include <QList>
+#include <QStringList>
 
 #include <algorithm>
 
@@ -10,11 +11,17 @@ QList<uint> collapsed(const QString& text) {
     return text.simplified().toUcs4();
 }
 
-} // namespace
+QList<uint> rows(const QString& text) {
+    QStringList lines;
+    for (const auto& line : text.split(u'\n')) {
+        const QString row = line.simplified();
+        if (!row.isEmpty())
+            lines << row;
+    }
+    return lines.join(u'\n').toUcs4();
+}
 
-CharacterErrors characterErrors(const QString& truth, const QString& recognized) {
-    const auto a = collapsed(truth);
-    const auto b = collapsed(recognized);
+CharacterErrors distance(const QList<uint>& a, const QList<uint>& b) {
     QList<qsizetype> previous(b.size() + 1);
     QList<qsizetype> current(b.size() + 1);
     for (qsizetype j = 0; j <= b.size(); ++j)
@@ -28,4 +35,14 @@ CharacterErrors characterErrors(const QString& truth, const QString& recognized)
         std::swap(previous, current);
     }
     return {previous[b.size()], a.size()};
+}
+
+} // namespace
+
+CharacterErrors characterErrors(const QString& truth, const QString& recognized) {
+    return distance(collapsed(truth), collapsed(recognized));
+}
+
+CharacterErrors rowErrors(const QString& truth, const QString& recognized) {
+    return distance(rows(truth), rows(recognized));
 }

@@ -10,3 +10,7 @@ struct CharacterErrors {
 };
 
 CharacterErrors characterErrors(const QString& truth, const QString& recognized);
+
+// The same with the line breaks kept (empty lines dropped, each line's white
+// space collapsed): rows merged, split or out of order count as errors.
+CharacterErrors rowErrors(const QString& truth, const QString& recognized);

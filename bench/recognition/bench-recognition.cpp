@@ -4,18 +4,20 @@
 // rendered here, both measured in the same run.
 //
 //   bench-recognition [--rounds N] [--workers N] [--no-cli] [--no-steps] [--show-errors]
-//                     [--keep-corpus]
+//                     [--keep-corpus] [--only CLASS,CLASS]
 //
 // --rounds: how often the timed runs over the whole corpus are repeated (3);
 // --workers: Inkharbor's worker threads (default: as the program chooses);
 // --no-cli: Inkharbor alone, for quick turns while tuning;
 // --no-steps: without the table of what each preprocessing step brings;
 // --show-errors: Inkharbor's reading of every image it got wrong, on stderr;
-// --keep-corpus: leaves the images in the temporary folder it names.
+// --keep-corpus: leaves the images in the temporary folder it names;
+// --only: these classes of image alone.
 //
-// Prints markdown tables: the character error rate (white space collapsed)
-// per class of image, milliseconds per image, automatic language detection,
-// and the preprocessing steps one by one.
+// Prints markdown tables: the character error rate (white space collapsed),
+// and the same with line breaks kept (row order counted), per class of image,
+// beside the CLI in its default and its single-block (--psm 6) mode, milliseconds per image,
+// automatic language detection, and the preprocessing steps one by one.
 
 #include "BenchTally.h"
 #include "CharacterErrorRate.h"
@@ -77,14 +79,18 @@ Reading readWithInkharbor(const OCRService& service, const QString& path, bool a
     return {text, double(timer.nsecsElapsed()) / 1e6};
 }
 
-Reading readWithCli(const QString& input) {
+// pageSegMode 0: the engine's default (automatic page segmentation).
+Reading readWithCli(const QString& input, int pageSegMode = 0) {
     QElapsedTimer timer;
     timer.start();
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(u"OMP_THREAD_LIMIT"_s, u"1"_s);
     process.setProcessEnvironment(environment);
-    process.start(u"tesseract"_s, {input, u"stdout"_s, u"-l"_s, u"eng"_s});
+    QStringList arguments{input, u"stdout"_s, u"-l"_s, u"eng"_s};
+    if (pageSegMode > 0)
+        arguments << u"--psm"_s << QString::number(pageSegMode);
+    process.start(u"tesseract"_s, arguments);
     process.waitForFinished(-1);
     return {QString::fromUtf8(process.readAllStandardOutput()), double(timer.nsecsElapsed()) / 1e6};
 }
@@ -108,7 +114,13 @@ int main(int argc, char** argv) {
     // Synthetic images, not anybody's screen: they may go to a temporary folder.
     QTemporaryDir folder;
     folder.setAutoRemove(!arguments.contains(u"--keep-corpus"_s));
-    const QList<CorpusSample> corpus = ScreenCorpus::generate();
+    QList<CorpusSample> corpus = ScreenCorpus::generate();
+    // --only listing,table: those classes alone, for quick turns.
+    const auto only = arguments.indexOf(u"--only"_s);
+    if (only >= 0 && only + 1 < arguments.size()) {
+        const QStringList classes = arguments[only + 1].split(u',');
+        corpus.removeIf([&](const CorpusSample& s) { return !classes.contains(s.imageClass); });
+    }
     const auto count = corpus.size();
     QStringList paths;
     for (const auto& sample : corpus) {
@@ -143,10 +155,12 @@ int main(int argc, char** argv) {
     // falls on both alike.
     QList<Reading> ours;
     QList<Reading> cliEach;
+    QList<Reading> cliBlock;
     for (qsizetype i = 0; i < count; ++i) {
         ours << readWithInkharbor(service, paths[i], true, {});
         cliEach << (withCli ? readWithCli(paths[i]) : Reading{});
-        if (showErrors && characterErrors(corpus[i].truth, ours[i].text).errors > 0) {
+        cliBlock << (withCli ? readWithCli(paths[i], 6) : Reading{});
+        if (showErrors && rowErrors(corpus[i].truth, ours[i].text).errors > 0) {
             std::fprintf(stderr, "--- %s\n%s\n>>>\n%s\n", qPrintable(corpus[i].name),
                          qPrintable(corpus[i].truth), qPrintable(ours[i].text));
         }
@@ -182,9 +196,10 @@ int main(int argc, char** argv) {
     for (qsizetype i = 0; i < count; ++i) {
         auto& row = table[corpus[i].imageClass];
         ++row.images;
-        row.inkharbor.add(characterErrors(corpus[i].truth, ours[i].text), ours[i].milliseconds);
-        row.cliEach.add(characterErrors(corpus[i].truth, cliEach[i].text), cliEach[i].milliseconds);
-        row.cliList.add(characterErrors(corpus[i].truth, cliPages.value(i)), 0);
+        row.inkharbor.add(corpus[i].truth, ours[i].text, ours[i].milliseconds);
+        row.cliEach.add(corpus[i].truth, cliEach[i].text, cliEach[i].milliseconds);
+        row.cliBlock.add(corpus[i].truth, cliBlock[i].text, cliBlock[i].milliseconds);
+        row.cliList.add(corpus[i].truth, cliPages.value(i), 0);
     }
 
     std::printf("## Character error rate and time per image\n\n%lld images. Inkharbor: automatic "
@@ -229,10 +244,10 @@ int main(int argc, char** argv) {
         for (qsizetype i = 0; i < count; ++i) {
             if (corpus[i].language != language)
                 continue;
-            automatic.add(characterErrors(corpus[i].truth, ours[i].text), ours[i].milliseconds);
+            automatic.add(corpus[i].truth, ours[i].text, ours[i].milliseconds);
             identified += service.detectLanguages(ours[i].text) == QStringList{language} ? 1 : 0;
             const Reading told = readWithInkharbor(service, paths[i], false, {language});
-            given.add(characterErrors(corpus[i].truth, told.text), told.milliseconds);
+            given.add(corpus[i].truth, told.text, told.milliseconds);
         }
         std::printf("| %s | %lld | %d | %s | %s | %.0f | %.0f |\n", qPrintable(language),
                     static_cast<long long>(automatic.milliseconds.size()), identified,
@@ -251,11 +266,14 @@ int main(int argc, char** argv) {
         {"instead: each row's background taken out", {Background::Flattened, 0}},
         {"+ text rows enlarged to 16 px", {Background::Flattened, 16}},
         {"+ text rows enlarged to 20 px", {Background::Flattened, 20}},
-        {"+ text rows enlarged to 24 px (as shipped)", {Background::Flattened, 24}},
+        {"+ text rows enlarged to 24 px, thin strokes as enlarged",
+         {Background::Flattened, 24, false}},
+        {"+ text rows enlarged to 24 px, thin strokes darkened (as shipped)",
+         {Background::Flattened, 24}},
         {"+ text rows enlarged to 30 px", {Background::Flattened, 30}}};
     std::printf("\n## Preprocessing steps\n\n| Steps | ordinary | small or low contrast | mixed | "
-                "other languages | all | ms (median) | CPU ms per image "
-                "|\n|---|---|---|---|---|---|---|---|\n");
+                "other languages | layout (rows) | all | ms (median) | CPU ms per image "
+                "|\n|---|---|---|---|---|---|---|---|---|\n");
     for (const auto& [name, steps] : stepsTried) {
         TesseractRecognizer::Options stepOptions = options;
         stepOptions.preprocessing = steps;
@@ -269,7 +287,7 @@ int main(int argc, char** argv) {
             const Reading reading = readWithInkharbor(stepService, paths[i], true, {});
             auto& row = stepTable[corpus[i].imageClass];
             ++row.images;
-            row.inkharbor.add(characterErrors(corpus[i].truth, reading.text), reading.milliseconds);
+            row.inkharbor.add(corpus[i].truth, reading.text, reading.milliseconds);
         }
         const double cpuPerImage =
             1000.0 * double(std::clock() - cpuStart) / CLOCKS_PER_SEC / double(count);

@@ -7,8 +7,4 @@ struct ConflictPolicy {
     ConflictBehavior menuItem = ConflictBehavior::block;
     ConflictBehavior systemShortcut = ConflictBehavior::warn;
     ConflictBehavior disallowed = ConflictBehavior::block;
-
-    static constexpr ConflictPolicy allowAll() {
-        return {ConflictBehavior::allow, ConflictBehavior::allow, ConflictBehavior::allow};
-    }
 };

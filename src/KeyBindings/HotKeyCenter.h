@@ -29,9 +29,7 @@ public:
     // Grabs the hot key; false when the platform refuses it (it is not kept then).
     bool registerHotKey(HotKey& hotKey);
 
-    bool isEnabled() const { return isEnabled_; }
     void setEnabled(bool enabled);
-    bool isMenuOpen() const { return isMenuOpen_; }
     void setMenuOpen(bool open);
     Mode mode() const { return mode_; }
 

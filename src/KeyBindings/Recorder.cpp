@@ -8,16 +8,13 @@
 #include <QVBoxLayout>
 
 Recorder::Recorder(const QString& title, RecorderEnvironment environment, KeyBindings::Name name,
-                   RecorderCocoa::OnChange onChange, ConflictPolicy conflictPolicy,
-                   RecorderCocoa::Validator validateShortcut, QWidget* parent)
+                   RecorderCocoa::OnChange onChange, QWidget* parent)
     : QWidget(parent)
     , keyBindings_(environment.keyBindings)
     , label_(new QLabel(title, this))
     , recorder_(
           new RecorderCocoa(std::move(environment), std::move(name), std::move(onChange), this))
     , note_(new QLabel(this)) {
-    recorder_->conflictPolicy = conflictPolicy;
-    recorder_->validateShortcut = std::move(validateShortcut);
     label_->setBuddy(recorder_);
     // Both texts are centred vertically in boxes of the recorder's height, so
     // with the same font their baselines meet.

@@ -13,8 +13,7 @@ class Recorder : public QWidget {
     Q_OBJECT
 public:
     Recorder(const QString& title, RecorderEnvironment environment, KeyBindings::Name name,
-             RecorderCocoa::OnChange onChange = {}, ConflictPolicy conflictPolicy = {},
-             RecorderCocoa::Validator validateShortcut = {}, QWidget* parent = nullptr);
+             RecorderCocoa::OnChange onChange = {}, QWidget* parent = nullptr);
 
     QLabel* label() const { return label_; }
     RecorderCocoa* recorder() const { return recorder_; }

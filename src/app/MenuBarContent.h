@@ -28,7 +28,6 @@ public:
     ~MenuBarContent() override;
 
     QMenu* menu() const { return menu_; }
-    QSystemTrayIcon* trayIcon() const { return tray_; }
     QAction* action(const QString& title) const;
 
 private:

@@ -1,5 +1,6 @@
 #include "recognition/TextAssembler.h"
 
+#include "recognition/TextColumns.h"
 #include "recognition/UnicodeText.h"
 
 #include <unicode/uchar.h>
@@ -203,6 +204,33 @@ void applyIndentation(QList<Line>& lines, const TextObservations& observations) 
     }
 }
 
+namespace {
+
+// One column of text, its lines in order.
+QList<Line> assembleColumn(const TextObservations& kept, bool keepIndentation,
+                           bool fixHyphenation) {
+    QList<Line> lines = groupIntoLines(kept);
+    if (lines.isEmpty())
+        return lines;
+    markParagraphs(lines);
+    if (fixHyphenation)
+        joinHyphenatedWords(lines);
+    if (keepIndentation)
+        applyIndentation(lines, kept);
+    return lines;
+}
+
+QString joined(const QList<Line>& lines) {
+    QString text = lines.front().text;
+    for (qsizetype i = 1; i < lines.size(); ++i) {
+        text += lines[i].startsParagraph ? QStringLiteral("\n\n") : QStringLiteral("\n");
+        text += lines[i].text;
+    }
+    return text;
+}
+
+} // namespace
+
 QString assemble(const TextObservations& observations, bool keepIndentation, bool fixHyphenation) {
     TextObservations kept;
     kept.reserve(observations.size());
@@ -210,21 +238,32 @@ QString assemble(const TextObservations& observations, bool keepIndentation, boo
         if (!UnicodeText::splitAtWhitespace(o.text).isEmpty())
             kept.append(o);
 
-    QList<Line> lines = groupIntoLines(kept);
-    if (lines.isEmpty())
-        return {};
-    markParagraphs(lines);
-    if (fixHyphenation)
-        joinHyphenatedWords(lines);
-    if (keepIndentation)
-        applyIndentation(lines, kept);
-
-    QString text = lines.front().text;
-    for (qsizetype i = 1; i < lines.size(); ++i) {
-        text += lines[i].startsParagraph ? QStringLiteral("\n\n") : QStringLiteral("\n");
-        text += lines[i].text;
+    // Separate columns are read one after the other, each as a text of its
+    // own: grouping lines across them would interleave their lines. The
+    // columns of a right-to-left text are read from the right.
+    QList<QList<Line>> columns;
+    qsizetype rightToLeft = 0;
+    qsizetype lineCount = 0;
+    for (const auto& indexes : TextColumns::columns(kept)) {
+        TextObservations column;
+        for (qsizetype i : indexes)
+            column.append(kept[i]);
+        QList<Line> lines = assembleColumn(column, keepIndentation, fixHyphenation);
+        if (lines.isEmpty())
+            continue;
+        for (const Line& line : lines)
+            rightToLeft += line.isRightToLeft ? 1 : 0;
+        lineCount += lines.size();
+        columns.append(std::move(lines));
     }
-    return text;
+    if (columns.isEmpty())
+        return {};
+    if (rightToLeft * 2 > lineCount)
+        std::reverse(columns.begin(), columns.end());
+    QStringList texts;
+    for (const auto& lines : columns)
+        texts.append(joined(lines));
+    return texts.join(QStringLiteral("\n\n"));
 }
 
 } // namespace TextAssembler

@@ -16,14 +16,6 @@
 SettingsView::SettingsView(const SettingsEnvironment& environment, QWidget* parent)
     : QWidget(parent)
     , stack_(new QStackedWidget)
-    , general_(new GeneralSettingsPane(environment.defaults))
-    , shortcuts_(new ShortcutsSettingsPane(environment.recorder))
-    , recognition_(new RecognitionSettingsPane(
-          environment.defaults,
-          environment.supportedLanguages ? environment.supportedLanguages() : QStringList(),
-          environment.installableLanguages ? environment.installableLanguages()
-                                           : QList<InstallableLanguage>()))
-    , about_(new AboutSettingsPane(environment.urlOpener))
     , appActions_(makeAppActionsBar(environment.app)) {
     auto* bar = new QHBoxLayout;
     bar->setContentsMargins(8, 6, 8, 5);
@@ -41,10 +33,18 @@ SettingsView::SettingsView(const SettingsEnvironment& environment, QWidget* pare
     layout->addWidget(appActions_);
     setTrayAvailable(!environment.app.trayAvailable || environment.app.trayAvailable());
 
-    addTab(tr("General"), QStringLiteral("gearshape"), general_);
-    addTab(tr("Shortcuts"), QStringLiteral("keyboard"), shortcuts_);
-    addTab(tr("Recognition"), QStringLiteral("text.viewfinder"), recognition_);
-    addTab(tr("About"), QStringLiteral("info.circle"), about_);
+    addTab(tr("General"), QStringLiteral("gearshape"),
+           new GeneralSettingsPane(environment.defaults));
+    addTab(tr("Shortcuts"), QStringLiteral("keyboard"),
+           new ShortcutsSettingsPane(environment.recorder));
+    addTab(tr("Recognition"), QStringLiteral("text.viewfinder"),
+           new RecognitionSettingsPane(
+               environment.defaults,
+               environment.supportedLanguages ? environment.supportedLanguages() : QStringList(),
+               environment.installableLanguages ? environment.installableLanguages()
+                                                : QList<InstallableLanguage>()));
+    addTab(tr("About"), QStringLiteral("info.circle"),
+           new AboutSettingsPane(environment.urlOpener));
     for (SettingsTabButton* tab : tabs_)
         bar->addWidget(tab);
     bar->addStretch(1);

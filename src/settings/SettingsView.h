@@ -5,12 +5,8 @@
 #include <QList>
 #include <QWidget>
 
-class AboutSettingsPane;
-class GeneralSettingsPane;
 class QStackedWidget;
-class RecognitionSettingsPane;
 class SettingsTabButton;
-class ShortcutsSettingsPane;
 
 // The settings: a toolbar of four tabs (General, Shortcuts, Recognition,
 // About) over the chosen pane. Nothing is applied on closing: every control
@@ -24,20 +20,13 @@ public:
     explicit SettingsView(const SettingsEnvironment& environment, QWidget* parent = nullptr);
 
     // Without a tray the view offers the tray menu's other items itself, in a
-    // bar under the panes.
+    // bar under the panes (object name "appActions").
     void setTrayAvailable(bool available);
-    QWidget* appActionsBar() const { return appActions_; }
     // The window's size: the panes' fixed size and the bar when it shows.
     QSize preferredSize() const;
 
     int currentIndex() const;
     void setCurrentIndex(int index);
-
-    const QList<SettingsTabButton*>& tabs() const { return tabs_; }
-    GeneralSettingsPane* generalPane() const { return general_; }
-    ShortcutsSettingsPane* shortcutsPane() const { return shortcuts_; }
-    RecognitionSettingsPane* recognitionPane() const { return recognition_; }
-    AboutSettingsPane* aboutPane() const { return about_; }
 
 private:
     QWidget* makeAppActionsBar(const SettingsAppActions& actions);
@@ -46,9 +35,5 @@ private:
 
     QStackedWidget* stack_;
     QList<SettingsTabButton*> tabs_;
-    GeneralSettingsPane* general_;
-    ShortcutsSettingsPane* shortcuts_;
-    RecognitionSettingsPane* recognition_;
-    AboutSettingsPane* about_;
     QWidget* appActions_;
 };

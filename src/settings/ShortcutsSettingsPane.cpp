@@ -42,17 +42,18 @@ QWidget* row(Recorder* recorder, const RecorderEnvironment& environment) {
 
 ShortcutsSettingsPane::ShortcutsSettingsPane(const RecorderEnvironment& environment,
                                              QWidget* parent)
-    : SettingsForm(parent)
-    , captureText_(new Recorder(tr("Capture text:"), environment, HotkeyService::captureText()))
-    , captureBarcode_(
-          new Recorder(tr("Read QR / barcode:"), environment, HotkeyService::captureBarcode())) {
+    : SettingsForm(parent) {
     auto* section = new SettingsSection;
-    section->addRow(row(captureText_, environment));
-    section->addRow(row(captureBarcode_, environment));
+    auto* captureText =
+        new Recorder(tr("Capture text:"), environment, HotkeyService::captureText());
+    auto* captureBarcode =
+        new Recorder(tr("Read QR / barcode:"), environment, HotkeyService::captureBarcode());
+    section->addRow(row(captureText, environment));
+    section->addRow(row(captureBarcode, environment));
     if (!environment.keyBindings.grabsKeys()) {
         // Recording a shortcut here would promise what the desktop does not keep.
-        captureText_->setEnabled(false);
-        captureBarcode_->setEnabled(false);
+        captureText->setEnabled(false);
+        captureBarcode->setEnabled(false);
         section->setFooter(tr("This desktop lets no program take key combinations for itself, so "
                               "these shortcuts do nothing here. In your desktop's keyboard "
                               "settings, add a shortcut for each command instead:\n"

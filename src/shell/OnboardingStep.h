@@ -2,19 +2,12 @@
 
 #include <QColor>
 #include <QList>
-#include <optional>
 
 enum class OnboardingStep { welcome = 0, permission = 1, tryIt = 2 };
 
 namespace OnboardingSteps {
 
 inline constexpr int count = 3;
-
-inline std::optional<OnboardingStep> fromRawValue(int raw) {
-    if (raw < 0 || raw >= count)
-        return std::nullopt;
-    return OnboardingStep(raw);
-}
 
 // The step's two colours: the hero icon's gradient and the window's tint.
 inline QList<QColor> colors(OnboardingStep step, bool hasPermission) {

@@ -35,7 +35,9 @@ OnboardingView::OnboardingView(OnboardingEnvironment environment, OnboardingStep
 
     auto* nav = new QHBoxLayout;
     back_ = new QPushButton(tr("Back"));
+    back_->setObjectName(QStringLiteral("back"));
     primary_ = new QPushButton;
+    primary_->setObjectName(QStringLiteral("primary"));
     primary_->setDefault(true);
     primary_->setAutoDefault(true);
     for (QPushButton* b : {back_, primary_})

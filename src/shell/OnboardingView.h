@@ -34,7 +34,8 @@ struct OnboardingEnvironment {
 };
 
 // The three steps: welcome with the languages read, the screen permission,
-// and a first capture to try.
+// and a first capture to try. Below them the buttons "back" and "primary"
+// (Continue, or Done on the last step).
 class OnboardingView : public QWidget {
     Q_OBJECT
 public:
@@ -44,14 +45,9 @@ public:
     OnboardingStep step() const { return step_; }
     void setStep(OnboardingStep step);
     bool hasPermission() const { return hasPermission_; }
-    std::optional<QString> copiedText() const { return copiedText_; }
-    const QList<RecognitionLanguage>& languages() const { return languages_; }
     // The code of the language the pointer is over or that was clicked.
     std::optional<QString> pointedLanguage() const { return pointedLanguage_; }
     void setPointedLanguage(std::optional<QString> code);
-
-    QPushButton* primaryButton() const { return primary_; }
-    QPushButton* backButton() const { return back_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

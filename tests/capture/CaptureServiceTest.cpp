@@ -61,11 +61,14 @@ TEST_F(CaptureServiceTest, CutsFromTheFrozenFrameAndForgetsIt) {
     EXPECT_TRUE(frames.isEmpty());
 }
 
-TEST_F(CaptureServiceTest, MissingPermissionAndUnpluggedDisplaysFail) {
+TEST_F(CaptureServiceTest, MissingPermissionUnreadableAndUnpluggedDisplaysFail) {
     permission.granted = false;
     EXPECT_EQ(failure(1, QRectF(0, 0, 10, 10)),
               error(CaptureService::CaptureError::permissionDenied));
     permission.granted = true;
+    screens.pixels[1] = QImage();
+    EXPECT_EQ(failure(1, QRectF(0, 0, 10, 10), true), "The screen could not be read.");
+    EXPECT_EQ(failure(2, QRectF(0, 0, 10, 10), true), "");
     TestAsync::run(frames.freeze(screens.list));
     screens.list.removeLast(); // unplugged between the drag and the capture
     EXPECT_EQ(failure(2, QRectF(0, 0, 10, 10)),
@@ -74,32 +77,24 @@ TEST_F(CaptureServiceTest, MissingPermissionAndUnpluggedDisplaysFail) {
 }
 
 // Areas the overlay never hands over (it cancels drags under 4 × 4 points),
-// but the service must still answer soundly if it is asked.
-TEST_F(CaptureServiceTest, OnePointIsOnePixelAtTheDisplaysDensity) {
-    const QImage dot = capture(1, QRectF(7, 9, 1, 1), true);
-    ASSERT_EQ(dot.size(), QSize(1, 1));
-    EXPECT_EQ(dot.pixel(0, 0), qRgb(7, 9, 1)); // the fake's pixels tell where they are
+// but the service must still answer soundly: an area that rounds to no pixel
+// is refused, never read as the whole display.
+TEST_F(CaptureServiceTest, TheSmallestAreasAreOnePixelOrRefused) {
     const QImage dense = capture(2, QRectF(7, 9, 1, 1), true);
     ASSERT_EQ(dense.size(), QSize(2, 2));
     EXPECT_EQ(dense.pixel(1, 1), qRgb(15, 19, 2));
-    EXPECT_TRUE(frames.isEmpty());
-}
+    // A quarter point on a display of density 2 is half a pixel: it rounds up to one.
+    EXPECT_EQ(capture(2, QRectF(10, 10, 0.25, 0.25), true).size(), QSize(1, 1));
 
-// Before, an area that rounds to no pixel at all came back as the whole
-// display: a capture of far more than the user chose.
-TEST_F(CaptureServiceTest, AnAreaWithoutAPixelIsRefusedNotTheWholeDisplay) {
-    const std::string tooSmall = "The selected area is too small to capture.";
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const double infinity = std::numeric_limits<double>::infinity();
     for (const QRectF& rect :
-         {QRectF(10, 10, 0, 0), QRectF(10, 10, 0.4, 0.4), QRectF(10, 10, 0, 50),
-          QRectF(10, 10, 50, -3), QRectF(nan, nan, nan, nan), QRectF(0, 0, infinity, infinity)}) {
-        EXPECT_EQ(failure(1, rect, true), tooSmall)
+         {QRectF(10, 10, 0.4, 0.4), QRectF(10, 10, 0, 50), QRectF(10, 10, 50, -3),
+          QRectF(nan, nan, nan, nan), QRectF(0, 0, infinity, infinity)}) {
+        EXPECT_EQ(failure(1, rect, true), "The selected area is too small to capture.")
             << rect.x() << "," << rect.y() << " " << rect.width() << "x" << rect.height();
         EXPECT_TRUE(frames.isEmpty());
     }
-    // A quarter point on a display of density 2 is half a pixel: it rounds up to one.
-    EXPECT_EQ(capture(2, QRectF(10, 10, 0.25, 0.25), true).size(), QSize(1, 1));
 }
 
 TEST_F(CaptureServiceTest, AreasBeyondTheDisplayComeOutBlackAtTheirSize) {
@@ -107,12 +102,6 @@ TEST_F(CaptureServiceTest, AreasBeyondTheDisplayComeOutBlackAtTheirSize) {
     ASSERT_EQ(outside.size(), QSize(20, 20));
     EXPECT_EQ(outside.pixel(5, 5), qRgb(795 % 256, 595 % 256, 1));
     EXPECT_EQ(qGray(outside.pixel(15, 15)), 0);
-}
-
-TEST_F(CaptureServiceTest, ADisplayThatCannotBeReadFails) {
-    screens.pixels[1] = QImage();
-    EXPECT_EQ(failure(1, QRectF(0, 0, 10, 10), true), "The screen could not be read.");
-    EXPECT_EQ(failure(2, QRectF(0, 0, 10, 10), true), "");
 }
 
 TEST(Geometry, ConvertsBetweenNormalisedBoxesAndPixels) {

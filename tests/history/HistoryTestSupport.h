@@ -6,7 +6,6 @@
 #include <QMap>
 #include <QString>
 
-#include <sys/mount.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -71,38 +70,6 @@ public:
 private:
     static constexpr uid_t nobody = 65534;
     bool active_ = false;
-};
-
-// A small file system of its own (tmpfs) that can be filled up. Needs root.
-class SmallFileSystem {
-public:
-    explicit SmallFileSystem(const QString& folder)
-        : folder_(folder) {
-        QDir().mkpath(folder);
-        mounted_ =
-            ::mount("tmpfs", QFile::encodeName(folder).constData(), "tmpfs", 0, "size=512k") == 0;
-    }
-    ~SmallFileSystem() {
-        if (mounted_)
-            ::umount2(QFile::encodeName(folder_).constData(), MNT_DETACH);
-    }
-    SmallFileSystem(const SmallFileSystem&) = delete;
-    SmallFileSystem& operator=(const SmallFileSystem&) = delete;
-
-    bool mounted() const { return mounted_; }
-    // Writes a filler file until no block is left.
-    void fill() {
-        QFile filler(folder_ + u"/filler");
-        filler.open(QIODevice::WriteOnly);
-        const QByteArray block(4096, 'x');
-        while (filler.write(block) == block.size() && filler.flush()) {
-        }
-    }
-    void release() { QFile::remove(folder_ + u"/filler"); }
-
-private:
-    QString folder_;
-    bool mounted_ = false;
 };
 
 } // namespace HistoryTest

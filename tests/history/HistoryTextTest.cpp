@@ -10,46 +10,37 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-bool contains(const QString& text, const QString& searchText, const QString& locale = u"en_US"_s) {
-    return HistorySearch(searchText, locale).matches(text);
-}
-
-TEST(HistorySearchTest, IgnoresCaseAndAccents) {
-    EXPECT_TRUE(contains(u"Un CAFÉ crème"_s, u"cafe"_s));
-    EXPECT_TRUE(contains(u"Un CAFÉ crème"_s, u"Crème"_s));
-    EXPECT_TRUE(contains(u"cafe"_s, u"CAFÉ"_s));
-    // The same accent written as a combining mark.
-    EXPECT_TRUE(contains(u"Cafe\u0301"_s, u"café"_s));
-    EXPECT_TRUE(contains(u"Ärger über Öl"_s, u"uber ol"_s));
-    EXPECT_FALSE(contains(u"Un café"_s, u"cafes"_s));
-    EXPECT_FALSE(contains(u"Un café"_s, u"the"_s));
-}
-
-TEST(HistorySearchTest, FollowsTheLocale) {
-    // German: ß is ss. Swedish: ö is a letter of its own, not an accented o.
-    EXPECT_TRUE(contains(u"Hauptstraße 5"_s, u"strasse"_s, u"de_DE"_s));
-    EXPECT_TRUE(contains(u"smörgås"_s, u"smorgas"_s));
-    EXPECT_FALSE(contains(u"smörgås"_s, u"smorgas"_s, u"sv_SE"_s));
-    // Turkish: the capital of i is İ; I belongs to ı.
-    EXPECT_TRUE(contains(u"İSTANBUL"_s, u"istanbul"_s, u"tr_TR"_s));
-    EXPECT_FALSE(contains(u"ISTANBUL"_s, u"istanbul"_s, u"tr_TR"_s));
-}
-
-TEST(HistorySearchTest, BlanksCountAndNothingIsTrimmed) {
-    EXPECT_TRUE(contains(u"a b"_s, u" "_s));
-    EXPECT_FALSE(contains(u"ab\ncd"_s, u" "_s));
-    EXPECT_TRUE(contains(u"see you"_s, u" you"_s));
-    EXPECT_FALSE(contains(u"you there"_s, u" you"_s));
-    EXPECT_TRUE(contains(u"anything"_s, QString()));
-    EXPECT_TRUE(contains(QString(), QString()));
-    EXPECT_FALSE(contains(QString(), u"a"_s));
-}
-
-TEST(HistorySearchTest, TextsTheCollatorIgnoresAreSearchedAsTheyAre) {
-    // A lone combining accent has no weight at primary strength.
-    EXPECT_TRUE(contains(u"Cafe\u0301"_s, u"\u0301"_s));
-    EXPECT_FALSE(contains(u"Cafe"_s, u"\u0301"_s));
-    EXPECT_TRUE(contains(u"a\u200Bb"_s, u"\u200B"_s));
+TEST(HistorySearchTest, IgnoresCaseAndAccentsByLocaleAndTrimsNothing) {
+    struct Case {
+        QString text, searchText;
+        bool found;
+        QString locale = u"en_US"_s;
+    };
+    const Case cases[] = {
+        {u"Un CAFÉ crème"_s, u"cafe"_s, true},
+        {u"cafe"_s, u"CAFÉ"_s, true},
+        {u"Cafe\u0301"_s, u"café"_s, true}, // the accent as a combining mark
+        {u"Ärger über Öl"_s, u"uber ol"_s, true},
+        {u"Un café"_s, u"cafes"_s, false},
+        // German: ß is ss. Swedish: ö is a letter of its own. Turkish: I belongs to ı.
+        {u"Hauptstraße 5"_s, u"strasse"_s, true, u"de_DE"_s},
+        {u"smörgås"_s, u"smorgas"_s, true},
+        {u"smörgås"_s, u"smorgas"_s, false, u"sv_SE"_s},
+        {u"İSTANBUL"_s, u"istanbul"_s, true, u"tr_TR"_s},
+        {u"ISTANBUL"_s, u"istanbul"_s, false, u"tr_TR"_s},
+        {u"a b"_s, u" "_s, true},
+        {u"ab\ncd"_s, u" "_s, false},
+        {u"you there"_s, u" you"_s, false},
+        {u"anything"_s, QString(), true},
+        {QString(), u"a"_s, false},
+        // What the collator ignores (a lone accent, a zero-width space) is searched as it is.
+        {u"Cafe\u0301"_s, u"\u0301"_s, true},
+        {u"Cafe"_s, u"\u0301"_s, false},
+        {u"a\u200Bb"_s, u"\u200B"_s, true},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(HistorySearch(c.searchText, c.locale).matches(c.text), c.found)
+            << c.text.toStdString() << " / " << c.searchText.toStdString();
 }
 
 TEST(HistorySearchTest, OneSearchServesManyTexts) {
@@ -95,16 +86,12 @@ TEST(HistoryTextTest, LookUpIsOfferedExactlyWhenThereIsATerm) {
     const QStringList texts{
         u"Hello, world!"_s,
         u"one two three four"_s,
-        u"one two three"_s,
         u"!!! ??? word ... ---"_s,
         // A blank with a combining mark is one white-space character.
         u"one two three \u0301"_s,
-        u"one two three !\u0301"_s,
-        u"   "_s,
         QString(),
         QString(60, u'a'),
         QString(61, u'a'),
-        QString(500, u'a'),
         QString(u"🇩🇪"_s.repeated(40)),
         QString(u"🇩🇪"_s.repeated(61)),
         QString(u"alpha beta "_s + QString(100'000, u'!')),
@@ -120,24 +107,16 @@ TEST(HistoryTextTest, LookUpIsOfferedExactlyWhenThereIsATerm) {
     EXPECT_FALSE(HistoryText::offersLookUp(QString(1'000'000, u'y')));
 }
 
-TEST(HistoryDateFormatTest, DayMonthHourAndMinuteByLocale) {
+TEST(HistoryDateFormatTest, DayMonthHourAndMinuteByLocaleAndTheYearWhenAnother) {
     const QDateTime date(QDate(2024, 3, 5), QTime(14, 7, 30));
-    const QDate sameYear(2024, 11, 1);
-
-    const QString american = HistoryDateFormat(u"en_US"_s).format(date, sameYear);
-    EXPECT_TRUE(american.startsWith(u"Mar 5")) << american.toStdString();
-    EXPECT_TRUE(american.contains(u"2:07")) << american.toStdString();
-    EXPECT_TRUE(american.contains(u"PM")) << american.toStdString();
-    EXPECT_FALSE(american.contains(u"2024"));
-
-    const QString german = HistoryDateFormat(u"de_DE"_s).format(date, sameYear);
-    EXPECT_TRUE(german.startsWith(u"5. März")) << german.toStdString();
-    EXPECT_TRUE(german.contains(u"14:07")) << german.toStdString();
-
-    // Another year is named.
+    const QString american = HistoryDateFormat(u"en_US"_s).format(date, QDate(2024, 11, 1));
+    EXPECT_TRUE(american.startsWith(u"Mar 5") && american.contains(u"2:07") &&
+                american.contains(u"PM") && !american.contains(u"2024"))
+        << american.toStdString();
+    const QString german = HistoryDateFormat(u"de_DE"_s).format(date, QDate(2024, 11, 1));
+    EXPECT_TRUE(german.startsWith(u"5. März") && german.contains(u"14:07")) << german.toStdString();
     const QString earlier = HistoryDateFormat(u"en_US"_s).format(date, QDate(2025, 1, 2));
-    EXPECT_TRUE(earlier.contains(u"2024")) << earlier.toStdString();
-    EXPECT_TRUE(earlier.contains(u"Mar 5")) << earlier.toStdString();
+    EXPECT_TRUE(earlier.contains(u"2024") && earlier.contains(u"Mar 5")) << earlier.toStdString();
 }
 
 } // namespace

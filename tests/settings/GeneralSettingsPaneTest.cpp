@@ -15,13 +15,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QStringList titles(const QComboBox* box) {
-    QStringList list;
-    for (int i = 0; i < box->count(); ++i)
-        list.append(box->itemText(i));
-    return list;
-}
-
 // Picks an entry the way a user does, with the keyboard: every step is a choice.
 void pick(QComboBox* box, const QString& title) {
     ASSERT_GE(box->findText(title), 0) << title.toStdString();
@@ -36,62 +29,42 @@ void pick(QComboBox* box, const QString& title) {
 class GeneralSettingsPaneTest : public SettingsFixture {};
 
 TEST_F(GeneralSettingsPaneTest, TogglesShowTheStoreAndWriteEveryChangeAtOnce) {
-    defaults.setValue(SettingsKey::alwaysShowResultWindow, true);
     GeneralSettingsPane pane(defaults);
-    SwitchButton* sound = pane.playSoundRow()->button();
-    SwitchButton* result = pane.alwaysShowResultWindowRow()->button();
-    EXPECT_TRUE(sound->isChecked()); // the registered default
-    EXPECT_TRUE(result->isChecked());
-
-    sound->click();
+    SwitchButton* playSound = pane.playSoundRow()->button();
+    EXPECT_TRUE(playSound->isChecked()); // the registered default
+    playSound->click();
     EXPECT_EQ(onDisk(SettingsKey::playSound), QVariant(false));
     // A click on the row's title flips its switch too.
     QTest::mouseClick(pane.alwaysShowResultWindowRow()->titleLabel(), Qt::LeftButton);
-    EXPECT_FALSE(result->isChecked());
-    EXPECT_EQ(onDisk(SettingsKey::alwaysShowResultWindow), QVariant(false));
-
+    EXPECT_EQ(onDisk(SettingsKey::alwaysShowResultWindow), QVariant(true));
     // A change made elsewhere shows without being written back.
     defaults.setValue(SettingsKey::playSound, true);
-    EXPECT_TRUE(sound->isChecked());
+    EXPECT_TRUE(playSound->isChecked());
 }
 
-TEST_F(GeneralSettingsPaneTest, KeepHistoryOffersSixChoicesAndStoresTheNumber) {
-    GeneralSettingsPane pane(defaults);
-    QComboBox* box = pane.historyLimitPicker();
-    EXPECT_EQ(titles(box), (QStringList{u"Off"_s, u"Last 10 captures"_s, u"Last 50 captures"_s,
-                                        u"Last 100 captures"_s, u"Last 250 captures"_s,
-                                        u"Last 500 captures"_s}));
-    EXPECT_EQ(box->currentText(), u"Last 50 captures"_s);
-    EXPECT_FALSE(defaults.hasStoredValue(SettingsKey::historyLimit));
-
-    pick(box, u"Off"_s);
-    EXPECT_EQ(defaults.integer(SettingsKey::historyLimit), 0);
-    EXPECT_EQ(onDisk(SettingsKey::historyLimit).toLongLong(), 0);
-    pick(box, u"Last 500 captures"_s);
-    EXPECT_EQ(onDisk(SettingsKey::historyLimit).toLongLong(), 500);
-}
-
-TEST_F(GeneralSettingsPaneTest, AHandEditedLimitShowsAsItIsAndStaysUntilTheUserPicks) {
+TEST_F(GeneralSettingsPaneTest, KeepHistoryStoresTheNumberAndShowsAHandEditedOneUntilReplaced) {
+    {
+        GeneralSettingsPane pane(defaults);
+        QComboBox* box = pane.historyLimitPicker();
+        EXPECT_EQ(box->currentText(), u"Last 50 captures"_s);
+        pick(box, u"Off"_s);
+        EXPECT_EQ(onDisk(SettingsKey::historyLimit).toLongLong(), 0);
+    }
     defaults.setValue(SettingsKey::historyLimit, 20);
     {
         GeneralSettingsPane pane(defaults);
         QComboBox* box = pane.historyLimitPicker();
         EXPECT_EQ(box->currentText(), u"Last 20 captures"_s);
-        EXPECT_EQ(box->itemText(box->currentIndex() - 1), u"Last 10 captures"_s);
         EXPECT_EQ(box->itemText(box->currentIndex() + 1), u"Last 50 captures"_s);
         pane.playSoundRow()->button()->click(); // another setting changes
         EXPECT_EQ(onDisk(SettingsKey::historyLimit).toLongLong(), 20);
-
         pick(box, u"Last 50 captures"_s);
         EXPECT_EQ(onDisk(SettingsKey::historyLimit).toLongLong(), 50);
-        // Once replaced, the odd number is no longer offered.
-        EXPECT_EQ(box->count(), 6);
+        EXPECT_EQ(box->count(), 6); // once replaced, the odd number is no longer offered
     }
     // Below 1 the history is off, so that is what shows; the number stays.
     defaults.setValue(SettingsKey::historyLimit, -3);
-    GeneralSettingsPane pane(defaults);
-    EXPECT_EQ(pane.historyLimitPicker()->currentText(), u"Off"_s);
-    EXPECT_EQ(pane.historyLimitPicker()->count(), 6);
+    EXPECT_EQ(GeneralSettingsPane(defaults).historyLimitPicker()->currentText(), u"Off"_s);
     EXPECT_EQ(onDisk(SettingsKey::historyLimit).toLongLong(), -3);
 }
 
@@ -99,42 +72,27 @@ TEST_F(GeneralSettingsPaneTest, SearchEngineShowsGoogleForAnUnknownValueAndStore
     defaults.setValue(SettingsKey::searchEngine, u"Yahoo"_s);
     GeneralSettingsPane pane(defaults);
     QComboBox* box = pane.searchEnginePicker();
-    EXPECT_EQ(titles(box), (QStringList{u"Google"_s, u"DuckDuckGo"_s, u"Bing"_s, u"Ecosia"_s}));
     EXPECT_EQ(box->currentText(), u"Google"_s);
     EXPECT_EQ(onDisk(SettingsKey::searchEngine).toString(), u"Yahoo"_s);
-
     pick(box, u"DuckDuckGo"_s);
     EXPECT_EQ(onDisk(SettingsKey::searchEngine).toString(), u"duckDuckGo"_s);
-    pick(box, u"Ecosia"_s);
-    EXPECT_EQ(onDisk(SettingsKey::searchEngine).toString(), u"ecosia"_s);
 }
 
-TEST_F(GeneralSettingsPaneTest, LaunchAtLoginFollowsTheAutostartEntry) {
-    {
-        GeneralSettingsPane pane(defaults);
-        EXPECT_FALSE(pane.launchAtLoginRow()->button()->isChecked());
-        pane.launchAtLoginRow()->button()->click();
-        EXPECT_TRUE(LaunchAtLoginService::isEnabled());
-        EXPECT_TRUE(LaunchAtLoginService::entryPath().startsWith(dir.path()));
-    }
-    {
-        GeneralSettingsPane pane(defaults);
-        EXPECT_TRUE(pane.launchAtLoginRow()->button()->isChecked());
-        pane.launchAtLoginRow()->button()->click();
-        EXPECT_FALSE(LaunchAtLoginService::isEnabled());
-    }
+TEST_F(GeneralSettingsPaneTest, LaunchAtLoginFollowsTheAutostartEntryAndAFailureKeepsTheChoice) {
+    GeneralSettingsPane pane(defaults);
+    pane.launchAtLoginRow()->button()->click();
+    EXPECT_TRUE(LaunchAtLoginService::isEnabled());
+    EXPECT_TRUE(GeneralSettingsPane(defaults).launchAtLoginRow()->button()->isChecked());
+    pane.launchAtLoginRow()->button()->click();
+    EXPECT_FALSE(LaunchAtLoginService::isEnabled());
     // Not a setting: nothing went into the store.
     EXPECT_TRUE(defaults.storedObject(u"launchAtLogin"_s).isNull());
-}
 
-TEST_F(GeneralSettingsPaneTest, AFailedLaunchAtLoginChangeKeepsTheUsersChoice) {
     // A file where the autostart folder belongs: the entry cannot be written.
+    QDir(dir.filePath(u"config/autostart"_s)).removeRecursively();
     QFile blocker(dir.filePath(u"config/autostart"_s));
-    QDir().mkpath(dir.filePath(u"config"_s));
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
-
-    GeneralSettingsPane pane(defaults);
     pane.launchAtLoginRow()->button()->click(); // what is reported is the service's own test
     EXPECT_TRUE(pane.launchAtLoginRow()->button()->isChecked());
     EXPECT_FALSE(GeneralSettingsPane(defaults).launchAtLoginRow()->button()->isChecked());

@@ -27,51 +27,34 @@ protected:
     }
 };
 
-TEST_F(RecognitionSettingsPaneTest, TurningDetectionOffRevealsTheLanguagesAndOnHidesThem) {
+TEST_F(RecognitionSettingsPaneTest, TurningDetectionOffRevealsTheLanguagesByTheirOwnNames) {
     defaults.setValue(SettingsKey::preferredLanguages, QStringLiteral("fr-FR"));
     RecognitionSettingsPane pane(defaults, supportedLanguages, installableLanguages);
     pane.show();
-    ToggleRow* detect = pane.autoDetectRow();
-    EXPECT_TRUE(detect->button()->isChecked());
     EXPECT_FALSE(pane.languageList()->isVisible());
-    const QString detectingSubtitle = detect->subtitleLabel()->text();
-
-    detect->button()->click();
+    pane.autoDetectRow()->button()->click();
     EXPECT_EQ(onDisk(SettingsKey::autoDetectLanguage), QVariant(false));
     EXPECT_TRUE(pane.languageList()->isVisible());
-    EXPECT_NE(detect->subtitleLabel()->text(), detectingSubtitle);
     // One per language (both Chinese scripts in one), named in the language itself.
     ASSERT_EQ(pane.languageToggles().size(), 6);
     EXPECT_EQ(pane.languageToggles()[1]->text(), QStringLiteral("Deutsch"));
-    EXPECT_TRUE(pane.languageToggles()[2]->isChecked());
-
-    detect->button()->click();
+    EXPECT_TRUE(toggle(pane, QStringLiteral("fr"))->isChecked());
+    pane.autoDetectRow()->button()->click();
     EXPECT_FALSE(pane.languageList()->isVisible());
     EXPECT_EQ(stored(), QStringLiteral("fr-FR"));
 }
 
-TEST_F(RecognitionSettingsPaneTest, TickingAndUntickingKeepsOnlyTheTickedLanguagesCodes) {
-    defaults.setValue(SettingsKey::autoDetectLanguage, false);
-    RecognitionSettingsPane pane(defaults, supportedLanguages, installableLanguages);
-    toggle(pane, QStringLiteral("de"))->click();
-    toggle(pane, QStringLiteral("zh"))->click();
-    EXPECT_EQ(stored(), QStringLiteral("de-DE,zh-Hans,zh-Hant"));
-    toggle(pane, QStringLiteral("de"))->click();
-    EXPECT_EQ(stored(), QStringLiteral("zh-Hans,zh-Hant"));
-    EXPECT_FALSE(toggle(pane, QStringLiteral("de"))->isChecked());
-    EXPECT_TRUE(toggle(pane, QStringLiteral("zh"))->isChecked());
-}
-
-TEST_F(RecognitionSettingsPaneTest, APartlyStoredLanguageIsTickedAndUntickingRemovesAllItsCodes) {
+TEST_F(RecognitionSettingsPaneTest, TickingKeepsOnlyTheTickedLanguagesCodes) {
     defaults.setValue(SettingsKey::autoDetectLanguage, false);
     defaults.setValue(SettingsKey::preferredLanguages, QStringLiteral("zh-Hant,en-US,zh-Hant"));
     RecognitionSettingsPane pane(defaults, supportedLanguages, installableLanguages);
-    QCheckBox* chinese = toggle(pane, QStringLiteral("zh"));
-    EXPECT_TRUE(chinese->isChecked());
-    EXPECT_TRUE(toggle(pane, QStringLiteral("en"))->isChecked());
-    EXPECT_FALSE(toggle(pane, QStringLiteral("fr"))->isChecked());
-    chinese->click();
+    // A partly stored language is ticked; unticking removes all its codes.
+    EXPECT_TRUE(toggle(pane, QStringLiteral("zh"))->isChecked());
+    toggle(pane, QStringLiteral("zh"))->click();
     EXPECT_EQ(stored(), QStringLiteral("en-US"));
+    toggle(pane, QStringLiteral("de"))->click();
+    toggle(pane, QStringLiteral("zh"))->click();
+    EXPECT_EQ(stored(), QStringLiteral("en-US,de-DE,zh-Hans,zh-Hant"));
     // The boxes follow a list written elsewhere.
     defaults.setValue(SettingsKey::preferredLanguages, QStringLiteral("fr-FR"));
     EXPECT_TRUE(toggle(pane, QStringLiteral("fr"))->isChecked());
@@ -81,18 +64,14 @@ TEST_F(RecognitionSettingsPaneTest, APartlyStoredLanguageIsTickedAndUntickingRem
 TEST_F(RecognitionSettingsPaneTest, LanguagesNotInstalledAreListedWithTheirPackageNotOffered) {
     RecognitionSettingsPane pane(defaults, supportedLanguages, installableLanguages);
     pane.show();
-    // Listed whether or not detection is on, by name, never as a box to tick.
     MissingLanguagesSection* missing = pane.missingSection();
     EXPECT_TRUE(missing->isVisible());
     ASSERT_EQ(missing->list()->topLevelItemCount(), 2);
     EXPECT_EQ(missing->list()->topLevelItem(0)->text(0), QStringLiteral("Arabic"));
-    EXPECT_EQ(missing->list()->topLevelItem(1)->text(1), QStringLiteral("tesseract-ocr-rus"));
     EXPECT_EQ(pane.languageToggles().size(), 6);
     missing->list()->setCurrentItem(missing->list()->topLevelItem(0));
     EXPECT_EQ(missing->command()->text(),
               QStringLiteral("To read Arabic: sudo apt install tesseract-ocr-ara"));
-    missing->list()->setCurrentItem(missing->list()->topLevelItem(1));
-    EXPECT_TRUE(missing->command()->text().endsWith(u"tesseract-ocr-rus"));
 
     // Once its package is in, Arabic is tickable and the list shows only the rest.
     supportedLanguages.append(QStringLiteral("ar"));
@@ -112,36 +91,27 @@ TEST_F(RecognitionSettingsPaneTest, CustomWordsAreStoredExactlyAsTypedWithoutMov
     pane.show();
     QPlainTextEdit* editor = pane.customWordsEditor();
     EXPECT_EQ(editor->toPlainText(), QStringLiteral("Qt"));
-
     editor->setFocus();
     editor->moveCursor(QTextCursor::End);
     QTest::keyClick(editor, Qt::Key_Return);
-    QTest::keyClick(editor, Qt::Key_Return);
     QTest::keyClicks(editor, QStringLiteral("  Inkharbor  "));
-    QTest::keyClick(editor, Qt::Key_Return);
-    editor->insertPlainText(QStringLiteral("New\u00A0York \t"));
-    const QString typed = QStringLiteral("Qt\n\n  Inkharbor  \nNew\u00A0York \t");
+    editor->insertPlainText(QStringLiteral("\nNew\u00A0York \t"));
+    const QString typed = QStringLiteral("Qt\n  Inkharbor  \nNew\u00A0York \t");
     EXPECT_EQ(onDisk(SettingsKey::customWords).toString(), typed);
     EXPECT_EQ(editor->textCursor().position(), int(typed.size()));
-
     // Typing in the middle keeps the cursor where the user is.
     editor->moveCursor(QTextCursor::Start);
     editor->moveCursor(QTextCursor::Right);
     QTest::keyClicks(editor, QStringLiteral("5"));
     EXPECT_EQ(editor->textCursor().position(), 2);
     EXPECT_TRUE(onDisk(SettingsKey::customWords).toString().startsWith(u"Q5t\n"));
-
-    // Erasing everything stores the empty text.
-    editor->selectAll();
-    QTest::keyClick(editor, Qt::Key_Delete);
-    EXPECT_EQ(onDisk(SettingsKey::customWords).toString(), QString());
 }
 
 TEST_F(RecognitionSettingsPaneTest, TextChoicesAreBound) {
     RecognitionSettingsPane pane(defaults, supportedLanguages, installableLanguages);
     pane.keepIndentationRow()->button()->click();
-    EXPECT_EQ(onDisk(SettingsKey::keepIndentation), QVariant(true));
     pane.fixHyphenationRow()->button()->click();
+    EXPECT_EQ(onDisk(SettingsKey::keepIndentation), QVariant(true));
     EXPECT_EQ(onDisk(SettingsKey::fixHyphenation), QVariant(true));
 }
 

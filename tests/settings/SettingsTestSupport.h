@@ -2,23 +2,16 @@
 
 #include "KeyBindings/KeyBindings.h"
 #include "app/HotkeyService.h"
-#include "platform/NullHotKeyGrabber.h"
-#include "platform/UsKeyboardLayout.h"
-#include "platform/base/NotificationCenter.h"
-#include "platform/base/UserDefaults.h"
 #include "settings/AppSettings.h"
 #include "settings/SettingsEnvironment.h"
-#include "support/FakeUrlOpener.h"
-#include "support/KeyBindingsFakes.h"
-
-#include <QTemporaryDir>
+#include "support/FakePlatform.h"
 
 #include <gtest/gtest.h>
 
-// A settings store in a temporary folder with the registered defaults, the
-// shortcut module over a desktop without grabs, and an autostart folder of
-// its own (XDG_CONFIG_HOME points into the temporary folder).
-class SettingsFixture : public ::testing::Test {
+// The registered defaults over the fake desktop, the shortcut module on it,
+// and an autostart folder of its own (XDG_CONFIG_HOME points into the
+// temporary folder).
+class SettingsFixture : public ::testing::Test, public FakePlatform {
 protected:
     SettingsFixture()
         : savedConfigHome_(qgetenv("XDG_CONFIG_HOME")) {
@@ -31,7 +24,9 @@ protected:
         return SettingsEnvironment{defaults,
                                    RecorderEnvironment{keyBindings, systemShortcuts, {}, [] {}},
                                    [this] { return supportedLanguages; },
-                                   [this] { return installableLanguages; }, urlOpener, app};
+                                   [this] { return installableLanguages; },
+                                   urls,
+                                   app};
     }
 
     // What a fresh reader finds in the file: the value was written through.
@@ -40,15 +35,8 @@ protected:
     }
 
     QByteArray savedConfigHome_;
-    QTemporaryDir dir;
-    UserDefaults defaults{dir.filePath(QStringLiteral("Inkharbor.conf"))};
-    NotificationCenter notifications;
-    NullHotKeyGrabber grabber;
-    UsKeyboardLayout layout;
-    KeyBindings keyBindings{defaults, notifications, grabber, layout};
+    KeyBindings keyBindings{defaults, notifications, hotKeys, keyboardLayout};
     HotkeyService hotkeys{keyBindings};
-    FakeSystemShortcuts systemShortcuts; // nothing taken
-    FakeUrlOpener urlOpener;
     SettingsAppActions app; // a desktop with a tray
     // Tesseract's packs eng, deu, fra, spa, heb, chi_sim, chi_tra as the recogniser reports them.
     QStringList supportedLanguages{QStringLiteral("en-US"),  QStringLiteral("de-DE"),

@@ -11,6 +11,7 @@ found, or which does not compile, is an error in the list, not a kill.
     tools/planted-faults/run.py [--build-dir build] [--only ID,ID] [--list]
 """
 import argparse
+import json
 import os
 import re
 import subprocess
@@ -78,14 +79,21 @@ def failed_cases(log):
     return seen
 
 
-def existing_programs(build):
-    listed = subprocess.run(["ctest", "--test-dir", str(build), "-L", "unit", "-N"],
-                            capture_output=True, text=True, cwd=ROOT).stdout
-    names = re.findall(r"Test\s+#\d+: (\S+)", listed)
-    return [p for p in UNIT_PROGRAMS if p in names] + [n for n in names if n not in UNIT_PROGRAMS]
+def unit_tests(build):
+    """The unit tests in a useful order, each with the target that builds it."""
+    listed = json.loads(subprocess.run(
+        ["ctest", "--test-dir", str(build), "-L", "unit", "--show-only=json-v1"],
+        capture_output=True, text=True, cwd=ROOT, check=True).stdout)
+    targets = {}
+    for test in listed["tests"]:
+        programs = [Path(a).name for a in test["command"] if "/bin/test-" in a]
+        targets[test["name"]] = programs[0] if programs else "all"
+    order = [p for p in UNIT_PROGRAMS if p in targets] + \
+        [n for n in targets if n not in UNIT_PROGRAMS]
+    return order, targets
 
 
-def try_fault(fault, build, programs, log):
+def try_fault(fault, build, programs, targets, log):
     path = ROOT / fault["file"]
     original = path.read_text(encoding="utf-8")
     if original.count(fault["find"]) != 1:
@@ -95,8 +103,11 @@ def try_fault(fault, build, programs, log):
         home = home_program(fault["file"])
         order = ([home] if home in programs else []) + [p for p in programs if p != home]
         for i, program in enumerate(order):
-            targets = [f"test-{program}"] if i == 0 and program == home else ["all"]
-            if i <= 1 and run(["cmake", "--build", str(build), "--target", *targets], log) != 0:
+            # The fault's own program first; the others only when it passes.
+            wanted = [targets[program]] if i == 0 and program == home else \
+                sorted({targets[p] for p in order[i:]})
+            if (i == 0 or (i == 1 and order[0] == home)) and \
+                    run(["cmake", "--build", str(build), "--target", *wanted], log) != 0:
                 return "error", "does not build"
             if run(["ctest", "--test-dir", str(build), "-R", f"^{re.escape(program)}$",
                     "--output-on-failure"], log) != 0:
@@ -144,7 +155,7 @@ def main():
     build = Path(args.build_dir)
     if run(["cmake", "--build", str(build)], os.devnull) != 0:
         sys.exit("planted-faults: the unchanged tree does not build")
-    programs = existing_programs(build)
+    programs, targets = unit_tests(build)
     logs = ROOT / args.log_dir
     logs.mkdir(exist_ok=True)
 
@@ -153,7 +164,7 @@ def main():
         start = time.monotonic()
         log = logs / f"{f['id']}.log"
         log.write_text("", encoding="utf-8")
-        verdict, detail = try_fault(f, build, programs, log)
+        verdict, detail = try_fault(f, build, programs, targets, log)
         results.append((f, verdict, detail))
         print(f"{verdict:9} {f['id']:32} {detail}  ({time.monotonic() - start:.0f} s)", flush=True)
     run(["cmake", "--build", str(build)], os.devnull)  # leave the build matching the tree

@@ -15,17 +15,12 @@
 #include "history/HistoryView.h"
 #include "history/HistoryWindow.h"
 #include "output/ActionButton.h"
-#include "output/ActionFailures.h"
-#include "output/LookUpWindow.h"
 #include "output/ResultEditor.h"
 #include "output/ResultView.h"
 #include "output/ResultWindow.h"
-#include "output/SearchService.h"
-#include "output/SpeechService.h"
 #include "output/ToastWindow.h"
 #include "output/TranslationPopover.h"
 #include "output/TranslationService.h"
-#include "platform/NullHotKeyGrabber.h"
 #include "platform/UsKeyboardLayout.h"
 #include "platform/base/NotificationCenter.h"
 #include "platform/base/UserDefaults.h"
@@ -48,12 +43,7 @@
 #include "shell/OnboardingView.h"
 #include "shell/OnboardingWindow.h"
 #include "support/Async.h"
-#include "support/FakeDesktop.h"
-#include "support/FakeDictionary.h"
-#include "support/FakePlatform.h"
-#include "support/FakeSpeechSynthesizer.h"
-#include "support/FakeTranslator.h"
-#include "support/FakeUrlOpener.h"
+#include "support/FakeWindowServices.h"
 #include "support/KeyBindingsFakes.h"
 
 #include <QApplication>
@@ -92,37 +82,21 @@ void saveScreen(const QString& name) {
 
 // What the windows have around them: settings in a folder of their own, a
 // desktop that opens nothing, speech that makes no sound.
-struct Desktop {
-    QTemporaryDir dir;
-    UserDefaults defaults{dir.filePath(QStringLiteral("Inkharbor.conf"))};
-    RecordingLogSink sink;
-    FakeUrlOpener opener;
-    NoDictionary dictionary;
-    FakeFocus focus;
-    DockIconService dockIcon{focus, sink};
-    LookUpWindow lookUpWindow{dictionary, dockIcon};
-    ActionFailures failures{sink, {}};
-    SearchService search{defaults, opener, lookUpWindow, failures};
-    FakeSpeechSynthesizer synthesizer;
-    SpeechService speech{synthesizer, [](const QString&) { return QStringList(); }, failures};
-};
+using Desktop = FakeWindowServices;
 
 void settings(const QString& theme) {
     Desktop desktop;
     qputenv("XDG_CONFIG_HOME", desktop.dir.filePath(QStringLiteral("config")).toUtf8());
     UserDefaults& defaults = desktop.defaults;
     AppSettings(defaults).registerDefaults();
-    NotificationCenter notifications;
-    FakeHotKeyGrabber grabber; // a desktop that lets programs grab keys (X11)
-    UsKeyboardLayout layout;
-    KeyBindings keyBindings{defaults, notifications, grabber, layout};
+    KeyBindings keyBindings{defaults, desktop.notifications, desktop.hotKeys,
+                            desktop.keyboardLayout};
     HotkeyService hotkeys{keyBindings};
     // The longest text a shortcut can have.
     keyBindings.writeShortcut(
         HotkeyService::captureBarcode(),
         Shortcut(Key::b.rawValue, CarbonModifiers::command | CarbonModifiers::control |
                                       CarbonModifiers::option | CarbonModifiers::shift));
-    FakeSystemShortcuts systemShortcuts; // nothing taken
     // Tesseract's packs as it reports them: these installed, every other one
     // of today offered with its package.
     QStringList languages;
@@ -144,8 +118,8 @@ void settings(const QString& theme) {
 
     bool trayAvailable = true;
     SettingsWindow window(SettingsEnvironment{
-        defaults, RecorderEnvironment{keyBindings, systemShortcuts, {}, [] {}},
-        [&] { return languages; }, [&] { return installable; }, desktop.opener,
+        defaults, RecorderEnvironment{keyBindings, desktop.systemShortcuts, {}, [] {}},
+        [&] { return languages; }, [&] { return installable; }, desktop.urls,
         SettingsAppActions{[&] { return trayAvailable; }, [] {}, [] {}, [] {}}});
     window.show();
     const auto shoot = [&](const QString& suffix) {
@@ -156,7 +130,7 @@ void settings(const QString& theme) {
         window.view()->setCurrentIndex(tab);
         shoot(QString::number(tab));
     }
-    RecognitionSettingsPane* recognition = window.view()->recognitionPane();
+    auto* recognition = window.window()->findChild<RecognitionSettingsPane*>();
     window.view()->setCurrentIndex(2);
     recognition->verticalScrollBar()->setValue(recognition->verticalScrollBar()->maximum());
     shoot(QStringLiteral("2-end"));
@@ -171,9 +145,10 @@ void settings(const QString& theme) {
         // A desktop that lets no program grab keys (Wayland): the pane says
         // which commands to bind instead.
         NullHotKeyGrabber none;
-        KeyBindings unbound{defaults, notifications, none, layout};
+        KeyBindings unbound{defaults, desktop.notifications, none, desktop.keyboardLayout};
         HotkeyService unboundHotkeys{unbound};
-        ShortcutsSettingsPane pane(RecorderEnvironment{unbound, systemShortcuts, {}, [] {}});
+        ShortcutsSettingsPane pane(
+            RecorderEnvironment{unbound, desktop.systemShortcuts, {}, [] {}});
         pane.resize(window.window()->width(), pane.sizeHint().height());
         pane.show();
         QTest::qWait(20);
@@ -182,10 +157,12 @@ void settings(const QString& theme) {
     // Where the keyboard puts the focus, it shows.
     window.view()->setCurrentIndex(0);
     // A widget that has the focus already gets no focus-in from setFocus().
-    window.view()->tabs()[0]->clearFocus();
-    window.view()->tabs()[0]->setFocus(Qt::TabFocusReason);
+    auto* firstTab = window.window()->findChild<SettingsTabButton*>();
+    firstTab->clearFocus();
+    firstTab->setFocus(Qt::TabFocusReason);
     shoot(QStringLiteral("0-focus-tab"));
-    window.view()->generalPane()->launchAtLoginRow()->button()->setFocus(Qt::TabFocusReason);
+    window.window()->findChild<GeneralSettingsPane*>()->launchAtLoginRow()->button()->setFocus(
+        Qt::TabFocusReason);
     shoot(QStringLiteral("0-focus-switch"));
     // A desktop without a tray: the window offers the tray menu's items.
     window.window()->close();
@@ -199,9 +176,9 @@ void settings(const QString& theme) {
 
 void history(const QString& theme) {
     Desktop desktop;
-    HistoryStore store{desktop.sink, true};
+    HistoryStore store{desktop.log, true};
     HistoryWindow window{desktop.search, desktop.dockIcon};
-    window.show(store, desktop.speech, [](const QString&) {});
+    window.show(store, desktop.speaker, [](const QString&) {});
     HistoryView* view = window.view();
     HistoryListView* list = view->list();
     const auto row = [&](int number) { return view->model()->index(number); };
@@ -262,9 +239,8 @@ void history(const QString& theme) {
 
 void result(const QString& theme) {
     Desktop desktop;
-    FakeTranslator translator;
     int checks = 0;
-    TranslationService translation{translator,
+    TranslationService translation{desktop.translator,
                                    [&](const QString& text) {
                                        ++checks;
                                        return text.contains(u"casa")
@@ -272,7 +248,7 @@ void result(const QString& theme) {
                                                   : QStringList{QStringLiteral("en")};
                                    },
                                    QStringLiteral("en")};
-    ResultWindow window{desktop.speech, desktop.search, translation, desktop.dockIcon};
+    ResultWindow window{desktop.speaker, desktop.search, translation, desktop.dockIcon};
     const auto waitForTranslationCheck = [&](int expected) {
         TestAsync::waitUntil([&] {
             return !window.view()->translationCheckTimer()->isActive() && checks == expected;
@@ -303,14 +279,13 @@ void result(const QString& theme) {
 
 void onboarding(const QString& theme) {
     Desktop desktop;
-    NotificationCenter notifications;
-    FakePermission permission;
+    NotificationCenter& notifications = desktop.notifications;
+    FakePermission& permission = desktop.permission;
     permission.granted = false;
     bool trayAvailable = true;
     // The default capture shortcut as the program writes it in the run's language.
-    UsKeyboardLayout layout;
-    NullHotKeyGrabber grabber;
-    KeyBindings keyBindings{desktop.defaults, notifications, grabber, layout};
+    KeyBindings keyBindings{desktop.defaults, notifications, desktop.hotKeys,
+                            desktop.keyboardLayout};
     const QString shortcut = keyBindings.description(
         Shortcut(Key::t.rawValue, CarbonModifiers::command | CarbonModifiers::shift));
     OnboardingWindow onboarding{

@@ -9,8 +9,6 @@
 namespace ScreenImagePreprocessor {
 namespace {
 
-// A pixel this far (out of 255) from its background counts as ink.
-constexpr int inkThreshold = 32;
 // Neighbours that differ by at most this much belong to one smooth run, so
 // that gradients count as background.
 constexpr int smoothStep = 2;
@@ -177,6 +175,40 @@ QImage enlarged(const QImage& gray, QSize size) {
     return out;
 }
 
+// An underscore or the bar of a "-" drawn one pixel thin comes out as a run
+// of pale gray, paler still once enlarged, and the engine then takes it for
+// background. Horizontal runs of ink at least half a text height long with no
+// ink two rows above or below them get twice their ink.
+void strengthenThinRuns(QImage& flat, int height) {
+    const int minRun = std::max(3, height / 2);
+    const QImage source = flat.copy();
+    const int width = source.width();
+    auto ink = [&](int x, int y) {
+        return y >= 0 && y < source.height() && source.constScanLine(y)[x] <= 255 - inkThreshold;
+    };
+    for (int y = 0; y < source.height(); ++y) {
+        int x = 0;
+        while (x < width) {
+            if (!ink(x, y)) {
+                ++x;
+                continue;
+            }
+            int end = x;
+            int touching = 0;
+            while (end < width && ink(end, y)) {
+                touching += (ink(end, y - 2) || ink(end, y + 2)) ? 1 : 0;
+                ++end;
+            }
+            if (end - x >= minRun && touching * 10 <= end - x) {
+                uchar* row = flat.scanLine(y);
+                for (int i = x; i < end; ++i)
+                    row[i] = uchar(std::max(0, 2 * row[i] - 255));
+            }
+            x = end;
+        }
+    }
+}
+
 } // namespace
 
 Prepared prepare(const QImage& image, const Limits& limits, const Steps& steps) {
@@ -204,6 +236,9 @@ Prepared prepare(const QImage& image, const Limits& limits, const Steps& steps) 
         return {};
     const int height = medianHeight(bands);
 
+    if (steps.strengthenThinStrokes && steps.background == Steps::Background::Flattened)
+        strengthenThinRuns(flat, height);
+
     const double area = double(image.width()) * image.height();
     double scale = std::clamp(steps.enlargeTo / std::max(height, 1), 1.0, 4.0);
     scale = std::min({scale, std::sqrt(double(limits.maxPixels) / area),
@@ -217,6 +252,94 @@ Prepared prepare(const QImage& image, const Limits& limits, const Steps& steps) 
                                   : enlarged(flat, QSize(int(std::lround(image.width() * scale)),
                                                          int(std::lround(image.height() * scale))));
     return prepared;
+}
+
+bool looksLikePhoto(const QImage& image, const QList<InkBand>& preparedBands, double scale) {
+    if (image.height() < 120 || image.width() < 160)
+        return false;
+    int tallest = 0;
+    for (const auto& band : preparedBands)
+        tallest = std::max(tallest, band.bottom - band.top);
+    return tallest >= 0.8 * image.height() * scale;
+}
+
+QList<QRect> photoTextRegions(const QImage& image) {
+    // A sharp edge: a step of this much (out of 255) between pixels two apart.
+    constexpr int sharpEdge = 96;
+    const QImage gray = toGray(image);
+    const int width = gray.width();
+    const int height = gray.height();
+    QImage edges(gray.size(), QImage::Format_Grayscale8);
+    edges.fill(0);
+    std::vector<int> perRow(size_t(height), 0);
+    for (int y = 1; y + 1 < height; ++y) {
+        const uchar* above = gray.constScanLine(y - 1);
+        const uchar* row = gray.constScanLine(y);
+        const uchar* below = gray.constScanLine(y + 1);
+        uchar* out = edges.scanLine(y);
+        for (int x = 1; x + 1 < width; ++x) {
+            const int step =
+                std::max(std::abs(row[x + 1] - row[x - 1]), std::abs(below[x] - above[x]));
+            if (step >= sharpEdge) {
+                out[x] = 1;
+                ++perRow[size_t(y)];
+            }
+        }
+    }
+    // Rows of text hold many sharp edges; the rest of a photo few.
+    std::vector<int> sorted = perRow;
+    std::nth_element(sorted.begin(), sorted.begin() + qsizetype(sorted.size() / 2), sorted.end());
+    const int busy = std::max(12, 4 * sorted[sorted.size() / 2]);
+    QList<QRect> regions;
+    int y = 0;
+    while (y < height) {
+        if (perRow[size_t(y)] < busy) {
+            ++y;
+            continue;
+        }
+        int end = y;
+        while (end < height && perRow[size_t(end)] >= busy / 2)
+            ++end;
+        const int bandHeight = end - y;
+        if (bandHeight >= 8) {
+            // Columns with edges, joined across gaps smaller than the band's
+            // height: the words of a line; the widest run is the line.
+            std::vector<bool> any(size_t(width), false);
+            for (int r = y; r < end; ++r) {
+                const uchar* e = edges.constScanLine(r);
+                for (int x = 0; x < width; ++x)
+                    any[size_t(x)] = any[size_t(x)] || e[x];
+            }
+            int bestLeft = 0, bestRight = 0, left = -1, last = -1;
+            for (int x = 0; x <= width; ++x) {
+                const bool on = x < width && any[size_t(x)];
+                if (on && left >= 0 && x - last > bandHeight) {
+                    if (last - left > bestRight - bestLeft) {
+                        bestLeft = left;
+                        bestRight = last;
+                    }
+                    left = -1;
+                }
+                if (on) {
+                    if (left < 0)
+                        left = x;
+                    last = x;
+                }
+                if (x == width && left >= 0 && last - left > bestRight - bestLeft) {
+                    bestLeft = left;
+                    bestRight = last;
+                }
+            }
+            if (bestRight - bestLeft >= 2 * bandHeight) {
+                const int pad = bandHeight / 2;
+                regions << QRect(QPoint(bestLeft - pad, y - pad),
+                                 QPoint(bestRight + pad, end + pad))
+                               .intersected(gray.rect());
+            }
+        }
+        y = end;
+    }
+    return regions;
 }
 
 QList<InkBand> inkBands(const QImage& prepared) {

@@ -12,6 +12,10 @@
 // carries coloured, gradient and low-contrast backgrounds along.
 namespace ScreenImagePreprocessor {
 
+// A pixel this far (out of 255) from its background counts as ink; in a
+// prepared image, a pixel of at most 255 - inkThreshold.
+constexpr int inkThreshold = 32;
+
 struct Prepared {
     QImage image;       // Grayscale8, dark text on white; empty when nothing is drawn
     double scale = 1;   // prepared pixels per original pixel
@@ -41,9 +45,20 @@ struct Steps {
     // The engine reads enlarged screen fonts much better, but its time grows
     // with the height of the rows it reads; bench-recognition measures both.
     double enlargeTo = 24;
+    // Thin horizontal strokes (underscores) darkened before enlarging.
+    bool strengthenThinStrokes = true;
 };
 
 Prepared prepare(const QImage& image, const Limits& limits = {}, const Steps& steps = {});
+
+// A photo or a busy picture: no row of the prepared image is free of ink,
+// because no smooth background runs through it.
+bool looksLikePhoto(const QImage& image, const QList<InkBand>& preparedBands, double scale);
+
+// Where a photo shows lines of text, in the image's pixels: rows dense with
+// sharp edges (letters) between rows without, grouped into boxes at least two
+// text heights wide. Soft shapes, gradients and grain have no such edges.
+QList<QRect> photoTextRegions(const QImage& image);
 
 // The bands of rows with ink in a prepared image, top to bottom.
 QList<InkBand> inkBands(const QImage& prepared);

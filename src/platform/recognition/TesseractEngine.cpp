@@ -1,7 +1,9 @@
 #include "platform/recognition/TesseractEngine.h"
 
 #include "platform/TextRecognizer.h"
+#include "platform/recognition/CodeText.h"
 #include "platform/recognition/ScreenImagePreprocessor.h"
+#include "platform/recognition/TableRows.h"
 
 #include <tesseract/baseapi.h>
 #include <tesseract/ocrclass.h>
@@ -11,6 +13,7 @@
 #include <QSet>
 
 #include <algorithm>
+#include <cstring>
 #include <mutex>
 #include <sys/mman.h>
 #include <unistd.h>
@@ -225,6 +228,55 @@ TesseractEngine::missedLines(const QImage& image, const QList<Line>& found,
     return missed;
 }
 
+namespace {
+
+TesseractEngine::Result summed(QList<TesseractEngine::Line> lines) {
+    TesseractEngine::Result result;
+    double weightedConfidence = 0;
+    for (const auto& line : lines) {
+        weightedConfidence += double(line.confidence) * double(line.text.size());
+        result.characters += line.text.size();
+    }
+    result.lines = std::move(lines);
+    if (result.characters > 0)
+        result.confidence = weightedConfidence / double(result.characters);
+    return result;
+}
+
+} // namespace
+
+TesseractEngine::Result TesseractEngine::readRows(const QImage& image, const QList<QRect>& rows,
+                                                  std::chrono::steady_clock::time_point deadline,
+                                                  const std::atomic<bool>& stop) {
+    Q_ASSERT(image.format() == QImage::Format_Grayscale8);
+    QList<Line> lines;
+    for (const QRect& row : rows) {
+        const QRect inside = row.intersected(image.rect());
+        if (inside.isEmpty())
+            continue;
+        // Half a row of white on every side, as the engine expects around a line.
+        const int pad = std::max(4, inside.height() / 2);
+        QImage strip(inside.width() + 2 * pad, inside.height() + 2 * pad,
+                     QImage::Format_Grayscale8);
+        strip.fill(255);
+        for (int y = 0; y < inside.height(); ++y)
+            std::memcpy(strip.scanLine(y + pad) + pad,
+                        image.constScanLine(inside.top() + y) + inside.left(),
+                        size_t(inside.width()));
+        TableRows::eraseBlocks(strip);
+        QStringList texts;
+        float confidence = 0;
+        for (const Line& line : recognize(strip, tesseract::PSM_SINGLE_LINE, deadline, stop)) {
+            texts << line.text;
+            confidence = std::max(confidence, line.confidence);
+        }
+        const QString text = CodeText::tidy(texts.join(u' '), true);
+        if (!text.trimmed().isEmpty())
+            lines << Line{text, inside, confidence};
+    }
+    return summed(std::move(lines));
+}
+
 TesseractEngine::Result TesseractEngine::read(const QImage& image, const QRect& area,
                                               std::chrono::steady_clock::time_point deadline,
                                               const std::atomic<bool>& stop) {
@@ -235,16 +287,9 @@ TesseractEngine::Result TesseractEngine::read(const QImage& image, const QRect& 
     const QImage part = inside == image.rect() ? image : image.copy(inside);
     QList<Line> lines = recognize(part, tesseract::PSM_AUTO, deadline, stop);
     lines += missedLines(part, lines, deadline, stop);
-
-    Result result;
-    double weightedConfidence = 0;
     for (Line& line : lines) {
         line.box.translate(inside.topLeft());
-        weightedConfidence += double(line.confidence) * double(line.text.size());
-        result.characters += line.text.size();
+        line.text = CodeText::tidy(line.text);
     }
-    result.lines = lines;
-    if (result.characters > 0)
-        result.confidence = weightedConfidence / double(result.characters);
-    return result;
+    return summed(std::move(lines));
 }

@@ -47,6 +47,12 @@ public:
     Result read(const QImage& image, const QRect& area,
                 std::chrono::steady_clock::time_point deadline, const std::atomic<bool>& stop);
 
+    // Reads each of `rows` (boxes in a Grayscale8 image of dark text on white)
+    // as one line of its own, with white around it. The deadline and the stop
+    // flag as in read().
+    Result readRows(const QImage& image, const QList<QRect>& rows,
+                    std::chrono::steady_clock::time_point deadline, const std::atomic<bool>& stop);
+
     // Whether the images read from now on are all dark text on white (the
     // flattened screen) or may hold light text on dark as well.
     void setDarkOnLight(bool darkOnLight);

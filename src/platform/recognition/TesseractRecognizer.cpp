@@ -1,6 +1,7 @@
 #include "platform/recognition/TesseractRecognizer.h"
 
 #include "platform/recognition/ScreenImagePreprocessor.h"
+#include "platform/recognition/TableRows.h"
 #include "platform/recognition/TesseractLanguageCodes.h"
 #include "platform/recognition/TesseractWorker.h"
 
@@ -15,6 +16,7 @@
 using namespace Qt::StringLiterals;
 using Clock = std::chrono::steady_clock;
 using Result = TesseractEngine::Result;
+using Line = TesseractEngine::Line;
 
 struct TesseractRecognizer::Shared {
     Options options;
@@ -43,6 +45,7 @@ struct Preparation {
     QImage image;
     double scale = 1;
     QList<ScreenImagePreprocessor::InkBand> bands;
+    QList<QRect> tableRows; // when the image shows rows of cells (see TableRows)
 };
 
 QString dataPathOf(const TesseractRecognizer::Options& options) {
@@ -157,10 +160,46 @@ QCoro::Task<Result> readArea(std::shared_ptr<Shared> shared, size_t worker, QIma
 // for Tesseract's page statistics, read worse (ordinary screen text 0.32% →
 // 0.41% character errors in bench-recognition), and on a busy machine it
 // saved nothing.
+//
+// Rows of cells are read row by row instead, the rows shared out among the
+// workers, each reading its share in turn.
 QCoro::Task<Result> readAll(std::shared_ptr<Shared> shared, Preparation prepared, QStringList packs,
                             QStringList words, Clock::time_point deadline) {
-    Result result =
-        co_await readArea(shared, 0, prepared.image, prepared.image.rect(), packs, words, deadline);
+    if (prepared.tableRows.isEmpty()) {
+        Result result = co_await readArea(shared, 0, prepared.image, prepared.image.rect(), packs,
+                                          words, deadline);
+        co_return result;
+    }
+    const std::atomic<bool>* stop = &shared->stop;
+    const size_t parallel =
+        std::min<size_t>(shared->workers.size(), size_t(prepared.tableRows.size()));
+    std::vector<QFuture<Result>> running;
+    for (size_t w = 0; w < parallel; ++w) {
+        QList<QRect> share;
+        for (qsizetype i = qsizetype(w); i < prepared.tableRows.size(); i += qsizetype(parallel))
+            share << prepared.tableRows[i];
+        const QImage image = prepared.image;
+        running.push_back(shared->workers[w]->run([=](TesseractWorker& worker) {
+            TesseractEngine& engine = worker.engine(packs, words);
+            engine.setDarkOnLight(true);
+            return engine.readRows(image, share, deadline, *stop);
+        }));
+    }
+    QList<Line> lines;
+    double weighted = 0;
+    qsizetype characters = 0;
+    for (auto& future : running) {
+        const Result part = co_await future;
+        lines += part.lines;
+        weighted += part.confidence * double(part.characters);
+        characters += part.characters;
+    }
+    std::sort(lines.begin(), lines.end(),
+              [](const Line& a, const Line& b) { return a.box.top() < b.box.top(); });
+    Result result;
+    result.lines = std::move(lines);
+    result.characters = characters;
+    result.confidence = characters > 0 ? weighted / double(characters) : 0;
     co_return result;
 }
 
@@ -221,6 +260,69 @@ QCoro::Task<Result> readDetectingLanguage(std::shared_ptr<Shared> shared, Prepar
     co_return result;
 }
 
+bool hasWord(const QString& text) {
+    int letters = 0;
+    for (const QChar c : text) {
+        letters = c.isLetter() ? letters + 1 : 0;
+        if (letters >= 2)
+            return true;
+    }
+    return false;
+}
+
+// A photo: only its regions with lines of text are read, each as it is (the
+// engine tries both polarities), and only sure readings of words are kept,
+// so that texture never comes back as letters.
+QCoro::Task<Result> readPhoto(std::shared_ptr<Shared> shared, QImage image, QStringList packs,
+                              QStringList words, Clock::time_point deadline) {
+    QFuture<QList<QRect>> finding = shared->workers[0]->run(
+        [image](TesseractWorker&) { return ScreenImagePreprocessor::photoTextRegions(image); });
+    const QList<QRect> regions = co_await finding;
+    QList<Line> lines;
+    for (const QRect& region : regions) {
+        QFuture<Preparation> preparing =
+            shared->workers[0]->run([crop = image.copy(region)](TesseractWorker&) {
+                ScreenImagePreprocessor::Steps kept;
+                kept.background = ScreenImagePreprocessor::Steps::Background::Kept;
+                auto p = ScreenImagePreprocessor::prepare(crop, {}, kept);
+                return Preparation{p.image, p.scale, {}, {}};
+            });
+        const Preparation prepared = co_await preparing;
+        if (prepared.image.isNull())
+            continue;
+        const Result part = co_await readArea(shared, 0, prepared.image, prepared.image.rect(),
+                                              packs, words, deadline, false);
+        for (Line line : part.lines) {
+            if (line.confidence < otherScriptConfidence || !hasWord(line.text))
+                continue;
+            // Edges of signs and shapes at either end ("|", "—") are no words.
+            QStringList tokens = line.text.split(u' ', Qt::SkipEmptyParts);
+            const auto noWord = [](const QString& token) {
+                return std::none_of(token.begin(), token.end(),
+                                    [](QChar c) { return c.isLetterOrNumber(); });
+            };
+            while (!tokens.isEmpty() && noWord(tokens.first()))
+                tokens.removeFirst();
+            while (!tokens.isEmpty() && noWord(tokens.last()))
+                tokens.removeLast();
+            line.text = tokens.join(u' ');
+            const QRectF box(line.box.x() / prepared.scale, line.box.y() / prepared.scale,
+                             line.box.width() / prepared.scale, line.box.height() / prepared.scale);
+            line.box = box.toAlignedRect().translated(region.topLeft());
+            lines << line;
+        }
+    }
+    Result result;
+    double weighted = 0;
+    for (const Line& line : lines) {
+        weighted += double(line.confidence) * double(line.text.size());
+        result.characters += line.text.size();
+    }
+    result.confidence = result.characters > 0 ? weighted / double(result.characters) : 0;
+    result.lines = std::move(lines);
+    co_return result;
+}
+
 void checkSize(const QImage& image, const TesseractRecognizer::Options& options) {
     if (image.isNull() || image.width() < 1 || image.height() < 1)
         throw RecognitionError(u"There is no image to read text from."_s);
@@ -267,6 +369,24 @@ TesseractRecognizer::TesseractRecognizer(const LanguageIdentifier& identifier, O
         shared_->workers.push_back(std::make_unique<TesseractWorker>(
             shared_->options.dataPath, shared_->options.preprocessing.background ==
                                            ScreenImagePreprocessor::Steps::Background::Flattened));
+    if (!shared_->options.warmUp)
+        return;
+    // Every worker starts the engine a first capture needs now, in the
+    // background, rather than at the capture (about 80 ms each).
+    QStringList installed;
+    try {
+        installed = installedPacks(shared_->options.dataPath);
+    } catch (const RecognitionError&) {
+        return; // the first capture says what is missing
+    }
+    if (installed.isEmpty())
+        return;
+    const QStringList packs{leadPack(installed)};
+    for (auto& worker : shared_->workers)
+        worker->run([packs](TesseractWorker& w) {
+            w.engine(packs, {});
+            return true;
+        });
 }
 
 TesseractRecognizer::~TesseractRecognizer() {
@@ -289,11 +409,23 @@ QCoro::Task<QList<RecognizedText>> TesseractRecognizer::perform(QImage image,
     const auto steps = shared->options.preprocessing;
     QFuture<Preparation> preparing = shared->workers[0]->run([image, steps](TesseractWorker&) {
         auto p = ScreenImagePreprocessor::prepare(image, {}, steps);
-        return Preparation{p.image, p.scale, ScreenImagePreprocessor::inkBands(p.image)};
+        const auto bands = ScreenImagePreprocessor::inkBands(p.image);
+        const bool flat = steps.background == ScreenImagePreprocessor::Steps::Background::Flattened;
+        return Preparation{p.image, p.scale, bands,
+                           flat ? TableRows::find(p.image, bands) : QList<QRect>{}};
     });
     const Preparation prepared = co_await preparing;
     if (prepared.image.isNull())
         co_return {}; // nothing is drawn: no text, and no reason to wake the engine
+    if (steps.background == ScreenImagePreprocessor::Steps::Background::Flattened &&
+        ScreenImagePreprocessor::looksLikePhoto(image, prepared.bands, prepared.scale)) {
+        const QStringList packs = request.automaticallyDetectsLanguage
+                                      ? QStringList{leadPack(installed)}
+                                      : requestedPacks(request.recognitionLanguages, installed);
+        const Result photo =
+            co_await readPhoto(shared, image, packs, request.customWords, deadline);
+        co_return normalisedBoxes(photo, 1, image.size());
+    }
 
     Result result;
     if (request.automaticallyDetectsLanguage) {
@@ -325,7 +457,7 @@ QCoro::Task<QList<RecognizedText>> TesseractRecognizer::perform(QImage image,
                                                          Qt::SmoothTransformation)
                                           : image;
             auto p = ScreenImagePreprocessor::prepare(source, {}, keptSteps);
-            return Preparation{p.image, p.scale * (doubled ? 2 : 1), {}};
+            return Preparation{p.image, p.scale * (doubled ? 2 : 1), {}, {}};
         });
     const Preparation kept = co_await preparingKept;
     const QStringList packs = request.automaticallyDetectsLanguage

@@ -23,6 +23,8 @@ public:
         // time and memory grow with the area. 40 megapixels holds an 8K display.
         qint64 maxImagePixels = 40'000'000;
         int maxImageSide = 16'384;
+        // Start an engine on every worker when made, before the first image.
+        bool warmUp = true;
         // All steps, except where the benchmark measures what each one brings.
         ScreenImagePreprocessor::Steps preprocessing;
     };

@@ -15,7 +15,6 @@ public:
     // an empty selection that still has an owner. False when the server did
     // not give it to us.
     bool own(const PasteboardItem& offers);
-    bool isOwner() const { return owning_; }
     // What we offer, in the order given to own().
     PasteboardItem offers() const;
 

@@ -87,6 +87,34 @@ TEST_F(TesseractRecognizerTest, KeepsALoneCharacterOnALineOfItsOwn) {
     EXPECT_EQ(lines.last(), u"}"_s) << qPrintable(lines.join(u'\n'));
 }
 
+TEST_F(TesseractRecognizerTest, RowsOfATerminalListingStayRows) {
+    // Light on dark, one font height apart (rows touch), with aligned gaps
+    // that a page reading takes for the gutters between columns.
+    const QStringList listing{u"drwxr-xr-x  14 root root  4096 Dec  6 21:47 include"_s,
+                              u"drwxr-xr-x   2 root root 45056 Dec  6 21:49 bin"_s,
+                              u"-rw-r--r--   1 root root  3040 May 25  2023 adduser.conf"_s,
+                              u"drwxr-xr-x  88 root root 12288 Dec  6 21:49 lib"_s};
+    const RenderedText rendered =
+        renderText(listing, 14, QColor(0xd0cfcc), QColor(0x171421), u"DejaVu Sans Mono"_s, 1.0);
+    const QStringList lines = linesOf(read(rendered.image, false, {u"en"_s}));
+    ASSERT_EQ(lines.size(), listing.size()) << qPrintable(lines.join(u'\n'));
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const QStringList cells = listing[i].simplified().split(u' ');
+        EXPECT_TRUE(lines[i].contains(cells.mid(2, 3).join(u' ')) &&
+                    lines[i].endsWith(cells.mid(5).join(u' ')))
+            << qPrintable(lines[i]);
+    }
+}
+
+TEST_F(TesseractRecognizerTest, KeepsTheUnderscoresAndDotsOfCode) {
+    const QStringList code{u"if self.expand_tabs:"_s, u"text = text.expandtabs(self.tab_size)"_s};
+    for (const int size : {13, 16, 27}) {
+        const RenderedText rendered =
+            renderText(code, size, Qt::black, Qt::white, u"DejaVu Sans Mono"_s, 1.2);
+        EXPECT_EQ(linesOf(read(rendered.image, false, {u"en"_s})), code) << size;
+    }
+}
+
 TEST_F(TesseractRecognizerTest, ReadsTheLanguagesAskedForOnADarkTheme) {
     const QStringList lines{u"Möchten Sie die Änderungen speichern?"_s, u"Größe: 2,4 MB"_s};
     const RenderedText rendered = renderText(lines, 13, QColor(0xdeddda), QColor(0x1e1e1e));
