@@ -58,10 +58,3 @@ MenuBarContent::MenuBarContent(AppCoordinator& coordinator, KeyBindings& keyBind
 MenuBarContent::~MenuBarContent() {
     delete menu_;
 }
-
-QAction* MenuBarContent::action(const QString& title) const {
-    for (QAction* a : menu_->actions())
-        if (a->text() == title)
-            return a;
-    return nullptr;
-}

@@ -28,7 +28,6 @@ public:
     ~MenuBarContent() override;
 
     QMenu* menu() const { return menu_; }
-    QAction* action(const QString& title) const;
 
 private:
     QMenu* menu_;

@@ -45,12 +45,12 @@ protected:
         ++started;
         coordinator.capture(mode).then([this] { ++finished; });
     }
-    SelectionView* overlayView(size_t display = 0) {
+    SelectionView* overlayView() {
         EXPECT_TRUE(TestAsync::waitUntil([&] { return !coordinator.overlay().windows().empty(); }));
-        return coordinator.overlay().windows().at(display)->view();
+        return coordinator.overlay().windows().at(0)->view();
     }
-    void drag(size_t display = 0) {
-        SelectionView* view = overlayView(display);
+    void drag() {
+        SelectionView* view = overlayView();
         QTest::mousePress(view, Qt::LeftButton, {}, QPoint(100, 100));
         QTest::mouseMove(view, QPoint(300, 200));
         QTest::mouseRelease(view, Qt::LeftButton, {}, QPoint(300, 200));
@@ -88,7 +88,13 @@ protected:
     int finished = 0;
 };
 
-TEST_F(AppCoordinatorTest, ATextCaptureIsCopiedRememberedAnnouncedAndConfirmed) {
+bool logHas(const QStringList& log, const QString& start) {
+    return std::any_of(log.begin(), log.end(),
+                       [&](const QString& l) { return l.startsWith(start); });
+}
+
+TEST_F(AppCoordinatorTest, ATextCaptureIsCopiedRememberedAnnouncedConfirmedAndUndone) {
+    fake.pasteboard.contents = {{{QStringLiteral("text/html"), QByteArray("<b>mine</b>"), {}, 8}}};
     fake.recognizer.results = {line(QStringLiteral("world, again!"), 0.22),
                                line(QStringLiteral("Hello"), 0.1)};
     fake.languageIdentifier.answer = QStringLiteral("en");
@@ -99,9 +105,10 @@ TEST_F(AppCoordinatorTest, ATextCaptureIsCopiedRememberedAnnouncedAndConfirmed) 
         [&](const Notification& n) { announced << n.object.toString(); });
     captureText();
 
-    EXPECT_EQ(pasteboardText(fake.pasteboard), QStringLiteral("Hello\nworld, again!"));
+    const QString text = QStringLiteral("Hello\nworld, again!");
+    EXPECT_EQ(pasteboardText(fake.pasteboard), text);
     EXPECT_EQ(fake.sound.played, QStringList{QStringLiteral("Pop")});
-    EXPECT_EQ(announced, QStringList{QStringLiteral("Hello\nworld, again!")});
+    EXPECT_EQ(announced, QStringList{text});
     const QList<Capture> history = coordinator.history().fetchAll();
     ASSERT_EQ(history.size(), 1);
     EXPECT_EQ(history[0].languages, QStringList{QStringLiteral("en")});
@@ -109,14 +116,11 @@ TEST_F(AppCoordinatorTest, ATextCaptureIsCopiedRememberedAnnouncedAndConfirmed) 
     EXPECT_EQ(toastButtons(),
               (QStringList{QStringLiteral("Edit"), QStringLiteral("Undo"),
                            QStringLiteral("Look Up"), QStringLiteral("Search the web")}));
-    EXPECT_FALSE(coordinator.isCapturing());
 
     // The capture log, each timed step ending in whole milliseconds.
     const QStringList log = captureLog();
     ASSERT_EQ(log.size(), 7) << log.join(u'\n').toStdString();
-    EXPECT_EQ(log[0], QStringLiteral("Capture requested (busy: false)"));
     EXPECT_EQ(log[1], QStringLiteral("Selected (100.0, 100.0, 200.0, 100.0) on display 1"));
-    EXPECT_TRUE(log[2].startsWith(QStringLiteral("Captured image 200x100 (")));
     EXPECT_TRUE(log[3].startsWith(QStringLiteral("OCR found 2 pieces, 19 characters (")));
     for (const char* step : {"Saved to history (", "Copied to clipboard (", "Toast shown ("})
         EXPECT_TRUE(std::any_of(log.begin(), log.end(), [&](const QString& l) {
@@ -125,12 +129,8 @@ TEST_F(AppCoordinatorTest, ATextCaptureIsCopiedRememberedAnnouncedAndConfirmed) 
     // The privacy rule: nothing of the capture appears in the log as written.
     for (const LogRecord& r : fake.log.records)
         EXPECT_FALSE(r.message.contains(QStringLiteral("200x100"))) << r.message.toStdString();
-}
 
-TEST_F(AppCoordinatorTest, UndoRestoresWhatTheClipboardHeld) {
-    fake.pasteboard.contents = {{{QStringLiteral("text/html"), QByteArray("<b>mine</b>"), {}, 8}}};
-    fake.recognizer.results = {line(QStringLiteral("copied text"), 0.1)};
-    captureText();
+    // Undo gives back what the clipboard held.
     pressToastButton(QStringLiteral("Undo"));
     EXPECT_FALSE(coordinator.toast().isShown());
     ASSERT_EQ(fake.pasteboard.contents.size(), 1);
@@ -144,7 +144,6 @@ TEST_F(AppCoordinatorTest, ASecondRequestWhileTheOverlayIsOpenIsDropped) {
     request(CaptureMode::barcode);
     EXPECT_TRUE(TestAsync::waitUntil([&] { return finished == 1; }));
     EXPECT_TRUE(captureLog().contains(QStringLiteral("Capture requested (busy: true)")));
-    EXPECT_EQ(coordinator.overlay().windows().size(), 2u); // the first goes on
     drag();
     waitForEnd();
     EXPECT_EQ(pasteboardText(fake.pasteboard), QStringLiteral("one"));
@@ -154,17 +153,9 @@ TEST_F(AppCoordinatorTest, WithoutPermissionTheOnboardingAsksForIt) {
     fake.permission.granted = false;
     request(CaptureMode::text);
     waitForEnd();
-    EXPECT_TRUE(captureLog().contains(QStringLiteral("No permission to read the screen")));
     EXPECT_TRUE(coordinator.overlay().windows().empty());
     ASSERT_TRUE(coordinator.onboardingWindow().view());
     EXPECT_EQ(coordinator.onboardingWindow().view()->step(), OnboardingStep::permission);
-    EXPECT_FALSE(coordinator.isCapturing());
-
-    fake.permission.granted = true;
-    fake.recognizer.results = {line(QStringLiteral("granted"), 0.1)};
-    captureText();
-    EXPECT_EQ(pasteboardText(fake.pasteboard), QStringLiteral("granted"));
-    EXPECT_EQ(toastMessage(), QStringLiteral("Copied 1 word"));
 }
 
 // A desktop with no way at all to read the screen (GNOME or KDE on Wayland
@@ -204,30 +195,18 @@ TEST_F(AppCoordinatorTest, AScreenThatCannotBeReadShowsNoOverlay) {
     EXPECT_EQ(toastMessage(), QStringLiteral("Something went wrong"));
 }
 
-TEST_F(AppCoordinatorTest, EscapeCancelsQuietly) {
-    request(CaptureMode::text);
-    QTest::keyClick(overlayView(), Qt::Key_Escape);
-    waitForEnd();
-    EXPECT_TRUE(captureLog().contains(QStringLiteral("Selection cancelled")));
-    EXPECT_FALSE(coordinator.toast().isShown());
-    EXPECT_FALSE(coordinator.isCapturing());
-}
-
 TEST_F(AppCoordinatorTest, NothingReadShowsNoTextFoundAndChangesNothing) {
     fake.pasteboard.setString(QStringLiteral("kept"));
     fake.recognizer.results = {line(QStringLiteral("   "), 0.1)};
     captureText();
     EXPECT_EQ(toastMessage(), QStringLiteral("No text found"));
-    EXPECT_EQ(coordinator.toast().view()->detail(),
-              QStringLiteral("Try zooming in or selecting a larger area."));
     EXPECT_EQ(pasteboardText(fake.pasteboard), QStringLiteral("kept"));
     EXPECT_TRUE(coordinator.history().fetchAll().isEmpty());
     EXPECT_TRUE(fake.sound.played.isEmpty());
 }
 
-TEST_F(AppCoordinatorTest, HistoryOffStillCopiesAndLogsTheStep) {
-    // Turning history off keeps what was stored earlier (the setting hides
-    // nothing and deletes nothing) and stores nothing new.
+// History off keeps what was stored earlier and stores nothing new.
+TEST_F(AppCoordinatorTest, HistoryOffKeepsEarlierRecordsAndStillCopies) {
     coordinator.history().insert(
         Capture(QStringLiteral("earlier"), {}, QDateTime::currentDateTime()));
     coordinator.history().save();
@@ -238,67 +217,56 @@ TEST_F(AppCoordinatorTest, HistoryOffStillCopiesAndLogsTheStep) {
     const QList<Capture> kept = coordinator.history().fetchAll();
     ASSERT_EQ(kept.size(), 1);
     EXPECT_EQ(kept[0].text, QStringLiteral("earlier"));
-    const QStringList log = captureLog();
-    EXPECT_TRUE(std::any_of(log.begin(), log.end(), [](const QString& l) {
-        return l.startsWith(QStringLiteral("Saved to history"));
-    }));
+    EXPECT_TRUE(logHas(captureLog(), QStringLiteral("Saved to history")));
     EXPECT_EQ(pasteboardText(fake.pasteboard), QStringLiteral("four words of text"));
     EXPECT_TRUE(fake.sound.played.isEmpty());
-    EXPECT_FALSE(toastButtons().contains(QStringLiteral("Look Up")));
 }
 
-TEST_F(AppCoordinatorTest, TheResultWindowTakesOverWhenAlwaysShown) {
+TEST_F(AppCoordinatorTest, TheResultWindowTakesOverTextCapturesWhenAlwaysShown) {
     fake.defaults.setValue(SettingsKey::alwaysShowResultWindow, true);
     fake.recognizer.results = {line(QStringLiteral("check me"), 0.1)};
     captureText();
     ASSERT_TRUE(coordinator.resultWindow().window());
     EXPECT_EQ(coordinator.history().fetchAll().size(), 1);
     EXPECT_TRUE(fake.pasteboard.contents.isEmpty());
-    EXPECT_TRUE(fake.sound.played.isEmpty());
     EXPECT_FALSE(coordinator.toast().isShown());
     coordinator.resultWindow().close();
 
-    // The barcode flow does not consult the setting.
     fake.barcodeDetector.codes = {
-        DetectedBarcode{QStringLiteral("HTTPS://example.com/a"), QRectF(0.1, 0.1, 0.3, 0.3)}};
+        DetectedBarcode{QStringLiteral("code"), QRectF(0.1, 0.1, 0.3, 0.3)}};
     request(CaptureMode::barcode);
     drag();
     waitForEnd();
-    EXPECT_EQ(pasteboardText(fake.pasteboard), QStringLiteral("HTTPS://example.com/a"));
-    EXPECT_EQ(toastMessage(), QStringLiteral("Copied QR / barcode content"));
-    EXPECT_EQ(toastButtons(), QStringList{QStringLiteral("Open Link")});
-    pressToastButton(QStringLiteral("Open Link"));
-    ASSERT_EQ(fake.urls.opened.size(), 1u);
-    EXPECT_EQ(fake.urls.opened[0].host(), QStringLiteral("example.com"));
+    EXPECT_EQ(pasteboardText(fake.pasteboard), QStringLiteral("code"));
 }
 
 TEST_F(AppCoordinatorTest, OnlyASingleWebAddressOffersOpenLink) {
-    auto barcodes = [&](QStringList payloads) {
+    const std::pair<QStringList, bool> cases[] = {
+        {{QStringLiteral("https://example.com/a b|c")}, true},
+        {{QStringLiteral("example.com/no-scheme")}, false},
+        {{QStringLiteral("ftp://example.com/file")}, false},
+        {{QStringLiteral("https://a.example"), QStringLiteral("https://b.example")}, false}};
+    for (const auto& [payloads, offered] : cases) {
         fake.barcodeDetector.codes.clear();
-        double y = 0.8;
-        for (const QString& p : payloads) {
-            fake.barcodeDetector.codes.append(DetectedBarcode{p, QRectF(0.1, y, 0.1, 0.1)});
-            y -= 0.3;
-        }
+        for (qsizetype i = 0; i < payloads.size(); ++i)
+            fake.barcodeDetector.codes.append(
+                DetectedBarcode{payloads[i], QRectF(0.1, 0.8 - 0.3 * i, 0.1, 0.1)});
         request(CaptureMode::barcode);
         drag();
         waitForEnd();
-        return toastButtons();
-    };
+        EXPECT_EQ(pasteboardText(fake.pasteboard), payloads.join(u'\n'));
+        EXPECT_EQ(toastButtons().contains(QStringLiteral("Open Link")), offered)
+            << payloads.join(u' ').toStdString();
+        if (offered)
+            pressToastButton(QStringLiteral("Open Link"));
+    }
     // Read as a browser reads it; opened encoded.
-    EXPECT_EQ(barcodes({QStringLiteral("https://example.com/a b|c")}),
-              QStringList{QStringLiteral("Open Link")});
-    pressToastButton(QStringLiteral("Open Link"));
     ASSERT_EQ(fake.urls.opened.size(), 1u);
     EXPECT_EQ(fake.urls.opened[0].toEncoded(), "https://example.com/a%20b%7Cc");
-    EXPECT_TRUE(barcodes({QStringLiteral("example.com/no-scheme")}).isEmpty());
-    EXPECT_TRUE(barcodes({QStringLiteral("ftp://example.com/file")}).isEmpty());
-    EXPECT_TRUE(barcodes({QStringLiteral("just text")}).isEmpty());
-    EXPECT_TRUE(barcodes({QStringLiteral("https://a.example"), QStringLiteral("https://b.example")})
-                    .isEmpty());
-    EXPECT_EQ(pasteboardText(fake.pasteboard),
-              QStringLiteral("https://a.example\nhttps://b.example"));
-    barcodes({});
+    fake.barcodeDetector.codes.clear();
+    request(CaptureMode::barcode);
+    drag();
+    waitForEnd();
     EXPECT_EQ(toastMessage(), QStringLiteral("No QR code or barcode found"));
 }
 
@@ -308,29 +276,12 @@ TEST_F(AppCoordinatorTest, FailuresSayWhatWentWrongAndTheNextCaptureWorks) {
     EXPECT_EQ(toastMessage(), QStringLiteral("Something went wrong"));
     EXPECT_EQ(coordinator.toast().view()->detail(),
               QStringLiteral("The recogniser ran out of time."));
-    const QList<LogRecord> errors = fake.log.find(LogLevel::Error, QStringLiteral("capture"));
-    ASSERT_EQ(errors.size(), 1);
-    EXPECT_EQ(errors[0].revealed,
-              QStringLiteral("Capture failed: The recogniser ran out of time."));
+    EXPECT_EQ(fake.log.find(LogLevel::Error, QStringLiteral("capture")).size(), 1);
 
     fake.recognizer.performError.reset();
     fake.recognizer.results = {line(QStringLiteral("fine"), 0.1)};
     captureText();
     EXPECT_EQ(pasteboardText(fake.pasteboard), QStringLiteral("fine"));
-}
-
-TEST_F(AppCoordinatorTest, ADisplayUnpluggedAfterTheDragFails) {
-    request(CaptureMode::text);
-    SelectionView* view = overlayView(1);
-    fake.screens.list.removeLast();
-    QTest::mousePress(view, Qt::LeftButton, {}, QPoint(10, 10));
-    QTest::mouseMove(view, QPoint(100, 100));
-    QTest::mouseRelease(view, Qt::LeftButton, {}, QPoint(100, 100));
-    waitForEnd();
-    EXPECT_EQ(toastMessage(), QStringLiteral("Something went wrong"));
-    EXPECT_EQ(coordinator.toast().view()->detail(),
-              QStringLiteral("The display the area was selected on is no longer connected."));
-    EXPECT_FALSE(coordinator.isCapturing());
 }
 
 TEST_F(AppCoordinatorTest, ALongReadSaysSoAndEscapeCancelsItWithoutATrace) {
@@ -341,8 +292,6 @@ TEST_F(AppCoordinatorTest, ALongReadSaysSoAndEscapeCancelsItWithoutATrace) {
     drag();
     // After about half a second the toast says work is going on.
     ASSERT_TRUE(TestAsync::waitUntil([&] { return coordinator.toast().isBusy(); }));
-    EXPECT_EQ(toastMessage(), QStringLiteral("Reading the text\u2026"));
-    EXPECT_EQ(coordinator.toast().view()->detail(), QStringLiteral("Press Escape to cancel."));
     EXPECT_EQ(toastButtons(), QStringList{QStringLiteral("Cancel")});
     // Escape, wherever the keyboard is.
     const Shortcut escape(Key::escape.rawValue, 0);
@@ -350,10 +299,7 @@ TEST_F(AppCoordinatorTest, ALongReadSaysSoAndEscapeCancelsItWithoutATrace) {
     waitForEnd();
     EXPECT_FALSE(coordinator.toast().isShown());
     EXPECT_FALSE(fake.hotKeys.isGrabbed(escape));
-    const QStringList log = captureLog();
-    EXPECT_TRUE(std::any_of(log.begin(), log.end(), [](const QString& l) {
-        return l.startsWith(QStringLiteral("Capture cancelled"));
-    }));
+    EXPECT_TRUE(logHas(captureLog(), QStringLiteral("Capture cancelled")));
 
     // The read ends later and goes nowhere; the next capture is the next one's.
     fake.recognizer.held = false;
@@ -361,13 +307,14 @@ TEST_F(AppCoordinatorTest, ALongReadSaysSoAndEscapeCancelsItWithoutATrace) {
     EXPECT_EQ(pasteboardText(fake.pasteboard), QStringLiteral("kept"));
     fake.recognizer.results = {line(QStringLiteral("next"), 0.1)};
     captureText();
-    EXPECT_EQ(pasteboardText(fake.pasteboard), QStringLiteral("next"));
     const QList<Capture> history = coordinator.history().fetchAll();
     ASSERT_EQ(history.size(), 1);
     EXPECT_EQ(history[0].text, QStringLiteral("next"));
 }
 
-TEST_F(AppCoordinatorTest, OurMenuIsGoneBeforeTheScreenIsFrozen) {
+// Escape on the overlay cancels quietly, and our menu was gone before the
+// screen was frozen.
+TEST_F(AppCoordinatorTest, EscapeCancelsQuietlyAndOurMenuIsNotFrozen) {
     QMenu menu;
     menu.addAction(QStringLiteral("Capture Text"));
     menu.popup(QPoint(50, 50));
@@ -379,6 +326,9 @@ TEST_F(AppCoordinatorTest, OurMenuIsGoneBeforeTheScreenIsFrozen) {
     waitForEnd();
     fake.screens.onGrab = {};
     EXPECT_EQ(menuShownAtGrab, false);
+    EXPECT_TRUE(captureLog().contains(QStringLiteral("Selection cancelled")));
+    EXPECT_FALSE(coordinator.toast().isShown());
+    EXPECT_FALSE(coordinator.isCapturing());
 }
 
 TEST_F(AppCoordinatorTest, StartOpensTheOnboardingOnlyOutsideTheTestRunner) {

@@ -8,7 +8,6 @@
 
 #include <QBuffer>
 #include <QFile>
-#include <QImageWriter>
 #include <QTemporaryDir>
 #include <QTemporaryFile>
 
@@ -32,17 +31,6 @@ Arguments parsed(QStringList arguments) {
     return std::get<Arguments>(result);
 }
 
-// The complaint without the program's name and the pointer to --help.
-QString parseError(QStringList arguments) {
-    arguments.prepend(u"inkharbor-recognize"_s);
-    auto result = RecognizeCommand::parse(arguments);
-    const auto* exit = std::get_if<CommandLine::Exit>(&result);
-    if (!exit)
-        return {};
-    EXPECT_EQ(exit->status, RecognizeCommand::failed);
-    return exit->error.section(u": "_s, 1).section(u" (see --help)"_s, 0, 0);
-}
-
 TEST(RecognizeCommandParse, ReadsOptionsAndImages) {
     const Arguments a = parsed({u"--keep-indentation"_s, u"a.png"_s, u"--languages"_s, u"de,en"_s,
                                 u"--fix-hyphenation"_s, u"b.jpg"_s, u"--languages=fr"_s});
@@ -55,18 +43,6 @@ TEST(RecognizeCommandParse, ReadsOptionsAndImages) {
     EXPECT_FALSE(plain.languages.has_value()); // detect automatically
     EXPECT_FALSE(plain.keepIndentation);
     EXPECT_EQ(plain.images, (QStringList{u"-"_s, u"--odd-name.png"_s}));
-}
-
-TEST(RecognizeCommandParse, RejectsWhatItDoesNotKnow) {
-    EXPECT_EQ(parseError({}), u"no image given"_s);
-    EXPECT_EQ(parseError({u"--keep-indentation"_s}), u"no image given"_s);
-    EXPECT_EQ(parseError({u"--verbose"_s, u"a.png"_s}), u"unknown option --verbose"_s);
-    EXPECT_EQ(parseError({u"-"_s, u"-"_s}), u"standard input (-) can be read only once"_s);
-    for (const QStringList& arguments : {QStringList{u"a.png"_s, u"--languages"_s},
-                                         {u"a.png"_s, u"--languages="_s},
-                                         {u"a.png"_s, u"--languages"_s, u","_s},
-                                         {u"--barcodes"_s, u"--languages=de"_s, u"a.png"_s}})
-        EXPECT_FALSE(parseError(arguments).isEmpty()) << qPrintable(arguments.join(u' '));
 }
 
 class RecognizeCommandRun : public ::testing::Test {
@@ -118,17 +94,13 @@ TEST_F(RecognizeCommandRun, PrintsTheAssembledTextAndSucceedsWhenTextIsFound) {
                           {u"Hello"_s, QRectF(0, 0.4, 0.4, 0.2)}};
     EXPECT_EQ(run({image(u"a.png"_s)}), 0);
     EXPECT_EQ(out, u"Hello world\n"_s);
-    EXPECT_TRUE(err.isEmpty());
     ASSERT_EQ(recognizer.requests.size(), 1);
     EXPECT_TRUE(recognizer.requests[0].automaticallyDetectsLanguage);
-    EXPECT_EQ(recognizer.imageSizes[0], QSize(40, 20));
-}
 
-TEST_F(RecognizeCommandRun, SeparatesImagesWithAFormFeedAndSucceedsIfAnyHadText) {
+    // A form feed between images; success if any had text.
     recognizer.results = {{u"Page"_s, QRectF(0, 0.4, 0.4, 0.2)}};
     EXPECT_EQ(run({image(u"a.png"_s), image(u"b.jpg"_s, "JPEG")}), 0);
     EXPECT_EQ(out, u"Page\n\fPage\n"_s);
-
     recognizer.results.clear();
     EXPECT_EQ(run({image(u"a.png"_s), image(u"b.png"_s)}), 1);
     EXPECT_EQ(out, u"\f"_s); // the separator still marks where the second image begins
@@ -149,12 +121,9 @@ TEST_F(RecognizeCommandRun, NamedLanguagesTurnDetectionOffAndMustBeInstalled) {
 
 TEST_F(RecognizeCommandRun, ReadsEveryImageFormatQtReadsAndStandardInput) {
     recognizer.results = {{u"Page"_s, QRectF(0, 0.4, 0.4, 0.2)}};
-    QStringList images{image(u"a.bmp"_s, "BMP"), image(u"a.gif"_s, "BMP")};
-    for (const char* format : {"TIFF", "WEBP"})
-        if (QImageWriter::supportedImageFormats().contains(QByteArray(format).toLower()))
-            images << image(u"a."_s + QString::fromLatin1(format).toLower(), format);
-    EXPECT_EQ(run(images), 0) << qPrintable(err);
-    EXPECT_EQ(recognizer.imageSizes.size(), images.size());
+    // The content decides, not the name.
+    EXPECT_EQ(run({image(u"a.bmp"_s, "BMP"), image(u"a.gif"_s, "BMP")}), 0) << qPrintable(err);
+    EXPECT_EQ(recognizer.imageSizes.size(), 2);
 
     QFile png(image(u"in.png"_s));
     ASSERT_TRUE(png.open(QIODevice::ReadOnly));
@@ -206,22 +175,26 @@ TEST_F(RecognizeCommandRun, UnreadableFilesAndBadArgumentsFailWithOneLine) {
         EXPECT_TRUE(out.isEmpty()) << qPrintable(out);
     }
     EXPECT_TRUE(recognizer.requests.isEmpty()); // nothing was read before the bad file was found
-}
+    // Arguments the parser refuses, in a line of its own.
+    for (const QStringList& arguments : {QStringList{u"--keep-indentation"_s},
+                                         {u"a.png"_s, u"--languages"_s},
+                                         {u"a.png"_s, u"--languages="_s},
+                                         {u"a.png"_s, u"--languages"_s, u","_s},
+                                         {u"--barcodes"_s, u"--languages=de"_s, u"a.png"_s}}) {
+        EXPECT_EQ(run(arguments), 2);
+        EXPECT_EQ(err.count(u'\n'), 1) << qPrintable(arguments.join(u' '));
+    }
 
-TEST_F(RecognizeCommandRun, ARecognitionFailureIsAnError) {
-    recognizer.performError = u"The image is too large to read text from."_s;
+    recognizer.performError = u"too large"_s;
     EXPECT_EQ(run({image(u"a.png"_s)}), 2);
-    EXPECT_EQ(err, u"inkharbor-recognize: "_s + folder.filePath(u"a.png"_s) +
-                       u": The image is too large to read text from.\n"_s);
+    EXPECT_EQ(err, u"inkharbor-recognize: "_s + folder.filePath(u"a.png"_s) + u": too large\n"_s);
 }
 
 TEST_F(RecognizeCommandRun, HelpAndVersionPrintAndSucceed) {
     EXPECT_EQ(run({u"--help"_s}), 0);
     EXPECT_TRUE(out.startsWith(u"Usage: inkharbor-recognize"_s));
-    EXPECT_TRUE(out.contains(u"--languages <CODE,CODE>"_s));
     EXPECT_EQ(run({u"--version"_s}), 0);
     EXPECT_EQ(out, u"inkharbor-recognize "_s + QString::fromUtf8(BuildInfo::version) + u'\n');
-    EXPECT_TRUE(err.isEmpty());
 }
 
 TEST_F(RecognizeCommandRun, BarcodesPrintOnePayloadPerLineAndAFormFeedBetweenImages) {

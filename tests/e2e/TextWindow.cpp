@@ -14,7 +14,6 @@
 #include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QPainter>
 #include <QSocketNotifier>
 #include <QThread>
 #include <QVBoxLayout>
@@ -29,45 +28,22 @@
 
 namespace {
 
-class SlowExposure : public QObject {
+// Writes each key press that reaches the window's widgets, but for the
+// modifiers' own presses (with echo), and answers each exposure late (with a delay).
+class Filter : public QObject {
 public:
-    explicit SlowExposure(int milliseconds)
-        : milliseconds_(milliseconds) {}
+    bool echo = false;
+    unsigned long delay = 0;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Expose)
-            QThread::msleep(static_cast<unsigned long>(milliseconds_));
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    int milliseconds_;
-};
-
-QImage qrCode(const QString& payload, int size) {
-    const auto matrix = ZXing::MultiFormatWriter(ZXing::BarcodeFormat::QRCode)
-                            .setMargin(2)
-                            .encode(payload.toStdWString(), size, size);
-    QImage image(matrix.width(), matrix.height(), QImage::Format_RGB32);
-    for (int y = 0; y < matrix.height(); ++y)
-        for (int x = 0; x < matrix.width(); ++x)
-            image.setPixel(x, y, matrix.get(x, y) ? qRgb(0, 0, 0) : qRgb(255, 255, 255));
-    return image;
-}
-
-// Writes each key press that reaches the window's widgets, but for the
-// modifiers' own presses.
-class KeyEcho : public QObject {
-    static bool isModifier(int key) {
-        return key == Qt::Key_Control || key == Qt::Key_Shift || key == Qt::Key_Alt ||
-               key == Qt::Key_Meta || key == Qt::Key_Super_L || key == Qt::Key_Super_R;
-    }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
+            QThread::msleep(delay);
         const auto* key = static_cast<QKeyEvent*>(event);
-        if (event->type() == QEvent::KeyPress && !key->isAutoRepeat() && !isModifier(key->key())) {
+        if (echo && event->type() == QEvent::KeyPress && !key->isAutoRepeat() &&
+            !QList<int>{Qt::Key_Control, Qt::Key_Shift, Qt::Key_Alt, Qt::Key_Meta, Qt::Key_Super_L,
+                        Qt::Key_Super_R}
+                 .contains(key->key())) {
             std::printf("key %s\n", qPrintable(QKeySequence(key->keyCombination()).toString()));
             std::fflush(stdout);
             return true;
@@ -76,35 +52,33 @@ protected:
     }
 };
 
+QPixmap qrCode(const QString& payload) {
+    const auto matrix = ZXing::MultiFormatWriter(ZXing::BarcodeFormat::QRCode)
+                            .setMargin(2)
+                            .encode(payload.toStdWString(), 160, 160);
+    QImage image(matrix.width(), matrix.height(), QImage::Format_RGB32);
+    for (int y = 0; y < matrix.height(); ++y)
+        for (int x = 0; x < matrix.width(); ++x)
+            image.setPixel(x, y, matrix.get(x, y) ? qRgb(0, 0, 0) : qRgb(255, 255, 255));
+    return QPixmap::fromImage(image);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QCommandLineParser parser;
-    parser.addOption(
-        {QStringLiteral("at"), QStringLiteral("Top-left corner."), QStringLiteral("x,y")});
-    parser.addOption(
-        {QStringLiteral("size"), QStringLiteral("Window size."), QStringLiteral("w,h")});
-    parser.addOption(
-        {QStringLiteral("font-size"), QStringLiteral("Pixel size."), QStringLiteral("px")});
-    parser.addOption(
-        {QStringLiteral("text"), QStringLiteral("A line of text."), QStringLiteral("text")});
-    parser.addOption(
-        {QStringLiteral("qr"), QStringLiteral("A QR code payload."), QStringLiteral("payload")});
-    parser.addOption(
-        {QStringLiteral("title"), QStringLiteral("Window title."), QStringLiteral("title")});
-    parser.addOption(
-        {QStringLiteral("stdin"), QStringLiteral("Show a QR code of each line read.")});
-    parser.addOption({QStringLiteral("echo-keys"), QStringLiteral("Write each key received.")});
-    parser.addOption({QStringLiteral("expose-delay"),
-                      QStringLiteral("Answer each exposure this much later."),
-                      QStringLiteral("ms")});
+    for (const char* name : {"at", "size", "font-size", "text", "qr", "title", "expose-delay"})
+        parser.addOption({QString::fromLatin1(name), QString(), QStringLiteral("value")});
+    for (const char* flag : {"stdin", "echo-keys"})
+        parser.addOption({QString::fromLatin1(flag), QString()});
     parser.process(app);
+    const auto value = [&](const char* name) { return parser.value(QString::fromLatin1(name)); };
+    const auto values = [&](const char* name) { return parser.values(QString::fromLatin1(name)); };
 
     QWidget window;
-    window.setWindowTitle(parser.isSet(QStringLiteral("title"))
-                              ? parser.value(QStringLiteral("title"))
-                              : QStringLiteral("Test window"));
+    window.setWindowTitle(value("title").isEmpty() ? QStringLiteral("Test window")
+                                                   : value("title"));
     QPalette palette = window.palette();
     palette.setColor(QPalette::Window, Qt::white);
     palette.setColor(QPalette::WindowText, Qt::black);
@@ -114,43 +88,38 @@ int main(int argc, char** argv) {
     layout->setContentsMargins(20, 20, 20, 20);
     layout->setSpacing(6);
     QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPixelSize(parser.isSet(QStringLiteral("font-size"))
-                          ? parser.value(QStringLiteral("font-size")).toInt()
-                          : 18);
-    for (const QString& line : parser.values(QStringLiteral("text"))) {
+    font.setPixelSize(value("font-size").isEmpty() ? 18 : value("font-size").toInt());
+    for (const QString& line : values("text")) {
         auto* label = new QLabel(line);
         label->setFont(font);
         layout->addWidget(label);
     }
-    for (const QString& payload : parser.values(QStringLiteral("qr"))) {
+    for (const QString& payload : values("qr")) {
         auto* label = new QLabel;
-        label->setPixmap(QPixmap::fromImage(qrCode(payload, 160)));
+        label->setPixmap(qrCode(payload));
         layout->addWidget(label);
     }
-    QLabel* changing = nullptr;
-    if (parser.isSet(QStringLiteral("stdin"))) {
-        changing = new QLabel;
-        changing->setMinimumSize(160, 160);
-        layout->addWidget(changing);
-    }
+    auto* changing = new QLabel;
+    changing->setMinimumSize(160, 160);
+    layout->addWidget(changing);
+    changing->setVisible(parser.isSet(QStringLiteral("stdin")));
     layout->addStretch();
-    const QStringList at = parser.value(QStringLiteral("at")).split(u',');
-    const QStringList size = parser.value(QStringLiteral("size")).split(u',');
+    const QStringList at = value("at").split(u',');
+    const QStringList size = value("size").split(u',');
     if (size.size() == 2)
         window.resize(size[0].toInt(), size[1].toInt());
     if (at.size() == 2)
         window.move(at[0].toInt(), at[1].toInt());
-    KeyEcho echo;
-    if (parser.isSet(QStringLiteral("echo-keys")))
-        window.installEventFilter(&echo);
+    Filter filter;
+    filter.echo = parser.isSet(QStringLiteral("echo-keys"));
+    filter.delay = value("expose-delay").toULong();
+    window.installEventFilter(&filter);
     window.show();
-    SlowExposure slow(parser.value(QStringLiteral("expose-delay")).toInt());
-    if (parser.isSet(QStringLiteral("expose-delay")))
-        window.windowHandle()->installEventFilter(&slow);
+    window.windowHandle()->installEventFilter(&filter);
 
     QByteArray pending;
     QSocketNotifier input(STDIN_FILENO, QSocketNotifier::Read);
-    input.setEnabled(changing != nullptr);
+    input.setEnabled(parser.isSet(QStringLiteral("stdin")));
     QObject::connect(&input, &QSocketNotifier::activated, &window, [&] {
         char buffer[4096];
         const ssize_t n = ::read(STDIN_FILENO, buffer, sizeof buffer);
@@ -162,7 +131,7 @@ int main(int argc, char** argv) {
         for (qsizetype end = pending.indexOf('\n'); end >= 0; end = pending.indexOf('\n')) {
             const QString payload = QString::fromUtf8(pending.left(end));
             pending.remove(0, end + 1);
-            changing->setPixmap(QPixmap::fromImage(qrCode(payload, 160)));
+            changing->setPixmap(qrCode(payload));
             changing->repaint();
             std::printf("shown %s\n", payload.toUtf8().constData());
             std::fflush(stdout);

@@ -13,21 +13,19 @@ import statistics
 import time
 import unittest
 
-from harness import (HISTORY, CodeWindow, Inkharbor, clipboard, drag, history_integrity,
-                     history_texts, overlay_shown, wait_until, write_settings)
+from harness import (CodeWindow, Inkharbor, clipboard, drag, history_integrity,
+                     history_texts, overlay_shown, remove_history, wait_until, write_settings)
 
 SEED = int(os.environ.get("INKHARBOR_DURABILITY_SEED", time.time_ns() % 1_000_000))
 KILLS = int(os.environ.get("INKHARBOR_DURABILITY_KILLS", "30"))
 
-CODE_AREA = (205, 155, 250, 250)  # the code window, drag from corner to corner
+CODE = (205, 155, 455, 405)  # the code window, corner to corner
 PROBE = (440, 395)  # white in the code window; grey while the overlay is up
 
 
 class HistoryDurability(unittest.TestCase):
     def setUp(self):
-        for path in (HISTORY, HISTORY + "-wal", HISTORY + "-shm"):
-            if os.path.exists(path):
-                os.remove(path)
+        remove_history()
         # Enough room that nothing stored in the run is pruned.
         write_settings(hasCompletedOnboarding=True, historyLimit=1000)
         self.codes = CodeWindow(200, 150)
@@ -42,31 +40,18 @@ class HistoryDurability(unittest.TestCase):
         self.addCleanup(app.stop)
         return app
 
-    def next_payload(self):
+    def start_capture(self, app):
+        """Shows a new code and opens the overlay; returns the code's payload."""
         self.made += 1
         payload = f"inkharbor-durability-{SEED}-{self.made}"
         self.codes.show(payload)
-        return payload
-
-    def start_capture(self, app):
         app.action("capture-barcode")
         wait_until(lambda: overlay_shown(*PROBE), message="the overlay")
-
-    def drag_over_code(self):
-        x, y, w, h = CODE_AREA
-        drag(x, y, x + w, y + h)
-
-    def watch_clipboard(self, payload, until):
-        """Reads the clipboard until the moment comes; True once it held the payload."""
-        while time.monotonic() < until:
-            if clipboard() == payload.encode():
-                return True
-        return False
+        return payload
 
     def complete_capture(self, app):
-        payload = self.next_payload()
-        self.start_capture(app)
-        self.drag_over_code()
+        payload = self.start_capture(app)
+        drag(*CODE)
         ended = time.monotonic()
         wait_until(lambda: clipboard() == payload.encode(), message=f"{payload} on the clipboard")
         self.latencies.append(time.monotonic() - ended)
@@ -78,18 +63,20 @@ class HistoryDurability(unittest.TestCase):
         if moment == "idle":
             time.sleep(self.random.uniform(0, 0.5))
         else:
-            payload = self.next_payload()
-            self.start_capture(app)
+            payload = self.start_capture(app)
             if moment == "copying":
                 # Around the time a capture takes to reach the clipboard, so
                 # kills fall before, inside and after saving the record.
-                self.drag_over_code()
+                drag(*CODE)
                 typical = statistics.median(self.latencies)
                 until = time.monotonic() + self.random.uniform(0, 1.5 * typical)
             else:
                 until = time.monotonic() + self.random.uniform(0, 0.3)
-            if self.watch_clipboard(payload, until):
-                self.on_clipboard.append(payload)
+            # Watch the clipboard until the moment comes.
+            while time.monotonic() < until:
+                if clipboard() == payload.encode():
+                    self.on_clipboard.append(payload)
+                    break
         app.proc.kill()
         app.proc.wait(timeout=10)
         return moment
@@ -122,13 +109,10 @@ class HistoryDurability(unittest.TestCase):
                 self.complete_capture(app)
             moments.append(self.kill_at_random_moment(app))
 
-        app = self.start()
-        self.check_history(app, f"kill {KILLS} ({moments[-1]})")
+        self.check_history(self.start(), f"kill {KILLS} ({moments[-1]})")
         stored = history_texts()
-        counts = {m: moments.count(m) for m in sorted(set(moments))}
-        print(f"survived {KILLS} kills (seed {SEED}; moments {counts}); "
-              f"{len(self.on_clipboard)} captures reached the clipboard, all of them among the "
-              f"{len(stored)} records of {self.made} captures started", flush=True)
+        print(f"moments { {m: moments.count(m) for m in set(moments)} }; {len(self.on_clipboard)} of {len(stored)} records "
+              f"seen on the clipboard", flush=True)
         # Nothing stored that was not captured, and nothing twice.
         self.assertEqual(len(stored), len(set(stored)))
         self.assertLessEqual(len(stored), self.made)

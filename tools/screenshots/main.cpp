@@ -21,6 +21,7 @@
 #include "output/ToastWindow.h"
 #include "output/TranslationPopover.h"
 #include "output/TranslationService.h"
+#include "platform/NullHotKeyGrabber.h"
 #include "platform/UsKeyboardLayout.h"
 #include "platform/base/NotificationCenter.h"
 #include "platform/base/UserDefaults.h"
