@@ -6,6 +6,7 @@ pkg_check_modules(ICU REQUIRED IMPORTED_TARGET icu-uc icu-i18n)
 pkg_check_modules(TESSERACT REQUIRED IMPORTED_TARGET tesseract lept)
 pkg_check_modules(SYSTEMD REQUIRED IMPORTED_TARGET libsystemd)
 pkg_check_modules(XCB REQUIRED IMPORTED_TARGET xcb xcb-keysyms xcb-xkb xcb-randr xkbcommon xkbcommon-x11)
+pkg_check_modules(WAYLAND_CLIENT REQUIRED IMPORTED_TARGET wayland-client)
 pkg_check_modules(CANBERRA REQUIRED IMPORTED_TARGET libcanberra)
 # Only to keep the sound library quiet and to ask whether a sound card exists.
 pkg_check_modules(ALSA REQUIRED IMPORTED_TARGET alsa)

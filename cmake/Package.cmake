@@ -29,16 +29,18 @@ computer unless a web search is asked for.")
 
 # The libraries come from the binaries themselves; the data they read at run
 # time does not show there. English recognition, the voices and the
-# dictionary are needed; translation pairs, more fonts (the scripts of the
+# dictionary are needed, and Qt's Wayland platform plugin (most desktops start
+# Wayland sessions); translation pairs, more fonts (the scripts of the
 # languages offered: Noto for most, Noto CJK for Chinese, Japanese and
 # Korean), Qt's own texts in the desktop's language (the standard buttons),
-# the Wayland platform plugin and the desktop portals (screen sharing and
-# global shortcuts on Wayland desktops) make more of the program work.
+# grim (the screen of wlroots desktops such as Sway) and the desktop portals
+# (screen sharing and global shortcuts on Wayland desktops) make more of the
+# program work.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "tesseract-ocr-eng, espeak-ng-data, wordnet-base, fonts-dejavu-core | fonts-noto-core")
+    "tesseract-ocr-eng, espeak-ng-data, wordnet-base, fonts-dejavu-core | fonts-noto-core, qt6-wayland")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
-    "apertium, apertium-eng-spa, apertium-en-es, apertium-fr-es, fonts-noto-core, fonts-noto-cjk, fonts-noto-color-emoji, qt6-translations-l10n, qt6-wayland, xdg-desktop-portal, xdg-utils")
+    "apertium, apertium-eng-spa, apertium-en-es, apertium-fr-es, fonts-noto-core, fonts-noto-cjk, fonts-noto-color-emoji, qt6-translations-l10n, grim, xdg-desktop-portal, xdg-utils")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "tesseract-ocr-all")
 
 include(CPack)

@@ -36,6 +36,9 @@ packages=(
   # desktop session for running and testing
   xvfb xauth x11-utils x11-xserver-utils xdotool xclip imagemagick dbus dbus-x11 at-spi2-core
   python3-pyatspi gir1.2-atspi-2.0 python3-gi libglib2.0-bin openbox trayer strace
+  # Wayland: Qt's platform and the client library; grim reads wlroots outputs; a
+  # headless sway session with wtype and wl-clipboard for the end-to-end tests
+  qt6-wayland libwayland-dev grim sway wtype wl-clipboard
   # fonts: the program's own look and the benchmark's corpus; the scripts of the
   # languages the recogniser offers, so their names show as text, not boxes
   # (fonts-noto-core: Devanagari, Tamil, Thai, Hebrew, Arabic and the others;

@@ -560,6 +560,10 @@
         <source>Continue</source>
         <translation>Weiter</translation>
     </message>
+    <message>
+        <source>Screen capture is not available</source>
+        <translation>Bildschirmaufnahme ist nicht verfügbar</translation>
+    </message>
 </context>
 <context>
     <name>OnboardingWindow</name>
@@ -773,6 +777,14 @@
     <message>
         <source>Read QR / barcode:</source>
         <translation>QR- oder Strichcode lesen:</translation>
+    </message>
+    <message>
+        <source>This desktop lets no program take key combinations for itself, so these shortcuts do nothing here. In your desktop&apos;s keyboard settings, add a shortcut for each command instead:
+inkharbor --capture-text
+inkharbor --capture-barcode</source>
+        <translation>Diese Arbeitsumgebung lässt kein Programm Tastenkombinationen für sich belegen, daher bewirken diese Tastenkürzel hier nichts. Legen Sie stattdessen in den Tastatureinstellungen Ihrer Arbeitsumgebung für jeden Befehl ein Tastenkürzel an:
+inkharbor --capture-text
+inkharbor --capture-barcode</translation>
     </message>
 </context>
 <context>

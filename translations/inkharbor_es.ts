@@ -560,6 +560,10 @@
         <source>Continue</source>
         <translation>Continuar</translation>
     </message>
+    <message>
+        <source>Screen capture is not available</source>
+        <translation>La captura de pantalla no está disponible</translation>
+    </message>
 </context>
 <context>
     <name>OnboardingWindow</name>
@@ -773,6 +777,14 @@
     <message>
         <source>Read QR / barcode:</source>
         <translation>Leer código QR o de barras:</translation>
+    </message>
+    <message>
+        <source>This desktop lets no program take key combinations for itself, so these shortcuts do nothing here. In your desktop&apos;s keyboard settings, add a shortcut for each command instead:
+inkharbor --capture-text
+inkharbor --capture-barcode</source>
+        <translation>Este escritorio no permite que ningún programa reserve combinaciones de teclas, así que estos atajos no hacen nada aquí. En la configuración de teclado de su escritorio, añada un atajo para cada orden:
+inkharbor --capture-text
+inkharbor --capture-barcode</translation>
     </message>
 </context>
 <context>

@@ -113,6 +113,10 @@ void KeyBindings::setPaused(bool paused) {
     center_.setEnabled(!paused);
 }
 
+bool KeyBindings::grabsKeys() const {
+    return grabber_.grabsKeys();
+}
+
 bool KeyBindings::isRefused(const Name& name) const {
     if (refused_.empty() || !hasHandlers(name))
         return false;

@@ -88,6 +88,9 @@ public:
     // it (another program holds it): it does nothing until that program lets
     // go and it is tried again.
     bool isRefused(const Name& name) const;
+    // False where the desktop lets no program grab keys (Wayland): then no
+    // shortcut of ours acts, whatever is stored.
+    bool grabsKeys() const;
     // Tries every refused shortcut again (but the one just tried). Also done
     // whenever a shortcut is written and whenever a recorder stops recording.
     void registerRefusedShortcuts(std::optional<Shortcut> justTried = std::nullopt);

@@ -117,7 +117,8 @@ std::optional<QKeyCombination> menuKeyCombination(const Shortcut& shortcut,
 }
 
 QKeySequence menuKeySequence(const KeyBindings& keyBindings, const KeyBindings::Name& name) {
-    if (keyBindings.isRecorderActive() || keyBindings.isRefused(name))
+    // A shortcut that does nothing is not shown beside the menu item.
+    if (keyBindings.isRecorderActive() || !keyBindings.grabsKeys() || keyBindings.isRefused(name))
         return {};
     const auto shortcut = keyBindings.readShortcut(name);
     if (!shortcut)

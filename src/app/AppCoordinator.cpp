@@ -1,5 +1,7 @@
 #include "app/AppCoordinator.h"
 
+#include <QCoreApplication>
+
 #include "KeyBindings/KeyBindings.h"
 #include "output/WebLink.h"
 #include "output/WebSearch.h"
@@ -55,6 +57,13 @@ AppCoordinator::AppCoordinator(Platform& platform, KeyBindings& keyBindings,
     , onboardingWindow_(onboardingEnvironment(), dockIcon_)
     , log_(platform.log, QStringLiteral("capture")) {
     stepStart_.start();
+    // What Undo gives back is read while the overlay has the keyboard: a
+    // Wayland desktop hands the clipboard to no program in the background.
+    overlay_.setOnSelected([this] { clipboard_.snapshot(); });
+    // Where only the program in front may set the clipboard, the overlay
+    // keeps the keyboard until the text is there or a toast has to show.
+    overlay_.setHoldOnSelection(platform.pasteboard.writesNeedFocus());
+    connect(&toast_, &ToastWindow::showing, this, [this] { overlay_.release(); });
 }
 
 AppCoordinator::~AppCoordinator() = default;
@@ -67,7 +76,9 @@ OnboardingEnvironment AppCoordinator::onboardingEnvironment() {
         [this] { return ocr_.supportedLanguages(); },
         [this]() -> std::optional<QString> {
             const auto shortcut = keyBindings_.readShortcut(HotkeyService::captureText());
-            if (!shortcut)
+            // Where no program may grab keys the stored one does nothing: the
+            // page speaks of the shortcut bound in the desktop's settings.
+            if (!shortcut || !keyBindings_.grabsKeys())
                 return std::nullopt;
             return keyBindings_.description(*shortcut);
         },
@@ -122,6 +133,12 @@ QCoro::Task<void> AppCoordinator::capture(CaptureMode mode) {
     log_.info("Capture requested (busy: %{bool}d)", isCapturing_);
     if (isCapturing_)
         co_return;
+    // The permission step says why, in full: there is nothing to grant.
+    if (platform_.permission.unavailableReason()) {
+        log_.error("Screen capture is not available on this desktop");
+        onboardingWindow_.show(OnboardingStep::permission);
+        co_return;
+    }
     if (!platform_.permission.preflight()) {
         log_.info("No permission to read the screen");
         onboardingWindow_.show(OnboardingStep::permission);
@@ -133,7 +150,18 @@ QCoro::Task<void> AppCoordinator::capture(CaptureMode mode) {
     co_await transientWindows_.cleared();
 
     const std::optional<ScreenSelection> selection = co_await overlay_.select();
-    if (!selection) {
+    if (!selection && overlay_.screenWasUnreadable()) {
+        // The desktop asked and the user said no, or it could not share the screen.
+        if (!platform_.permission.preflight()) {
+            log_.info("No permission to read the screen");
+            onboardingWindow_.show(OnboardingStep::permission);
+        } else {
+            log_.error("Capture failed: no display could be read");
+            toast_.show(
+                tr("Something went wrong"),
+                QCoreApplication::translate("CaptureService", "The screen could not be read."), {});
+        }
+    } else if (!selection) {
         log_.info("Selection cancelled");
     } else {
         log_.info("Selected %s on display %u", selection->rect, selection->displayID);
@@ -155,7 +183,9 @@ QCoro::Task<void> AppCoordinator::capture(CaptureMode mode) {
     }
 
     isCapturing_ = false;
+    overlay_.release();
     frames_.clear();
+    clipboard_.forgetSnapshot(); // no text was copied
     if (QWidget* onboarding = onboardingWindow_.window(); onboarding && onboarding->isVisible())
         dockIcon_.bringToFront(onboarding);
 }

@@ -20,12 +20,15 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", launch.platform.toLocal8Bit());
     if (!launch.display.isEmpty())
         qputenv("DISPLAY", launch.display.toLocal8Bit());
+    const bool choseQtPlatform = LinuxPlatform::choosePlatformPlugin();
     if (const auto problem = LinuxPlatform::displayProblem()) {
         std::fprintf(stderr, "inkharbor: %s\n", problem->toLocal8Bit().constData());
         return AppCommandLine::failed;
     }
 
     QApplication application(argc, argv);
+    if (choseQtPlatform)
+        qunsetenv("QT_QPA_PLATFORM");
     QApplication::setApplicationName(QString::fromUtf8(BuildInfo::appName));
     QApplication::setApplicationVersion(QString::fromUtf8(BuildInfo::version));
     QApplication::setDesktopFileName(QString::fromUtf8(BuildInfo::appId));

@@ -47,7 +47,7 @@ QCoro::Task<QImage> CaptureService::capture(ScreenSelection selection) const {
     }
     QImage frame = frames_.frame(selection.displayID);
     if (frame.isNull())
-        frame = screens_.grab(selection.displayID);
+        frame = co_await screens_.grab(selection.displayID);
     frames_.clear();
     if (frame.isNull())
         throw Error(QCoreApplication::translate("CaptureService", "The screen could not be read."));

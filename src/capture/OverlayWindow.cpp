@@ -4,7 +4,7 @@
 
 #include <QVBoxLayout>
 
-OverlayWindow::OverlayWindow(const QRect& displayGeometry, SelectionView* view)
+OverlayWindow::OverlayWindow(SelectionView* view)
     : view_(view) {
     if (isWindowedForDebugging()) {
         setWindowTitle(QStringLiteral("Inkharbor overlay"));
@@ -18,7 +18,6 @@ OverlayWindow::OverlayWindow(const QRect& displayGeometry, SelectionView* view)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(view);
-    setGeometry(displayGeometry);
 }
 
 bool OverlayWindow::isWindowedForDebugging() {

@@ -1,14 +1,21 @@
 #include "capture/ScreenFrames.h"
 
+#include <vector>
+
 ScreenFrames::ScreenFrames(Screens& screens)
     : screens_(screens) {}
 
-void ScreenFrames::freeze(const QList<DisplayInfo>& displays) {
+QCoro::Task<void> ScreenFrames::freeze(QList<DisplayInfo> displays) {
     frames_.clear();
-    for (const DisplayInfo& d : displays) {
-        QImage image = screens_.grab(d.id);
+    // Every grab starts before the first is awaited, so slow displays overlap.
+    std::vector<QCoro::Task<QImage>> grabs;
+    grabs.reserve(size_t(displays.size()));
+    for (const DisplayInfo& d : displays)
+        grabs.push_back(screens_.grab(d.id));
+    for (size_t i = 0; i < grabs.size(); ++i) {
+        QImage image = co_await grabs[i];
         if (!image.isNull())
-            frames_[d.id] = std::move(image);
+            frames_[displays[qsizetype(i)].id] = std::move(image);
     }
 }
 

@@ -14,8 +14,8 @@ class ScreenFrames {
 public:
     explicit ScreenFrames(Screens& screens);
 
-    // Grabs every display now.
-    void freeze(const QList<DisplayInfo>& displays);
+    // Grabs every display, all at once, and resumes when each has answered.
+    QCoro::Task<void> freeze(QList<DisplayInfo> displays);
     // The frozen frame of a display; a null image when there is none.
     QImage frame(quint32 displayId) const;
     void clear();

@@ -20,21 +20,32 @@ SelectionOverlayController::SelectionOverlayController(Screens& screens, ScreenF
 SelectionOverlayController::~SelectionOverlayController() {
     for (auto& w : windows_)
         delete w.data();
+    for (auto& w : held_)
+        delete w.data();
     if (keyMonitor_)
         qApp->removeEventFilter(this);
 }
 
 QCoro::Task<std::optional<ScreenSelection>> SelectionOverlayController::select() {
-    if (continuation_ || !windows_.empty())
+    if (opening_ || continuation_ || !windows_.empty())
         co_return std::nullopt;
-    present();
+    release();
+    opening_ = true;
+    const bool shown = co_await present();
+    opening_ = false;
+    if (!shown)
+        co_return std::nullopt;
     co_return co_await Awaiter{this};
 }
 
-void SelectionOverlayController::present() {
-    previousWindow_ = focus_.activeWindow();
+QCoro::Task<bool> SelectionOverlayController::present() {
+    previousWindow_.reset();
     const QList<DisplayInfo> displays = screens_.displays();
-    frames_.freeze(displays);
+    co_await frames_.freeze(displays);
+    screenWasUnreadable_ = !displays.isEmpty() && frames_.isEmpty();
+    if (screenWasUnreadable_)
+        co_return false;
+    previousWindow_ = focus_.activeWindow();
 
     const QPoint pointer = screens_.pointerPosition();
     OverlayWindow* keyWindow = nullptr;
@@ -47,8 +58,8 @@ void SelectionOverlayController::present() {
         auto* view = new SelectionView(std::move(frame), [this, id](std::optional<QRectF> rect) {
             finish(rect ? std::optional(ScreenSelection{id, *rect}) : std::nullopt);
         });
-        auto* window = new OverlayWindow(display.geometry, view);
-        window->show();
+        auto* window = new OverlayWindow(view);
+        screens_.show(*window, display, Screens::Placement::cover);
         window->raise();
         windows_.emplace_back(window);
         if (!keyWindow && display.geometry.contains(pointer))
@@ -64,6 +75,7 @@ void SelectionOverlayController::present() {
     }
     qApp->installEventFilter(this);
     keyMonitor_ = true;
+    co_return true;
 }
 
 bool SelectionOverlayController::eventFilter(QObject* watched, QEvent* event) {
@@ -75,7 +87,31 @@ bool SelectionOverlayController::eventFilter(QObject* watched, QEvent* event) {
     return QObject::eventFilter(watched, event);
 }
 
+void SelectionOverlayController::release() {
+    if (held_.empty())
+        return;
+    for (auto& window : held_) {
+        if (!window)
+            continue;
+        window->hide();
+        window->deleteLater();
+    }
+    held_.clear();
+    if (previousWindow_) {
+        if (*previousWindow_ != 0 && focus_.activeWindow() != *previousWindow_)
+            focus_.activate(*previousWindow_);
+        previousWindow_.reset();
+    }
+}
+
 void SelectionOverlayController::finish(std::optional<ScreenSelection> selection) {
+    if (selection && onSelected_ && continuation_)
+        onSelected_();
+    const bool hold = selection && holdOnSelection_ && continuation_;
+    if (hold) {
+        held_ = std::move(windows_);
+        windows_.clear();
+    }
     for (auto& window : windows_) {
         if (!window)
             continue;
@@ -90,7 +126,7 @@ void SelectionOverlayController::finish(std::optional<ScreenSelection> selection
     }
     if (!selection)
         frames_.clear();
-    if (previousWindow_) {
+    if (previousWindow_ && !hold) {
         if (*previousWindow_ != 0 && focus_.activeWindow() != *previousWindow_)
             focus_.activate(*previousWindow_);
         previousWindow_.reset();

@@ -6,6 +6,7 @@
 #include <QPointer>
 
 #include <coroutine>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -33,6 +34,21 @@ public:
     void finish(std::optional<ScreenSelection> selection);
 
     bool isShown() const { return continuation_ != nullptr; }
+    // Whether the last select() found no display it could read (the desktop
+    // refused or failed) and so showed no overlay of black displays.
+    bool screenWasUnreadable() const { return screenWasUnreadable_; }
+
+    // Called the moment an area is selected, while the overlay still has the
+    // keyboard: what the desktop gives only to the program in front (the
+    // clipboard on Wayland) is read then.
+    void setOnSelected(std::function<void()> handler) { onSelected_ = std::move(handler); }
+
+    // With `hold`, a selection leaves the overlay on screen, keeping the
+    // keyboard, until release(): where only the program in front may set the
+    // clipboard, the text is put there first.
+    void setHoldOnSelection(bool hold) { holdOnSelection_ = hold; }
+    void release();
+    bool isHeld() const { return !held_.empty(); }
     const std::vector<QPointer<OverlayWindow>>& windows() const { return windows_; }
 
 protected:
@@ -50,7 +66,8 @@ private:
         }
     };
 
-    void present();
+    // False when no display could be read: then nothing is shown.
+    QCoro::Task<bool> present();
 
     Screens& screens_;
     ScreenFrames& frames_;
@@ -58,6 +75,11 @@ private:
     std::vector<QPointer<OverlayWindow>> windows_;
     std::coroutine_handle<> continuation_;
     std::optional<ScreenSelection> result_;
+    std::function<void()> onSelected_;
     bool keyMonitor_ = false;
+    bool opening_ = false; // the displays are being frozen
+    bool screenWasUnreadable_ = false;
+    bool holdOnSelection_ = false;
+    std::vector<QPointer<OverlayWindow>> held_;
     std::optional<quint64> previousWindow_;
 };

@@ -1,10 +1,16 @@
 #include "output/ClipboardService.h"
 
+#include <utility>
+
 ClipboardService::ClipboardService(Pasteboard& pasteboard)
     : pasteboard_(pasteboard) {}
 
+void ClipboardService::snapshot() {
+    snapshot_ = pasteboard_.items();
+}
+
 void ClipboardService::copy(const QString& text) {
-    previousItems_ = pasteboard_.items();
+    previousItems_ = snapshot_ ? *std::exchange(snapshot_, std::nullopt) : pasteboard_.items();
     pasteboard_.clearContents();
     pasteboard_.setString(text);
 }

@@ -38,6 +38,7 @@ void ToastWindow::showBusy(const QString& message, const std::optional<QString>&
 void ToastWindow::present(const QString& message, const std::optional<QString>& detail,
                           const QList<Action>& actions, bool busy) {
     hide();
+    Q_EMIT showing();
 
     QList<ToastView::Button> buttons;
     QPointer<ToastWindow> self(this);
@@ -64,8 +65,10 @@ void ToastWindow::present(const QString& message, const std::optional<QString>& 
                                busy ? ToastView::Symbol::busy : ToastView::Symbol::capture);
     layout->addWidget(view);
     panel->adjustSize();
-    panel->move(originFor(panel->size()));
-    panel->show();
+    if (const std::optional<DisplayInfo> display = targetDisplay())
+        screens_.show(*panel, *display, Screens::Placement::bottomCentre);
+    else
+        panel->show();
     panel_ = panel;
 
     QAccessibleEvent alert(panel, QAccessible::Alert);
@@ -85,17 +88,13 @@ void ToastWindow::hide() {
     }
 }
 
-QPoint ToastWindow::originFor(const QSize& size) const {
+std::optional<DisplayInfo> ToastWindow::targetDisplay() const {
     const QList<DisplayInfo> displays = screens_.displays();
     if (displays.isEmpty())
-        return QPoint(-size.width() / 2, 80);
+        return std::nullopt;
     const QPoint pointer = screens_.pointerPosition();
-    const DisplayInfo* target = &displays.front();
     for (const DisplayInfo& d : displays)
-        if (d.geometry.contains(pointer)) {
-            target = &d;
-            break;
-        }
-    const QRect area = target->availableGeometry;
-    return QPoint(area.center().x() + 1 - size.width() / 2, area.bottom() + 1 - 80 - size.height());
+        if (d.geometry.contains(pointer))
+            return d;
+    return displays.front();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Screens.h"
+
 #include <QList>
 #include <QObject>
 #include <QPointer>
@@ -43,10 +45,15 @@ public:
     // How long a toast stays: longer when it offers something to do.
     static int displayMilliseconds(bool hasActions) { return hasActions ? 5000 : 2500; }
 
+Q_SIGNALS:
+    // Before a toast goes on screen, so that nothing of ours covers it.
+    void showing();
+
 private:
     void present(const QString& message, const std::optional<QString>& detail,
                  const QList<Action>& actions, bool busy);
-    QPoint originFor(const QSize& size) const;
+    // The display under the pointer, else the main one; none without displays.
+    std::optional<DisplayInfo> targetDisplay() const;
 
     Screens& screens_;
     QPointer<QWidget> panel_;

@@ -14,7 +14,10 @@
 #include "platform/recognition/Cld2LanguageIdentifier.h"
 #include "platform/recognition/TesseractRecognizer.h"
 #include "platform/recognition/ZxingBarcodeDetector.h"
+#include "platform/wayland/WaylandBackend.h"
 #include "platform/x11/X11Backend.h"
+
+#include <QGuiApplication>
 
 #include <sys/socket.h>
 #include <sys/un.h>
@@ -24,19 +27,25 @@
 
 namespace {
 
-std::unique_ptr<DesktopBackend> loadBackend(const BackendChoice& choice, const Log& log,
-                                            SystemLogSink& sink) {
-    const Log clipboardLog(sink, QStringLiteral("clipboard"));
+std::unique_ptr<DesktopBackend> loadBackend(BackendChoice choice, const Log& log,
+                                            SystemLogSink& sink, UserDefaults& defaults) {
+    // Qt's platform plugin was chosen before us (QT_QPA_PLATFORM wins over
+    // our variables): the backend must speak to the same display server.
+    const QString qtPlatform = QGuiApplication::platformName();
+    for (const auto backend : {BackendChoice::Backend::x11, BackendChoice::Backend::wayland})
+        if (backend != choice.backend && qtPlatform == qtPlatformName(backend))
+            choice = {
+                backend,
+                QStringLiteral("Qt's platform is %1, over %2").arg(qtPlatform, choice.reason)};
     switch (choice.backend) {
     case BackendChoice::Backend::wayland:
-        log.error("Wayland backend chosen (%{public}s) but not available yet; using X11",
-                  choice.reason);
-        break;
+        log.info("Desktop backend: Wayland (%{public}s)", choice.reason);
+        return std::make_unique<WaylandBackend>(log, defaults);
     case BackendChoice::Backend::x11:
-        log.info("Desktop backend: X11 (%{public}s)", choice.reason);
         break;
     }
-    return std::make_unique<X11Backend>(clipboardLog);
+    log.info("Desktop backend: X11 (%{public}s)", choice.reason);
+    return std::make_unique<X11Backend>(Log(sink, QStringLiteral("clipboard")));
 }
 
 std::optional<QString> waylandDisplayProblem() {
@@ -67,6 +76,13 @@ std::optional<QString> waylandDisplayProblem() {
 }
 
 } // namespace
+
+bool LinuxPlatform::choosePlatformPlugin() {
+    if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        return false;
+    qputenv("QT_QPA_PLATFORM", qtPlatformName(chooseBackend().backend).toLatin1());
+    return true;
+}
 
 std::optional<QString> LinuxPlatform::displayProblem() {
     QString platforms = qEnvironmentVariable("QT_QPA_PLATFORM");
@@ -107,7 +123,7 @@ struct LinuxPlatform::Services {
     WordNetDictionary dictionary;
 
     explicit Services(const BackendChoice& choice)
-        : backend(loadBackend(choice, Log(log, QStringLiteral("platform")), log)) {
+        : backend(loadBackend(choice, Log(log, QStringLiteral("platform")), log, defaults)) {
         // The file itself stays as the user left it until a setting is
         // changed; the log says where its damaged original went then.
         QObject::connect(

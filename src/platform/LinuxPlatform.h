@@ -21,6 +21,14 @@ public:
 
     Platform& platform() { return *platform_; }
 
+    // Lets Qt open the display of the backend the session needs (see
+    // chooseBackend), unless QT_QPA_PLATFORM already names a plugin: Qt on
+    // its own would run GNOME's Wayland session through XWayland, where the
+    // screen reads black. True when it set QT_QPA_PLATFORM, which the
+    // caller takes back once Qt is up, so that programs we start choose
+    // their own.
+    static bool choosePlatformPlugin();
+
     // Why Qt's platform plugin (QT_QPA_PLATFORM, else the session's backend)
     // would find no display to open, in a few words; nothing when it would.
     // Qt ends the process when it finds none, so this is asked first.

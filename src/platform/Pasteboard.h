@@ -31,4 +31,7 @@ public:
     virtual void setString(const QString& text) = 0;
     // Offers the given items exactly.
     virtual void writeItems(const QList<PasteboardItem>& items) = 0;
+    // Whether the desktop takes a new clipboard only from a program one of
+    // whose windows has the keyboard (Wayland: GNOME insists on it).
+    virtual bool writesNeedFocus() const { return false; }
 };

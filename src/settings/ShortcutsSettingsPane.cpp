@@ -44,10 +44,22 @@ ShortcutsSettingsPane::ShortcutsSettingsPane(const RecorderEnvironment& environm
                                              QWidget* parent)
     : SettingsForm(parent) {
     auto* section = new SettingsSection;
-    section->addRow(row(
-        new Recorder(tr("Capture text:"), environment, HotkeyService::captureText()), environment));
-    section->addRow(
-        row(new Recorder(tr("Read QR / barcode:"), environment, HotkeyService::captureBarcode()),
-            environment));
+    auto* captureText =
+        new Recorder(tr("Capture text:"), environment, HotkeyService::captureText());
+    auto* captureBarcode =
+        new Recorder(tr("Read QR / barcode:"), environment, HotkeyService::captureBarcode());
+    section->addRow(row(captureText, environment));
+    section->addRow(row(captureBarcode, environment));
+    if (!environment.keyBindings.grabsKeys()) {
+        // Recording a shortcut here would promise what the desktop does not keep.
+        captureText->setEnabled(false);
+        captureBarcode->setEnabled(false);
+        section->setFooter(tr("This desktop lets no program take key combinations for itself, so "
+                              "these shortcuts do nothing here. In your desktop's keyboard "
+                              "settings, add a shortcut for each command instead:\n"
+                              "inkharbor --capture-text\n"
+                              "inkharbor --capture-barcode"));
+        section->footer()->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    }
     addSection(section);
 }

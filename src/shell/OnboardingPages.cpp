@@ -201,7 +201,8 @@ QWidget* OnboardingView::welcomePage() {
 }
 
 QWidget* OnboardingView::permissionPage() {
-    if (!environment_.permission.asksUser())
+    // With no way at all to read the screen there is nothing to grant either.
+    if (!environment_.permission.asksUser() || environment_.permission.unavailableReason())
         return noPermissionPage();
     QVBoxLayout* content = nullptr;
     QWidget* page = pageFrame(
@@ -265,6 +266,12 @@ QWidget* OnboardingView::permissionPage() {
 // in one line.
 QWidget* OnboardingView::noPermissionPage() {
     QVBoxLayout* content = nullptr;
+    if (const std::optional<QString> reason = environment_.permission.unavailableReason()) {
+        QWidget* page = pageFrame(QStringLiteral("lock.shield.fill"),
+                                  tr("Screen capture is not available"), 26, *reason, content);
+        content->addStretch();
+        return page;
+    }
     QWidget* page = pageFrame(
         QStringLiteral("checkmark.shield.fill"), tr("No permission needed"), 26,
         tr("Inkharbor can read the area you select right away. Screenshots stay in memory and "

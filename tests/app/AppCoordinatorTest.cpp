@@ -158,6 +158,43 @@ TEST_F(AppCoordinatorTest, WithoutPermissionTheOnboardingAsksForIt) {
     EXPECT_EQ(coordinator.onboardingWindow().view()->step(), OnboardingStep::permission);
 }
 
+// A desktop with no way at all to read the screen (GNOME or KDE on Wayland
+// today): a capture opens the permission step, which says so and why,
+// instead of an overlay of black displays.
+TEST_F(AppCoordinatorTest, WhereTheScreenCannotBeReadTheCaptureSaysWhy) {
+    fake.permission.unavailable = QStringLiteral("Log in to an X11 session.");
+    request(CaptureMode::text);
+    waitForEnd();
+    EXPECT_TRUE(coordinator.overlay().windows().empty());
+    EXPECT_TRUE(
+        captureLog().contains(QStringLiteral("Screen capture is not available on this desktop")));
+    ASSERT_TRUE(coordinator.onboardingWindow().view());
+    EXPECT_EQ(coordinator.onboardingWindow().view()->step(), OnboardingStep::permission);
+    EXPECT_EQ(fake.screens.grabs, 0);
+}
+
+// Where the desktop asks before sharing the screen, a refusal comes while the
+// displays are read: no overlay of black displays, the permission step; a
+// desktop that fails to share says so.
+TEST_F(AppCoordinatorTest, AScreenThatCannotBeReadShowsNoOverlay) {
+    for (const DisplayInfo& d : fake.screens.list)
+        fake.screens.pixels[d.id] = QImage();
+    fake.screens.onGrab = [this] { fake.permission.granted = false; };
+    request(CaptureMode::text);
+    waitForEnd();
+    EXPECT_TRUE(coordinator.overlay().windows().empty());
+    EXPECT_TRUE(captureLog().contains(QStringLiteral("No permission to read the screen")));
+    ASSERT_TRUE(coordinator.onboardingWindow().view());
+    EXPECT_EQ(coordinator.onboardingWindow().view()->step(), OnboardingStep::permission);
+
+    fake.screens.onGrab = nullptr;
+    fake.permission.granted = true;
+    request(CaptureMode::text);
+    waitForEnd();
+    EXPECT_TRUE(coordinator.overlay().windows().empty());
+    EXPECT_EQ(toastMessage(), QStringLiteral("Something went wrong"));
+}
+
 TEST_F(AppCoordinatorTest, NothingReadShowsNoTextFoundAndChangesNothing) {
     fake.pasteboard.setString(QStringLiteral("kept"));
     fake.recognizer.results = {line(QStringLiteral("   "), 0.1)};

@@ -19,7 +19,7 @@ protected:
     }
     QImage capture(quint32 display, QRectF rect, bool frozen = false) {
         if (frozen)
-            frames.freeze(screens.list);
+            TestAsync::run(frames.freeze(screens.list));
         return TestAsync::run(service.capture(ScreenSelection{display, rect}));
     }
     // The description of the failure; empty when the capture succeeded.
@@ -52,7 +52,7 @@ TEST_F(CaptureServiceTest, CropsAtTheDisplaysPixelDensity) {
 }
 
 TEST_F(CaptureServiceTest, CutsFromTheFrozenFrameAndForgetsIt) {
-    frames.freeze(screens.list);
+    TestAsync::run(frames.freeze(screens.list));
     QImage changed(800, 600, QImage::Format_RGB32);
     changed.fill(Qt::blue);
     screens.pixels[1] = changed; // the screen changed after the overlay opened
@@ -69,7 +69,7 @@ TEST_F(CaptureServiceTest, MissingPermissionUnreadableAndUnpluggedDisplaysFail) 
     screens.pixels[1] = QImage();
     EXPECT_EQ(failure(1, QRectF(0, 0, 10, 10), true), "The screen could not be read.");
     EXPECT_EQ(failure(2, QRectF(0, 0, 10, 10), true), "");
-    frames.freeze(screens.list);
+    TestAsync::run(frames.freeze(screens.list));
     screens.list.removeLast(); // unplugged between the drag and the capture
     EXPECT_EQ(failure(2, QRectF(0, 0, 10, 10)),
               error(CaptureService::CaptureError::displayNotFound));

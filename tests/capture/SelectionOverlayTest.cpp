@@ -119,6 +119,45 @@ TEST_F(SelectionOverlayTest, EscapeCancelsAndASecondRequestYieldsNothing) {
     EXPECT_TRUE(overlay.windows().empty());
 }
 
+// Reading the displays takes a while where another process or the desktop
+// answers: all are read at once, and a request meanwhile opens nothing more.
+TEST_F(SelectionOverlayTest, DisplaysAreReadTogetherAndARequestMeanwhileYieldsNothing) {
+    screens.delay = std::chrono::milliseconds(50);
+    overlay.select().then([this](std::optional<ScreenSelection> s) {
+        result = s;
+        done = true;
+    });
+    EXPECT_EQ(screens.grabs, 2); // both asked before either answered
+    EXPECT_TRUE(overlay.windows().empty());
+    bool secondDone = false;
+    overlay.select().then([&](std::optional<ScreenSelection>) { secondDone = true; });
+    EXPECT_TRUE(secondDone);
+    EXPECT_TRUE(TestAsync::waitUntil([this] { return overlay.windows().size() == 2; }));
+    QTest::keyClick(overlay.windows()[0]->view(), Qt::Key_Escape);
+    EXPECT_FALSE(finished());
+}
+
+// Where only the program in front may set the clipboard (Wayland), a
+// selection leaves the overlay up, with the keyboard, until released; a
+// cancel closes it at once.
+TEST_F(SelectionOverlayTest, HeldAfterASelectionUntilReleased) {
+    overlay.setHoldOnSelection(true);
+    SelectionView* view = open(0);
+    focus.active = 7; // the overlay's window, say
+    drag(view, QPoint(10, 10), QPoint(200, 100));
+    ASSERT_TRUE(finished());
+    EXPECT_TRUE(overlay.isHeld());
+    EXPECT_TRUE(focus.activated.empty()); // the focus stays with the overlay
+    overlay.release();
+    EXPECT_FALSE(overlay.isHeld());
+    EXPECT_EQ(focus.activated, std::vector<quint64>{42});
+
+    done = false;
+    QTest::keyClick(open(0), Qt::Key_Escape);
+    EXPECT_FALSE(finished());
+    EXPECT_FALSE(overlay.isHeld());
+}
+
 TEST_F(SelectionOverlayTest, TheOverlayShowsTheSizeAndFlipsTheLabelAtTheBottom) {
     SelectionView* view = open(0);
     QTest::mousePress(view, Qt::LeftButton, {}, QPoint(100, 800));

@@ -34,6 +34,21 @@ TEST(ClipboardService, CopyLeavesOnlyTheTextAndUndoRestoresEveryRepresentation) 
     EXPECT_TRUE(service.previousItems().isEmpty());
 }
 
+// Where the clipboard can be read only while our overlay has the keyboard
+// (Wayland), it is read then: the copy saves that, even if the clipboard
+// reads differently (empty) by the time the text is ready; one copy only.
+TEST(ClipboardService, ACopySavesTheSnapshotTakenBeforeIt) {
+    FakePasteboard pasteboard;
+    pasteboard.contents = richContents;
+    ClipboardService service(pasteboard);
+    service.snapshot();
+    pasteboard.contents.clear();
+    service.copy(u"captured"_s);
+    EXPECT_EQ(service.previousItems(), richContents);
+    service.copy(u"again"_s);
+    EXPECT_EQ(service.previousItems(), QList<PasteboardItem>{plainText(u"captured"_s)});
+}
+
 TEST(ClipboardService, UndoReachesBackOnlyToTheLastCopy) {
     FakePasteboard pasteboard;
     pasteboard.contents = richContents;

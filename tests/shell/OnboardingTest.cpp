@@ -116,6 +116,16 @@ TEST_F(OnboardingTest, WhereTheDesktopAsksThePermissionPageNoticesAGrant) {
     EXPECT_TRUE(showsText(view, u"Permission granted"_s));
 }
 
+// Where the desktop offers no way to read the screen (GNOME or KDE on
+// Wayland today), the step says so and why, not "No permission needed".
+TEST_F(OnboardingTest, WhereTheScreenCannotBeReadThePermissionStepSaysWhy) {
+    permission.unavailable = u"Log in to an X11 session."_s;
+    onboarding.show(OnboardingStep::permission);
+    EXPECT_TRUE(showsText(onboarding.view(), u"Screen capture is not available"_s));
+    EXPECT_TRUE(showsText(onboarding.view(), u"Log in to an X11 session."_s));
+    EXPECT_FALSE(showsText(onboarding.view(), u"No permission needed"_s));
+}
+
 TEST_F(OnboardingTest, WithoutATrayTheFirstAndLastWordsSayHowToReachInkharbor) {
     const auto hint = [&] { return onboarding.view()->findChild<QLabel*>(u"noTrayHint"_s); };
     onboarding.show(OnboardingStep::welcome);

@@ -9,8 +9,12 @@
 #include <QImage>
 #include <QStringList>
 
+#include <qcoro/qcorotimer.h>
+
+#include <chrono>
 #include <functional>
 #include <map>
+#include <optional>
 #include <vector>
 
 // Fakes of the desktop services for tests: displays with known pixels, a
@@ -26,10 +30,16 @@ public:
 
     QList<DisplayInfo> displays() const override { return list; }
     QPoint pointerPosition() const override { return pointer; }
-    QImage grab(quint32 id) override {
+    std::chrono::milliseconds delay{0}; // how long each grab takes to answer
+    QCoro::Task<QImage> grab(quint32 id) override {
         ++grabs;
         if (onGrab)
             onGrab();
+        if (delay.count() > 0)
+            co_await QCoro::sleepFor(delay);
+        co_return frameOf(id);
+    }
+    QImage frameOf(quint32 id) const {
         for (const DisplayInfo& d : list) {
             if (d.id != id)
                 continue;
@@ -56,8 +66,10 @@ class FakePermission : public ScreenCapturePermission {
 public:
     bool granted = true;
     bool asks = false;
+    std::optional<QString> unavailable; // a desktop that offers no way to read the screen
     int settingsOpened = 0;
     bool asksUser() const override { return asks; }
+    std::optional<QString> unavailableReason() const override { return unavailable; }
     bool preflight() const override { return granted; }
     bool request() override { return granted; }
     bool openSettings() override {

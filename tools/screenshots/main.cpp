@@ -21,6 +21,7 @@
 #include "output/ToastWindow.h"
 #include "output/TranslationPopover.h"
 #include "output/TranslationService.h"
+#include "platform/NullHotKeyGrabber.h"
 #include "platform/UsKeyboardLayout.h"
 #include "platform/base/NotificationCenter.h"
 #include "platform/base/UserDefaults.h"
@@ -36,6 +37,7 @@
 #include "settings/SettingsTabButton.h"
 #include "settings/SettingsView.h"
 #include "settings/SettingsWindow.h"
+#include "settings/ShortcutsSettingsPane.h"
 #include "settings/SwitchButton.h"
 #include "settings/ToggleRow.h"
 #include "shell/DockIconService.h"
@@ -140,6 +142,19 @@ void settings(const QString& theme) {
     defaults.setValue(SettingsKey::autoDetectLanguage, true);
     shoot(QStringLiteral("2-auto"));
     defaults.setValue(SettingsKey::autoDetectLanguage, false);
+    {
+        // A desktop that lets no program grab keys (Wayland): the pane says
+        // which commands to bind instead.
+        NullHotKeyGrabber none;
+        KeyBindings unbound{defaults, desktop.notifications, none, desktop.keyboardLayout};
+        HotkeyService unboundHotkeys{unbound};
+        ShortcutsSettingsPane pane(
+            RecorderEnvironment{unbound, desktop.systemShortcuts, {}, [] {}});
+        pane.resize(window.window()->width(), pane.sizeHint().height());
+        pane.show();
+        QTest::qWait(20);
+        save(&pane, u"settings-" + theme + u"-1-no-grabs");
+    }
     // Where the keyboard puts the focus, it shows.
     window.view()->setCurrentIndex(0);
     // A widget that has the focus already gets no focus-in from setFocus().

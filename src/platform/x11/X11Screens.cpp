@@ -84,10 +84,10 @@ QScreen* X11Screens::screenFor(quint32 displayId) const {
     return nullptr;
 }
 
-QImage X11Screens::grab(quint32 displayId) {
+QCoro::Task<QImage> X11Screens::grab(quint32 displayId) {
     QScreen* screen = screenFor(displayId);
     if (!screen)
-        return {};
+        co_return QImage();
     // The root window's pixels never contain the pointer on X11.
-    return screen->grabWindow(0).toImage();
+    co_return screen->grabWindow(0).toImage();
 }

@@ -9,7 +9,8 @@ class X11Screens : public Screens {
 public:
     QList<DisplayInfo> displays() const override;
     QPoint pointerPosition() const override;
-    QImage grab(quint32 displayId) override;
+    // At once: the X server answers while we wait.
+    QCoro::Task<QImage> grab(quint32 displayId) override;
 
 private:
     QScreen* screenFor(quint32 displayId) const;
