@@ -53,8 +53,7 @@ class PortalRoad(unittest.TestCase):
                   f"stream-properties=props,media.class=Video/Source,node.name={name}")
         a = wait_until(lambda: node_id("monitor-a"), message="stream a")
         b = wait_until(lambda: node_id("monitor-b"), message="stream b")
-        start("/usr/bin/python3", PORTAL, "--stream", f"{a}:0,0,1280,800",
-              "--stream", f"{b}:1280,0,512,384")
+        start("/usr/bin/python3", PORTAL, f"{a}:0,0,1280,800", f"{b}:1280,0,512,384")
         wait_until(lambda: run("gdbus", "call", "--session", "--dest", "org.freedesktop.DBus",
                                "--object-path", "/org/freedesktop/DBus", "--method",
                                "org.freedesktop.DBus.NameHasOwner",
