@@ -19,7 +19,7 @@ QStringList detect(FakeBarcodeDetector& detector) {
     return TestAsync::run(service.detect(QImage(4, 4, QImage::Format_RGB32)));
 }
 
-TEST(BarcodeService, ReadsTopToBottomThenLeftToRight) {
+TEST(BarcodeService, ReadsTopToBottomByTheTopEdgeThenLeftToRight) {
     FakeBarcodeDetector detector;
     detector.codes = {code(u"bottom left"_s, 0.0, 0.1),  code(u"top right"_s, 0.8, 0.8),
                       code(u"middle right"_s, 0.7, 0.5), code(u"top left"_s, 0.1, 0.8),
@@ -28,12 +28,9 @@ TEST(BarcodeService, ReadsTopToBottomThenLeftToRight) {
               (QStringList{u"top left"_s, u"top right"_s, u"top right twin"_s, u"middle left"_s,
                            u"middle right"_s, u"bottom left"_s}));
     EXPECT_EQ(detector.received.size(), QSize(4, 4));
-}
 
-// Only the top edge decides the line: a taller code that starts lower down
-// but reaches as high comes in the same line.
-TEST(BarcodeService, OrdersByTheTopEdgeOnly) {
-    FakeBarcodeDetector detector;
+    // Only the top edge decides the line: a taller code that starts lower down
+    // but reaches as high comes in the same line.
     detector.codes = {DetectedBarcode{u"right"_s, QRectF(0.6, 0.5, 0.1, 0.3)},
                       DetectedBarcode{u"left, taller"_s, QRectF(0.1, 0.2, 0.1, 0.6)},
                       DetectedBarcode{u"lower"_s, QRectF(0.0, 0.55, 0.1, 0.2)}};

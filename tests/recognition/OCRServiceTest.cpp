@@ -44,29 +44,25 @@ TEST_F(OCRServiceTest, SkipsPiecesWithoutCandidateAndKeepsTheRecognisersOrder) {
                           {u"first"_s, QRectF(0, 0.8, 0.1, 0.1)}};
     const TextObservations observations = recognize(true);
     ASSERT_EQ(observations.size(), 2);
-    EXPECT_EQ(observations[0].text, u"second"_s);
-    EXPECT_EQ(observations[1].text, u"first"_s);
+    EXPECT_EQ(observations[0].text + observations[1].text, u"secondfirst"_s);
 }
 
-TEST_F(OCRServiceTest, AutomaticDetectionIgnoresTheLanguagesAndNeverAsksWhichAreSupported) {
-    recognize(true, {u"fr-FR"_s}, {u"Inkharbor"_s});
-    EXPECT_EQ(recognizer.supportedQueries, 0);
-    ASSERT_EQ(recognizer.requests.size(), 1);
-    EXPECT_TRUE(recognizer.requests[0].automaticallyDetectsLanguage);
-    EXPECT_TRUE(recognizer.requests[0].recognitionLanguages.isEmpty());
-    EXPECT_EQ(recognizer.requests[0].customWords, QStringList{u"Inkharbor"_s});
-}
-
-TEST_F(OCRServiceTest, ChosenLanguagesAreFilteredBySupportInTheirOwnOrderWithDuplicates) {
+TEST_F(OCRServiceTest, ChosenLanguagesAreFilteredBySupportAndIgnoredWhenDetecting) {
+    // In their own order, duplicates kept; none supported is still recognised.
     recognize(false, {u"fr-FR"_s, u"xx"_s, u"en-US"_s, u"fr-FR"_s});
-    ASSERT_EQ(recognizer.requests.size(), 1);
+    recognize(false, {u"de-DE"_s});
+    ASSERT_EQ(recognizer.requests.size(), 2);
     EXPECT_FALSE(recognizer.requests[0].automaticallyDetectsLanguage);
     EXPECT_EQ(recognizer.requests[0].recognitionLanguages,
               (QStringList{u"fr-FR"_s, u"en-US"_s, u"fr-FR"_s}));
-    EXPECT_TRUE(recognizer.requests[0].customWords.isEmpty());
+    EXPECT_TRUE(recognizer.requests[1].recognitionLanguages.isEmpty());
 
-    recognize(false, {u"de-DE"_s});
-    EXPECT_TRUE(recognizer.requests[1].recognitionLanguages.isEmpty()); // still recognised
+    const int asked = recognizer.supportedQueries;
+    recognize(true, {u"fr-FR"_s}, {u"Inkharbor"_s});
+    EXPECT_EQ(recognizer.supportedQueries, asked);
+    EXPECT_TRUE(recognizer.requests[2].automaticallyDetectsLanguage);
+    EXPECT_TRUE(recognizer.requests[2].recognitionLanguages.isEmpty());
+    EXPECT_EQ(recognizer.requests[2].customWords, QStringList{u"Inkharbor"_s});
 }
 
 TEST_F(OCRServiceTest, FailuresReachTheCallerUnchangedAndNothingIsRecognisedAfterThem) {
@@ -92,16 +88,13 @@ TEST_F(OCRServiceTest, FailuresReachTheCallerUnchangedAndNothingIsRecognisedAfte
     EXPECT_EQ(failure(true), u"Engine failed"_s);
 }
 
-TEST_F(OCRServiceTest, SupportedLanguagesAreTheRecognisersOrEmptyOnFailure) {
+TEST_F(OCRServiceTest, LanguagesSupportedAndDetectedOrNoneOnFailureOrUndetermined) {
     EXPECT_EQ(service.supportedLanguages(), (QStringList{u"en-US"_s, u"fr-FR"_s}));
-    recognizer.supportedError = u"broken"_s;
-    EXPECT_TRUE(service.supportedLanguages().isEmpty());
-}
-
-TEST_F(OCRServiceTest, DetectLanguagesGivesAtMostOneCodeAndNothingForUndetermined) {
     identifier.answer = u"zh-Hans"_s;
     EXPECT_EQ(service.detectLanguages(u"简体中文"_s), QStringList{u"zh-Hans"_s});
     EXPECT_EQ(identifier.asked, QStringList{u"简体中文"_s});
+    recognizer.supportedError = u"broken"_s;
+    EXPECT_TRUE(service.supportedLanguages().isEmpty());
     identifier.answer = u"und"_s;
     EXPECT_TRUE(service.detectLanguages(u"?!"_s).isEmpty());
 }

@@ -9,7 +9,7 @@ import time
 import unittest
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from wayland_harness import (Window, click, clipboard, drag, key, overlays, pixel,  # noqa: E402
+from wayland_harness import (Window, clipboard, drag, key, overlays, pixel,  # noqa: E402
                              pointer, set_clipboard, wait_until, windows)
 from harness import BIN, Inkharbor, accessible_nodes, history_texts, run, write_settings  # noqa: E402
 
@@ -63,9 +63,7 @@ class WaylandCapture(unittest.TestCase):
         drag(15, 15, 520, 140)
         self.wait_for_clipboard("\n".join(LINES))
         self.assertEqual(history_texts()[0], "\n".join(LINES))
-        log = self.app.log()
-        self.assertIn("Desktop backend: Wayland (XDG_SESSION_TYPE=wayland)", log)
-        self.assertRegex(log, r"Copied to clipboard \(\d+ ms\)")
+        self.assertIn("Desktop backend: Wayland (XDG_SESSION_TYPE=wayland)", self.app.log())
         wait_until(lambda: overlays() == [], message="the overlay gone once the text is copied")
 
         # The toast floats on the output; its Undo button is clicked for real.
@@ -75,7 +73,8 @@ class WaylandCapture(unittest.TestCase):
         undo = wait_until(lambda: [n for n in accessible_nodes("push button", "Undo") if n[2]],
                           message="the Undo button")[0][2]
         time.sleep(0.5)  # as long as a person takes to reach it: the toast has settled
-        click(toast["x"] + undo[0] + undo[2] // 2, toast["y"] + undo[1] + undo[3] // 2)
+        x, y = toast["x"] + undo[0] + undo[2] // 2, toast["y"] + undo[1] + undo[3] // 2
+        drag(x, y, x, y, steps=0)
         wait_until(lambda: clipboard("application/x-inkharbor-test") == BINARY,
                    message="the private bytes back")
 

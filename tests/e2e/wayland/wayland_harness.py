@@ -47,16 +47,11 @@ def pointer(command, x=None, y=None):
 
 
 def drag(x1, y1, x2, y2, steps=6):
+    # From one point to another with the left button down; steps=0 clicks.
     pointer("move", x1, y1)
     pointer("press")
     for i in range(1, steps + 1):
         pointer("move", x1 + (x2 - x1) * i // steps, y1 + (y2 - y1) * i // steps)
-    pointer("release")
-
-
-def click(x, y):
-    pointer("move", x, y)
-    pointer("press")
     pointer("release")
 
 

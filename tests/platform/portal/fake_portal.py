@@ -1,52 +1,55 @@
 #!/usr/bin/python3
-"""A stand-in for xdg-desktop-portal: ScreenCast hands out the PipeWire nodes
-given as arguments NODE:X,Y,W,H; GlobalShortcuts binds what it is asked to."""
+"""A stand-in for xdg-desktop-portal on a PipeWire of its own: ScreenCast hands
+out a solid-colour picture stream for each argument COLOUR:WIDTHxHEIGHT:X,Y,W,H
+(the stream's pixels, and where the output it stands for lies in points);
+GlobalShortcuts binds what it is asked to. Its helpers end with it."""
 # Methods that may ask the user answer later with their Request's Response
 # signal, as the real portal does. A control object lets the test choose the
 # user's answer, read the calls made, press and release a bound shortcut, and
 # withdraw an interface.
 
+import ctypes
 import json
-import socket
 import os
+import signal
+import socket
+import subprocess
 import sys
+import time
 
 import gi
 
 gi.require_version("Gio", "2.0")
 from gi.repository import Gio, GLib  # noqa: E402
 
-XML = """
-<node>
-  <interface name="org.freedesktop.portal.ScreenCast">
-    <method name="CreateSession"><arg type="a{sv}" direction="in"/><arg type="o" direction="out"/></method>
-    <method name="SelectSources"><arg type="o" direction="in"/><arg type="a{sv}" direction="in"/><arg type="o" direction="out"/></method>
-    <method name="Start"><arg type="o" direction="in"/><arg type="s" direction="in"/><arg type="a{sv}" direction="in"/><arg type="o" direction="out"/></method>
-    <method name="OpenPipeWireRemote"><arg type="o" direction="in"/><arg type="a{sv}" direction="in"/><arg type="h" direction="out"/></method>
-    <property name="version" type="u" access="read"/>
-  </interface>
-  <interface name="org.freedesktop.portal.GlobalShortcuts">
-    <method name="CreateSession"><arg type="a{sv}" direction="in"/><arg type="o" direction="out"/></method>
-    <method name="BindShortcuts"><arg type="o" direction="in"/><arg type="a(sa{sv})" direction="in"/><arg type="s" direction="in"/><arg type="a{sv}" direction="in"/><arg type="o" direction="out"/></method>
-    <signal name="Activated"><arg type="o"/><arg type="s"/><arg type="t"/><arg type="a{sv}"/></signal>
-    <signal name="Deactivated"><arg type="o"/><arg type="s"/><arg type="t"/><arg type="a{sv}"/></signal>
-  </interface>
-  <interface name="org.inkharbor.FakePortal">
-    <method name="SetAnswer"><arg type="u" direction="in"/></method>
-    <method name="Calls"><arg type="s" direction="out"/></method>
-    <method name="OpenSessions"><arg type="u" direction="out"/></method>
-    <method name="Press"><arg type="s" direction="in"/></method>
-    <method name="Release"><arg type="s" direction="in"/></method>
-    <method name="Withdraw"><arg type="s" direction="in"/></method>
-  </interface>
-</node>
-"""
+REQUEST = ["o"]  # a method that may ask the user returns its Request's path
+INTERFACES = {  # name: {method: (argument types, result types)}, [signals]
+    "org.freedesktop.portal.ScreenCast": ({
+        "CreateSession": (["a{sv}"], REQUEST), "SelectSources": (["o", "a{sv}"], REQUEST),
+        "Start": (["o", "s", "a{sv}"], REQUEST), "OpenPipeWireRemote": (["o", "a{sv}"], ["h"])}, []),
+    "org.freedesktop.portal.GlobalShortcuts": ({
+        "CreateSession": (["a{sv}"], REQUEST),
+        "BindShortcuts": (["o", "a(sa{sv})", "s", "a{sv}"], REQUEST)}, ["Activated", "Deactivated"]),
+    "org.inkharbor.FakePortal": ({
+        "SetAnswer": (["u"], []), "Calls": ([], ["s"]), "OpenSessions": ([], ["u"]),
+        "Press": (["s"], []), "Release": (["s"], []), "Withdraw": (["s"], [])}, []),
+    "org.freedesktop.portal.Session": ({"Close": ([], [])}, []),
+}
 
-SESSION_XML = """
-<node><interface name="org.freedesktop.portal.Session">
-  <method name="Close"/>
-</interface></node>
-"""
+
+def interface_info(name):
+    methods, signals = INTERFACES[name]
+    args = lambda types, direction: "".join(  # noqa: E731
+        f'<arg type="{t}" direction="{direction}"/>' for t in types)
+    xml = "".join(f'<method name="{m}">{args(i, "in")}{args(o, "out")}</method>'
+                  for m, (i, o) in methods.items())
+    xml += "".join(f'<signal name="{s}">{args(["o", "s", "t", "a{sv}"], "out")}</signal>'
+                   for s in signals)
+    if name.endswith("ScreenCast"):
+        xml += '<property name="version" type="u" access="read"/>'
+    return Gio.DBusNodeInfo.new_for_xml(
+        f'<node><interface name="{name}">{xml}</interface></node>').interfaces[0]
+
 
 PATH = "/org/freedesktop/portal/desktop"
 
@@ -72,9 +75,8 @@ class FakePortal:
     def open_session(self, sender, options):
         token = options.get("session_handle_token", "s%d" % len(self.calls))
         path = "%s/session/%s/%s" % (PATH, bus_name(sender), token)
-        info = Gio.DBusNodeInfo.new_for_xml(SESSION_XML).interfaces[0]
         self.sessions[path] = self.connection.register_object(
-            path, info, self.on_session_call, None, None)
+            path, interface_info("org.freedesktop.portal.Session"), self.on_session_call, None, None)
         return path
 
     def on_session_call(self, connection, sender, path, interface, method, params, invocation):
@@ -141,16 +143,51 @@ class FakePortal:
         return GLib.Variant("u", 4)  # ScreenCast's version
 
 
+def start(*args):
+    return subprocess.Popen(args, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                            preexec_fn=lambda: ctypes.CDLL(None).prctl(1, int(signal.SIGTERM)))
+
+
+def wait_for(condition, what):
+    for _ in range(200):
+        if value := condition():
+            return value
+        time.sleep(0.1)
+    sys.exit("fake_portal: no " + what)
+
+
+def picture_streams(specs):
+    """[(node, (x, y, w, h))], once PipeWire has every picture."""
+    start("pipewire")
+    wait_for(lambda: os.path.exists(os.path.join(os.environ["XDG_RUNTIME_DIR"], "pipewire-0")),
+             "pipewire")
+    start("wireplumber")  # links the pictures to their nodes, as on a desktop
+    for i, spec in enumerate(specs):
+        colour, size, _ = spec.split(":")
+        width, height = size.split("x")
+        start("gst-launch-1.0", "-q", "videotestsrc", "pattern=solid-color",
+              f"foreground-color={colour}", "is-live=true", "!",
+              f"video/x-raw,format=BGRx,width={width},height={height},framerate=5/1", "!",
+              "pipewiresink", "mode=provide",
+              f"stream-properties=props,media.class=Video/Source,node.name=inkharbor-picture-{i}")
+
+    def nodes():
+        dump = json.loads(subprocess.run(["pw-dump"], capture_output=True).stdout or b"[]")
+        found = {((o.get("info") or {}).get("props") or {}).get("node.name"): o["id"] for o in dump}
+        ids = [found.get(f"inkharbor-picture-{i}") for i in range(len(specs))]
+        return None if None in ids else ids
+    return [(node, tuple(int(v) for v in spec.split(":")[2].split(",")))
+            for node, spec in zip(wait_for(nodes, "picture streams"), specs)]
+
+
 def main():
-    # Each argument a stream: NODE:X,Y,W,H
-    streams = [(int(node), tuple(int(v) for v in rect.split(",")))
-               for node, rect in (arg.split(":") for arg in sys.argv[1:])]
+    streams = picture_streams(sys.argv[1:])
     loop = GLib.MainLoop()
     connection = Gio.bus_get_sync(Gio.BusType.SESSION, None)
     portal = FakePortal(connection, streams)
-    for info in Gio.DBusNodeInfo.new_for_xml(XML).interfaces:
-        portal.registrations[info.name] = connection.register_object(
-            PATH, info, portal.on_call, portal.on_get, None)
+    for name in list(INTERFACES)[:3]:
+        portal.registrations[name] = connection.register_object(
+            PATH, interface_info(name), portal.on_call, portal.on_get, None)
     Gio.bus_own_name_on_connection(connection, "org.freedesktop.portal.Desktop",
                                    Gio.BusNameOwnerFlags.NONE, None, lambda *a: loop.quit())
     loop.run()

@@ -97,18 +97,13 @@ TEST(ScreenImagePreprocessor, GradientBackgroundsBecomeWhite) {
     EXPECT_LT(darkest(p.image, scaled(text.lines[1], p.scale)), 128);
 }
 
-TEST(ScreenImagePreprocessor, SmallTextIsEnlargedAndLargeTextIsNot) {
-    const Pre::Prepared small = Pre::prepare(renderText(sample, 9).image);
+TEST(ScreenImagePreprocessor, SmallTextIsEnlargedWithinTheLimitsAndLargeTextIsNot) {
+    const QImage image = renderText(sample, 9).image;
+    const Pre::Prepared small = Pre::prepare(image);
     EXPECT_GE(small.scale, 2.0);
     EXPECT_NEAR(small.textHeight, Pre::Steps().enlargeTo, 4);
+    EXPECT_EQ(Pre::prepare(renderText(sample, 36).image).scale, 1.0);
 
-    const Pre::Prepared large = Pre::prepare(renderText(sample, 36).image);
-    EXPECT_EQ(large.scale, 1.0);
-    EXPECT_EQ(large.image.size(), renderText(sample, 36).image.size());
-}
-
-TEST(ScreenImagePreprocessor, TheEnlargedImageStaysWithinTheLimits) {
-    const QImage image = renderText(sample, 9).image;
     const qint64 area = qint64(image.width()) * image.height();
     const Pre::Prepared p = Pre::prepare(image, {area * 2, 30'000});
     EXPECT_LE(qint64(p.image.width()) * p.image.height(),
@@ -118,15 +113,14 @@ TEST(ScreenImagePreprocessor, TheEnlargedImageStaysWithinTheLimits) {
 }
 
 TEST(ScreenImagePreprocessor, ImagesWithoutAnythingDrawnGiveNothingToRead) {
-    QImage white(640, 480, QImage::Format_RGB32);
-    white.fill(Qt::white);
-    QImage black(640, 480, QImage::Format_RGB32);
-    black.fill(Qt::black);
-    QImage dot(1, 1, QImage::Format_RGB32);
-    dot.fill(Qt::red);
-    QImage transparent(50, 50, QImage::Format_ARGB32);
-    transparent.fill(Qt::transparent);
-    for (const QImage& image : {white, black, dot, transparent, QImage()})
+    const auto filled = [](QSize size, QColor colour) {
+        QImage image(size, QImage::Format_ARGB32);
+        image.fill(colour);
+        return image;
+    };
+    for (const QImage& image :
+         {filled({640, 480}, Qt::white), filled({640, 480}, Qt::black), filled({1, 1}, Qt::red),
+          filled({50, 50}, Qt::transparent), QImage()})
         EXPECT_TRUE(Pre::prepare(image).image.isNull());
 }
 
@@ -143,15 +137,4 @@ TEST(ScreenImagePreprocessor, TransparentPixelsCountAsWhite) {
     ASSERT_FALSE(p.image.isNull());
     EXPECT_EQ(darkest(p.image, QRect(0, 0, p.image.width(), int(10 * p.scale))), 255);
     EXPECT_LT(darkShare(p.image), 0.15);
-}
-
-TEST(ScreenImagePreprocessor, FindsTheBandsOfRowsWithInk) {
-    const RenderedText text = renderText(sample, 13);
-    const Pre::Prepared p = Pre::prepare(text.image);
-    const auto bands = Pre::inkBands(p.image);
-    ASSERT_EQ(bands.size(), 2);
-    for (qsizetype i = 0; i < 2; ++i) {
-        EXPECT_NEAR(bands[i].top, text.lines[i].top() * p.scale, p.scale + 1);
-        EXPECT_NEAR(bands[i].bottom, (text.lines[i].bottom() + 1) * p.scale, p.scale + 1);
-    }
 }

@@ -2,8 +2,7 @@
 
 #include "platform/recognition/ScreenImagePreprocessor.h"
 
-#include <QFontMetricsF>
-#include <QPainter>
+#include "RenderedText.h"
 
 #include <gtest/gtest.h>
 
@@ -15,27 +14,17 @@ namespace {
 // a block cursor after the last one, and prepared for reading.
 QImage prepared(const QStringList& lines, const QString& family, bool cursor = false,
                 QColor foreground = Qt::black, QColor background = Qt::white) {
-    QFont font(family);
-    font.setPixelSize(14);
-    const QFontMetricsF metrics(font);
-    const double step = std::ceil(metrics.height());
-    double width = 0;
-    for (const auto& line : lines)
-        width = std::max(width, metrics.horizontalAdvance(line));
-    QImage image(int(width) + 40, int(step * double(lines.size())) + 16, QImage::Format_RGB32);
-    image.fill(background);
-    QPainter painter(&image);
-    painter.setFont(font);
-    painter.setPen(foreground);
-    for (qsizetype i = 0; i < lines.size(); ++i)
-        painter.drawText(QPointF(8, 8 + double(i) * step + metrics.ascent()), lines[i]);
-    if (cursor)
-        painter.fillRect(QRectF(8 + metrics.horizontalAdvance(lines.last()),
-                                8 + double(lines.size() - 1) * step,
-                                metrics.horizontalAdvance(u"M"_s), step),
-                         foreground);
-    painter.end();
-    return ScreenImagePreprocessor::prepare(image).image;
+    RenderedText text = renderText(lines, 14, foreground, background, family, 1.0);
+    if (cursor) {
+        QFont font(family);
+        font.setPixelSize(14);
+        const QFontMetrics metrics(font);
+        QPainter(&text.image)
+            .fillRect(28 + metrics.horizontalAdvance(lines.last()),
+                      28 + int(lines.size() - 1) * metrics.height(),
+                      metrics.horizontalAdvance(u'M'), metrics.height(), foreground);
+    }
+    return ScreenImagePreprocessor::prepare(text.image).image;
 }
 
 qsizetype rowsIn(const QImage& image) {

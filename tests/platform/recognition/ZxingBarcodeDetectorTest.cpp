@@ -69,40 +69,22 @@ QStringList payloads(const QImage& image) {
 TEST(ZxingBarcodeDetector, ReadsCodesInReadingOrder) {
     const QImage a = qr(u"https://example.com/a"_s);
     const QImage b = qr(u"https://example.com/b"_s);
-    Screen sideBySide(QSize(560, 300));
-    sideBySide.draw(b, QPoint(300, 40), 6.5).draw(a, QPoint(30, 40), 6.5);
-    EXPECT_EQ(payloads(sideBySide.image()),
-              (QStringList{u"https://example.com/a"_s, u"https://example.com/b"_s}));
-
     Screen stacked(QSize(600, 600));
     stacked.draw(a, QPoint(20, 330), 5.25).draw(b, QPoint(380, 40), 5.25);
     EXPECT_EQ(payloads(stacked.image()),
               (QStringList{u"https://example.com/b"_s, u"https://example.com/a"_s}));
 }
 
-TEST(ZxingBarcodeDetector, TheSameCodeTwiceGivesOnePayload) {
-    const QImage code = qr(u"WIFI:S:Home;T:WPA;P:secret;;"_s);
-    Screen screen(QSize(640, 280));
-    screen.draw(code, QPoint(20, 40), 6).draw(code, QPoint(360, 50), 6);
-    EXPECT_EQ(ZxingBarcodeDetector::detect(screen.image()).size(), 2);
-    EXPECT_EQ(payloads(screen.image()), QStringList{u"WIFI:S:Home;T:WPA;P:secret;;"_s});
-}
-
-TEST(ZxingBarcodeDetector, ReadsLightOnDarkAndRotatedCodes) {
+TEST(ZxingBarcodeDetector, ReadsLightOnDarkRotatedAndLinearCodes) {
     QImage dark = qr(u"dark mode"_s);
     dark.invertPixels();
-    Screen darkScreen(QSize(320, 320), QColor(30, 30, 34));
-    darkScreen.draw(dark, QPoint(40, 40), 7.5);
-    EXPECT_EQ(payloads(darkScreen.image()), QStringList{u"dark mode"_s});
-
-    const QImage turned = qr(u"sideways"_s).transformed(QTransform().rotate(90));
-    Screen turnedScreen(QSize(320, 320));
-    turnedScreen.draw(turned, QPoint(40, 40), 7);
-    EXPECT_EQ(payloads(turnedScreen.image()), QStringList{u"sideways"_s});
-}
-
-TEST(ZxingBarcodeDetector, ReadsLinearCodes) {
-    Screen screen(QSize(700, 400));
+    Screen screen(QSize(320, 320), QColor(30, 30, 34));
+    screen.draw(dark, QPoint(40, 40), 7.5);
+    EXPECT_EQ(payloads(screen.image()), QStringList{u"dark mode"_s});
+    screen = Screen(QSize(320, 320));
+    screen.draw(qr(u"sideways"_s).transformed(QTransform().rotate(90)), QPoint(40, 40), 7);
+    EXPECT_EQ(payloads(screen.image()), QStringList{u"sideways"_s});
+    screen = Screen(QSize(700, 400));
     screen.draw(symbol(BarcodeFormat::Code128, L"INK-4711-harbor", 60), QPoint(30, 40), 2.5)
         .draw(symbol(BarcodeFormat::EAN13, L"590123412345", 50), QPoint(60, 240), 3);
     EXPECT_EQ(payloads(screen.image()), (QStringList{u"INK-4711-harbor"_s, u"5901234123457"_s}));
@@ -132,8 +114,7 @@ TEST(ZxingBarcodeDetector, BytesThatAreNotTextHaveNoPayload) {
         .draw(symbol(BarcodeFormat::QRCode, bytes, 0, ZXing::CharacterSet::BINARY), QPoint(20, 40),
               6)
         .draw(qr(u"name\tvalue"_s), QPoint(320, 40), 6);
-    const QList<DetectedBarcode> found = ZxingBarcodeDetector::detect(screen.image());
-    ASSERT_EQ(found.size(), 2);
+    EXPECT_EQ(ZxingBarcodeDetector::detect(screen.image()).size(), 2);
     EXPECT_EQ(payloads(screen.image()), QStringList{u"name\tvalue"_s});
 }
 
@@ -144,10 +125,6 @@ TEST(ZxingBarcodeDetector, ImagesWithoutCodesOfAnySize) {
         tiny.fill(Qt::transparent);
         EXPECT_TRUE(payloads(tiny).isEmpty());
     }
-    // A whole 5K display with one small code in a corner.
-    Screen huge(QSize(5120, 2880));
-    huge.draw(qr(u"corner"_s), QPoint(4900, 2680), 6);
-    EXPECT_EQ(payloads(huge.image()), QStringList{u"corner"_s});
 
     ZxingBarcodeDetector detector;
     EXPECT_THROW(TestAsync::run(detector.perform(QImage())), std::exception);
@@ -155,7 +132,7 @@ TEST(ZxingBarcodeDetector, ImagesWithoutCodesOfAnySize) {
 
 // Beyond the ceiling the detector answers at once instead of searching for
 // most of a minute; up to it, it searches.
-TEST(ZxingBarcodeLimit, ImagesAboveFortyMegapixelsAreRefusedAtOnce) {
+TEST(ZxingBarcodeDetector, ImagesAboveFortyMegapixelsAreRefusedAtOnce) {
     QImage huge(8000, 5001, QImage::Format_Grayscale8);
     huge.fill(255);
     ZxingBarcodeDetector detector;
