@@ -22,7 +22,6 @@ using namespace Qt::StringLiterals;
 namespace {
 
 const Shortcut superShiftT{17, CarbonModifiers::command | CarbonModifiers::shift}; // the default
-const Shortcut controlShiftT{17, CarbonModifiers::control | CarbonModifiers::shift};
 const Shortcut f5{96, 0};
 const Shortcut controlOptionT{17, CarbonModifiers::control | CarbonModifiers::option};
 
@@ -203,33 +202,6 @@ TEST_F(RecorderTest, ASystemShortcutWarnsAndCanBeForcedAndAHeldOneIsShownAsHeld)
     keyBindings.registerRefusedShortcuts();
     EXPECT_FALSE(row->note()->isVisible());
     EXPECT_EQ(item.shortcut(), QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_T));
-}
-
-TEST_F(RecorderTest, WhatNeedsNoAlert) {
-    systemShortcuts.taken.insert(Shortcut{111, 0});
-    // F12 alone is never a system shortcut; another name's shortcut is no conflict.
-    RecorderCocoa* barcode = barcodeRow->recorder();
-    startRecording(barcode);
-    press(Qt::Key_F12);
-    EXPECT_EQ(keyBindings.readShortcut(HotkeyService::captureBarcode()), (Shortcut{111, 0}));
-    startRecording(barcode);
-    press(Qt::Key_T, Qt::ControlModifier | Qt::ShiftModifier);
-    EXPECT_EQ(keyBindings.readShortcut(HotkeyService::captureBarcode()), controlShiftT);
-    EXPECT_EQ(systemShortcuts.checks, 1) << "F12 alone is not even looked up";
-}
-
-TEST_F(RecorderTest, TheCustomRuleRejectsWithItsReason) {
-    recorder->validateShortcut = [](const Shortcut& s) -> std::optional<QString> {
-        if (s.modifierFlags() & ModifierFlags::option)
-            return u"No Alt, please."_s;
-        return std::nullopt;
-    };
-    startRecording();
-    AlertAnswer answer(u"OK"_s);
-    press(Qt::Key_T, Qt::ControlModifier | Qt::AltModifier);
-    ASSERT_TRUE(answer.seen);
-    EXPECT_EQ(answer.text, u"No Alt, please."_s);
-    EXPECT_EQ(stored(), superShiftT);
 }
 
 // A click just outside the field does not end recording; one further out,

@@ -1,7 +1,5 @@
 #include "app/RecognizeCommand.h"
 
-#include "BuildInfo.h"
-
 #include "support/Async.h"
 #include "support/FakeBarcodeDetector.h"
 #include "support/FakeTextRecognizer.h"
@@ -188,13 +186,6 @@ TEST_F(RecognizeCommandRun, UnreadableFilesAndBadArgumentsFailWithOneLine) {
     recognizer.performError = u"too large"_s;
     EXPECT_EQ(run({image(u"a.png"_s)}), 2);
     EXPECT_EQ(err, u"inkharbor-recognize: "_s + folder.filePath(u"a.png"_s) + u": too large\n"_s);
-}
-
-TEST_F(RecognizeCommandRun, HelpAndVersionPrintAndSucceed) {
-    EXPECT_EQ(run({u"--help"_s}), 0);
-    EXPECT_TRUE(out.startsWith(u"Usage: inkharbor-recognize"_s));
-    EXPECT_EQ(run({u"--version"_s}), 0);
-    EXPECT_EQ(out, u"inkharbor-recognize "_s + QString::fromUtf8(BuildInfo::version) + u'\n');
 }
 
 TEST_F(RecognizeCommandRun, BarcodesPrintOnePayloadPerLineAndAFormFeedBetweenImages) {

@@ -37,6 +37,8 @@ TEST(HistorySearchTest, IgnoresCaseAndAccentsByLocaleAndTrimsNothing) {
         {u"Cafe\u0301"_s, u"\u0301"_s, true},
         {u"Cafe"_s, u"\u0301"_s, false},
         {u"a\u200Bb"_s, u"\u200B"_s, true},
+        // A locale the collator refuses: plain matching, still ignoring case.
+        {u"Hello"_s, u"hello"_s, true, u"en_US@colStrength=bogus"_s},
     };
     for (const Case& c : cases)
         EXPECT_EQ(HistorySearch(c.searchText, c.locale).matches(c.text), c.found)

@@ -101,7 +101,6 @@ TEST_F(HistoryWindowTest, FollowsTheStoreLiveAndKeepsTheSelection) {
     list()->setCurrentIndex(row(1));
 
     const Capture latest = add(QStringLiteral("latest"));
-    EXPECT_EQ(view()->countLabel()->text(), u"3 captures");
     EXPECT_EQ(list()->currentIndex().data().toString(), u"older");
     store.deleteCapture(latest);
     EXPECT_EQ(list()->currentIndex().data().toString(), u"older");

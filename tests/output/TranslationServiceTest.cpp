@@ -42,11 +42,4 @@ TEST(TranslationAvailability, AsksOnlyForTextWithADetectedLanguage) {
     EXPECT_THROW(TestAsync::run(service.translate(u"Hola"_s)), std::exception);
 }
 
-TEST(TranslationAvailability, TranslatesIntoTheUsersLanguage) {
-    FakeTranslator translator;
-    TranslationService service(
-        translator, [](const QString&) { return QStringList{u"es"_s}; }, u"en"_s);
-    EXPECT_EQ(TestAsync::run(service.translate(u"hola"_s)), u"en: HOLA"_s);
-}
-
 } // namespace

@@ -1,8 +1,6 @@
 #include "SettingsTestSupport.h"
 
-#include "settings/AboutSettingsPane.h"
 #include "settings/GeneralSettingsPane.h"
-#include "settings/LinkButton.h"
 #include "settings/RecognitionSettingsPane.h"
 #include "settings/SettingsTabButton.h"
 #include "settings/SettingsView.h"
@@ -137,17 +135,6 @@ TEST_F(SettingsWindowTest, EveryControlHasAnAccessibleName) {
         }
     }
     EXPECT_GT(checked, 20);
-}
-
-TEST_F(SettingsWindowTest, AboutShowsTheVersionAndOpensTheSupportMailLink) {
-    EXPECT_EQ(AboutSettingsPane::versionText("1.2", nullptr), QStringLiteral("1.2 (?)"));
-    AboutSettingsPane pane(urls);
-    pane.show();
-    EXPECT_FALSE(pane.versionLabel()->text().contains(u'?'));
-    QTest::mouseClick(pane.supportLink(), Qt::LeftButton);
-    QTest::keyClick(pane.supportLink(), Qt::Key_Space);
-    ASSERT_EQ(urls.opened.size(), 2u);
-    EXPECT_EQ(urls.opened[0], QUrl(QStringLiteral("mailto:support@inkharbor.app")));
 }
 
 } // namespace

@@ -39,6 +39,12 @@ protected:
                (validate.exitCode() ? u"failed"_s : u""_s);
     }
 
+    static void writeEntry(const QString& text) {
+        QDir().mkpath(QFileInfo(LaunchAtLoginService::entryPath()).path());
+        QFile file(LaunchAtLoginService::entryPath());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text.toUtf8());
+    }
     static QString entry() {
         QFile file(LaunchAtLoginService::entryPath());
         return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
@@ -59,11 +65,7 @@ TEST_F(LaunchAtLoginTest, TheAutostartEntryIsTheOnlyTruth) {
     LaunchAtLoginService::setEnabled(false); // already off: nothing to do, no failure
 
     // An entry the desktop skips is not enabled.
-    QDir().mkpath(QFileInfo(LaunchAtLoginService::entryPath()).path());
-    QFile f(LaunchAtLoginService::entryPath());
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("[Desktop Entry]\nType=Application\nExec=inkharbor\nHidden=true\n");
-    f.close();
+    writeEntry(u"[Desktop Entry]\nType=Application\nExec=inkharbor\nHidden=true\n"_s);
     EXPECT_FALSE(LaunchAtLoginService::isEnabled());
 }
 
@@ -97,11 +99,7 @@ TEST_F(LaunchAtLoginTest, ExecutablesAreQuotedAndEscaped) {
     // backslash that quotes it is escaped once more as a string value.
     const QString odd = QStringLiteral("/opt/100% sure/ink$harbor");
     EXPECT_EQ(exec(odd), u"\"/opt/100%% sure/ink\\\\$harbor\""_s);
-    QDir().mkpath(QFileInfo(LaunchAtLoginService::entryPath()).path());
-    QFile file(LaunchAtLoginService::entryPath());
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(LaunchAtLoginService::entryText(odd, QStringLiteral("/opt/a\\b.svg")).toUtf8());
-    file.close();
+    writeEntry(LaunchAtLoginService::entryText(odd, QStringLiteral("/opt/a\\b.svg")));
     EXPECT_EQ(complaints(LaunchAtLoginService::entryPath()), QString());
 }
 
