@@ -1,5 +1,4 @@
 #include "app/AppCommandLine.h"
-#include "BuildInfo.h"
 
 #include <gtest/gtest.h>
 
@@ -41,17 +40,6 @@ TEST(AppCommandLine, EachActionReachesTheApplicationsBusAction) {
     EXPECT_EQ(
         launchOf({u"-platform"_s, u"offscreen"_s, u"-session"_s, u"1a2b"_s, u"--display=:3"_s}),
         (Launch{Action::none, u"offscreen"_s, u":3"_s}));
-}
-
-TEST(AppCommandLine, HelpAndVersionPrintAndEnd) {
-    for (const QString& option : {u"--help"_s, u"-h"_s, u"-help"_s}) {
-        const CommandLine::Exit help = exitOf({u"--capture-text"_s, option});
-        EXPECT_EQ(help.status, 0);
-        EXPECT_TRUE(help.output.startsWith(u"Usage: inkharbor [OPTION]\n"_s));
-        EXPECT_FALSE(help.output.contains(u"-session"_s)) << "Qt's options are Qt's to explain";
-    }
-    const CommandLine::Exit version = exitOf({u"--version"_s});
-    EXPECT_EQ(version.output, u"inkharbor "_s + QString::fromUtf8(BuildInfo::version) + u'\n');
 }
 
 TEST(AppCommandLine, WrongArgumentsGiveOneLineAndStatusTwo) {

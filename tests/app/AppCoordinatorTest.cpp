@@ -316,12 +316,4 @@ TEST_F(AppCoordinatorTest, EscapeCancelsQuietlyAndOurMenuIsNotFrozen) {
     EXPECT_FALSE(coordinator.isCapturing());
 }
 
-TEST_F(AppCoordinatorTest, StartOpensTheOnboardingOnlyOutsideTheTestRunner) {
-    EXPECT_FALSE(coordinator.onboardingWindow().window());
-    qunsetenv("XCTestConfigurationFilePath");
-    coordinator.start();
-    ASSERT_TRUE(coordinator.onboardingWindow().view());
-    EXPECT_EQ(coordinator.onboardingWindow().view()->step(), OnboardingStep::welcome);
-}
-
 } // namespace

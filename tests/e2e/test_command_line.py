@@ -17,7 +17,8 @@ def inkharbor(*args, env=None):
 class WithARunningInstance(DesktopTest):
     def test_help_and_wrong_options_leave_the_running_one_alone(self):
         self.app.wait_until_ready()
-        self.assertEqual(inkharbor("--help").returncode, 0)
+        self.assertTrue(inkharbor("--help").stdout.startswith(b"Usage: inkharbor [OPTION]\n"))
+        self.assertEqual(inkharbor("--version").stdout.split()[0], b"inkharbor")
         wrong = inkharbor("--frobnicate")
         self.assertEqual(wrong.returncode, 2)
         self.assertEqual(wrong.stderr, b"inkharbor: unknown option --frobnicate (see --help)\n")
