@@ -350,14 +350,6 @@ const char* const codeSnippets[] = {
     "cp -r config \"$HOME/.config/example\"",
 };
 
-template <size_t N>
-QStringList toList(const char* const (&texts)[N]) {
-    QStringList list;
-    for (const char* text : texts)
-        list << QString::fromUtf8(text);
-    return list;
-}
-
 } // namespace
 
 namespace CorpusTexts {

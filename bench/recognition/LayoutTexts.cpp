@@ -1,4 +1,5 @@
 #include "LayoutTexts.h"
+#include "CorpusTexts.h"
 
 namespace {
 
@@ -153,17 +154,11 @@ const char* const photoLines[] = {
     "Platform 4 for all trains", "Sunset over the old town", "No parking in front of the gate",
 };
 
-template <size_t N>
-QStringList toList(const char* const (&texts)[N]) {
-    QStringList list;
-    for (const char* text : texts)
-        list << QString::fromUtf8(text);
-    return list;
-}
-
 } // namespace
 
 namespace LayoutTexts {
+
+using CorpusTexts::toList;
 
 QStringList listings() {
     return toList(::listings);
