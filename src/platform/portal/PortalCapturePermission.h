@@ -23,7 +23,7 @@ public:
     // The desktops keep the choice in their own privacy settings, which no
     // address opens.
     bool openSettings() override { return false; }
-    std::optional<QString> unavailableReason() const;
+    std::optional<QString> unavailableReason() const override;
 
 private:
     PortalScreenCapture& capture_;
