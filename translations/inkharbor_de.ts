@@ -497,14 +497,6 @@
         <translation>Zugriff erlaubt</translation>
     </message>
     <message>
-        <source>Open System Settings</source>
-        <translation>Systemeinstellungen öffnen</translation>
-    </message>
-    <message>
-        <source>Turn on Inkharbor in the list, then quit and reopen it.</source>
-        <translation>Schalten Sie Inkharbor in der Liste ein und starten Sie es dann neu.</translation>
-    </message>
-    <message>
         <source>Already turned on? Quit &amp;&amp; Reopen Inkharbor</source>
         <translation>Schon eingeschaltet? Inkharbor beenden &amp;&amp; neu öffnen</translation>
     </message>
@@ -563,6 +555,14 @@
     <message>
         <source>Screen capture is not available</source>
         <translation>Bildschirmaufnahme ist nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>Share the Screen…</source>
+        <translation>Bildschirm freigeben …</translation>
+    </message>
+    <message>
+        <source>Your desktop asks in its screen-sharing dialog: choose the screen and allow it.</source>
+        <translation>Ihre Arbeitsumgebung fragt in ihrem Dialog zur Bildschirmfreigabe: Wählen Sie den Bildschirm und erlauben Sie die Freigabe.</translation>
     </message>
 </context>
 <context>

@@ -497,14 +497,6 @@
         <translation>Permiso concedido</translation>
     </message>
     <message>
-        <source>Open System Settings</source>
-        <translation>Abrir la configuración del sistema</translation>
-    </message>
-    <message>
-        <source>Turn on Inkharbor in the list, then quit and reopen it.</source>
-        <translation>Active Inkharbor en la lista y luego ciérrelo y vuelva a abrirlo.</translation>
-    </message>
-    <message>
         <source>Already turned on? Quit &amp;&amp; Reopen Inkharbor</source>
         <translation>¿Ya está activado? Cerrar y volver a abrir Inkharbor</translation>
     </message>
@@ -563,6 +555,14 @@
     <message>
         <source>Screen capture is not available</source>
         <translation>La captura de pantalla no está disponible</translation>
+    </message>
+    <message>
+        <source>Share the Screen…</source>
+        <translation>Compartir la pantalla…</translation>
+    </message>
+    <message>
+        <source>Your desktop asks in its screen-sharing dialog: choose the screen and allow it.</source>
+        <translation>Su escritorio pregunta en su diálogo para compartir la pantalla: elija la pantalla y permítalo.</translation>
     </message>
 </context>
 <context>

@@ -233,16 +233,19 @@ QWidget* OnboardingView::permissionPage() {
         auto* boxLayout = new QVBoxLayout(box);
         boxLayout->setContentsMargins(16, 16, 16, 16);
         boxLayout->setSpacing(10);
+        // The desktop asks in a screen-sharing dialog of its own, which the
+        // request opens; a desktop with a settings page for it gets that too.
         auto* open = new QPushButton(SymbolIcons::icon(QStringLiteral("gearshape")),
-                                     tr("Open System Settings"));
+                                     tr("Share the Screen…"));
         connect(open, &QPushButton::clicked, this, [this] {
             environment_.permission.request();
             if (environment_.openScreenRecordingSettings)
                 environment_.openScreenRecordingSettings();
         });
         boxLayout->addWidget(open, 0, Qt::AlignHCenter);
-        QLabel* how = label(tr("Turn on Inkharbor in the list, then quit and reopen it."), true, 0,
-                            false, true);
+        QLabel* how = label(tr("Your desktop asks in its screen-sharing dialog: choose the screen "
+                               "and allow it."),
+                            true, 0, false, true);
         how->setAlignment(Qt::AlignHCenter);
         boxLayout->addWidget(how);
         auto* relaunch = new QPushButton(tr("Already turned on? Quit && Reopen Inkharbor"));

@@ -106,7 +106,7 @@ TEST_F(OnboardingTest, WhereTheDesktopAsksThePermissionPageNoticesAGrant) {
     onboarding.show(OnboardingStep::permission);
     OnboardingView* view = onboarding.view();
     for (QPushButton* b : view->findChildren<QPushButton*>())
-        if (b->objectName().isEmpty()) // Open System Settings, Quit & Reopen
+        if (b->objectName().isEmpty()) // Share the Screen…, Quit & Reopen
             b->click();
     EXPECT_EQ(settingsOpened, 1);
     EXPECT_EQ(relaunches, 1);
