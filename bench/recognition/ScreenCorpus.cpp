@@ -413,13 +413,14 @@ public:
     }
 
 private:
-    void addImage(const QString& imageClass, const QImage& image, const QString& truth) {
+    void addImage(const QString& imageClass, const QImage& image, const QString& truth,
+                  const QString& language = u"en"_s) {
         CorpusSample sample;
         sample.name =
             QStringLiteral("%1-%2").arg(imageClass).arg(samples.size(), 3, 10, QLatin1Char('0'));
         sample.name.replace(u' ', u'-');
         sample.imageClass = imageClass;
-        sample.language = u"en"_s;
+        sample.language = language;
         sample.image = image;
         sample.truth = truth;
         samples << sample;
@@ -439,15 +440,7 @@ private:
     }
 
     void add(const QString& imageClass, const QString& language, const Layout& layout) {
-        CorpusSample sample;
-        sample.name =
-            QStringLiteral("%1-%2").arg(imageClass).arg(samples.size(), 3, 10, QLatin1Char('0'));
-        sample.name.replace(u' ', u'-');
-        sample.imageClass = imageClass;
-        sample.language = language;
-        sample.image = render(layout);
-        sample.truth = layout.lines.join(u'\n');
-        samples << sample;
+        addImage(imageClass, render(layout), layout.lines.join(u'\n'), language);
     }
 
     QRandomGenerator random_{20240314};
