@@ -54,8 +54,12 @@ class WaylandCapture(unittest.TestCase):
         wait_until(lambda: pixel(x + 250, y + 370)[0] < 230, message="the overlay painted")
 
     def wait_for_clipboard(self, text):
-        return wait_until(lambda: clipboard() == text.encode() and clipboard(),
-                          message=f"{text!r} on the clipboard")
+        try:
+            return wait_until(lambda: clipboard() == text.encode() and clipboard(),
+                              message=f"{text!r} on the clipboard")
+        except AssertionError as e:
+            log = "\n".join(self.app.log().splitlines()[-25:])
+            raise AssertionError(f"{e}; it holds {clipboard()!r}; the program's log ends:\n{log}")
 
     def test_text_is_copied_and_undo_gives_back_every_byte(self):
         self.show("Document", lines=LINES)
