@@ -786,6 +786,18 @@ inkharbor --capture-barcode</source>
 inkharbor --capture-text
 inkharbor --capture-barcode</translation>
     </message>
+    <message>
+        <source>Your desktop keeps these shortcuts: it may ask you to confirm a new one, and you can change them in its keyboard settings.</source>
+        <translation>Ihre Arbeitsumgebung verwaltet diese Tastenkürzel: Sie fragt eventuell nach, bevor sie ein neues übernimmt, und Sie können sie in ihren Tastatureinstellungen ändern.</translation>
+    </message>
+    <message>
+        <source>%1: the desktop runs it with %2.</source>
+        <translation>%1: Die Arbeitsumgebung startet es mit %2.</translation>
+    </message>
+    <message>
+        <source>%1: not bound by the desktop yet.</source>
+        <translation>%1: Von der Arbeitsumgebung noch nicht zugewiesen.</translation>
+    </message>
 </context>
 <context>
     <name>SoundDevices</name>

@@ -786,6 +786,18 @@ inkharbor --capture-barcode</source>
 inkharbor --capture-text
 inkharbor --capture-barcode</translation>
     </message>
+    <message>
+        <source>Your desktop keeps these shortcuts: it may ask you to confirm a new one, and you can change them in its keyboard settings.</source>
+        <translation>Tu escritorio guarda estos atajos: puede pedirte que confirmes uno nuevo y puedes cambiarlos en su configuración de teclado.</translation>
+    </message>
+    <message>
+        <source>%1: the desktop runs it with %2.</source>
+        <translation>%1: el escritorio lo ejecuta con %2.</translation>
+    </message>
+    <message>
+        <source>%1: not bound by the desktop yet.</source>
+        <translation>%1: el escritorio aún no lo ha asignado.</translation>
+    </message>
 </context>
 <context>
     <name>SoundDevices</name>

@@ -1,8 +1,11 @@
 #include "KeyBindings/KeyBindings.h"
 
 #include "KeyBindings/HotKey.h"
+#include "platform/HotKeyGrabber.h"
 #include "platform/base/NotificationCenter.h"
 #include "platform/base/UserDefaults.h"
+
+#include <QStringList>
 
 #include <algorithm>
 
@@ -24,9 +27,22 @@ KeyBindings::KeyBindings(UserDefaults& defaults, NotificationCenter& notificatio
     , notifications_(notifications)
     , grabber_(grabber)
     , layout_(layout)
-    , center_(grabber) {}
+    , center_(grabber) {
+    grabber_.setDescriber([this](const Shortcut& shortcut) {
+        QStringList titles;
+        for (const auto& [name, title] : titles_)
+            if (readShortcut(name) == shortcut)
+                titles << title;
+        return titles.isEmpty() ? description(shortcut) : titles.join(u" / ");
+    });
+    grabber_.setChangeHandler(
+        [this] { notifications_.post(desktopBindingsDidChangeNotification()); });
+}
 
-KeyBindings::~KeyBindings() = default;
+KeyBindings::~KeyBindings() {
+    grabber_.setDescriber({});
+    grabber_.setChangeHandler({});
+}
 
 KeyBindings::Name KeyBindings::createName(const QString& rawValue,
                                           std::optional<Shortcut> initialShortcut) {
@@ -113,8 +129,28 @@ void KeyBindings::setPaused(bool paused) {
     center_.setEnabled(!paused);
 }
 
-bool KeyBindings::grabsKeys() const {
-    return grabber_.grabsKeys();
+bool KeyBindings::shortcutsAct() const {
+    return grabber_.reach() != HotKeyGrabber::Reach::none;
+}
+
+bool KeyBindings::desktopBindsShortcuts() const {
+    return grabber_.reach() == HotKeyGrabber::Reach::desktopBinds;
+}
+
+std::optional<QString> KeyBindings::desktopTrigger(const Name& name) const {
+    const std::optional<Shortcut> shortcut = readShortcut(name);
+    if (!shortcut || !desktopBindsShortcuts())
+        return std::nullopt;
+    return grabber_.boundTrigger(*shortcut);
+}
+
+void KeyBindings::setTitle(const Name& name, const QString& title) {
+    for (auto& [n, t] : titles_)
+        if (n == name) {
+            t = title;
+            return;
+        }
+    titles_.emplace_back(name, title);
 }
 
 bool KeyBindings::isRefused(const Name& name) const {
@@ -179,8 +215,8 @@ void KeyBindings::registerShortcut(const Shortcut& shortcut) {
 }
 
 void KeyBindings::setRefused(const Shortcut& shortcut, bool refused) {
-    // Where nothing can be grabbed, no other program is to blame.
-    if (!grabber_.grabsKeys())
+    // Where we grab nothing ourselves, no other program is to blame.
+    if (grabber_.reach() != HotKeyGrabber::Reach::grabs)
         return;
     if (!refused && !refused_.erase(shortcut))
         return;

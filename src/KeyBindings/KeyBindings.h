@@ -47,6 +47,11 @@ public:
     static QString shortcutRegistrationDidChangeNotification() {
         return QStringLiteral("KeyBindings_shortcutRegistrationDidChange");
     }
+    // Posted when the desktop that binds the shortcuts answers: what it bound
+    // changed, or it turned out to offer no shortcuts at all.
+    static QString desktopBindingsDidChangeNotification() {
+        return QStringLiteral("KeyBindings_desktopBindingsDidChange");
+    }
     static QString storageKey(const Name& name) { return u"KeyBindings_" + name.rawValue; }
 
     KeyBindings(UserDefaults& defaults, NotificationCenter& notifications, HotKeyGrabber& grabber,
@@ -88,9 +93,17 @@ public:
     // it (another program holds it): it does nothing until that program lets
     // go and it is tried again.
     bool isRefused(const Name& name) const;
-    // False where the desktop lets no program grab keys (Wayland): then no
-    // shortcut of ours acts, whatever is stored.
-    bool grabsKeys() const;
+    // False where the desktop lets no program have global shortcuts (Wayland
+    // without a shortcuts portal): then none of ours acts, whatever is stored.
+    bool shortcutsAct() const;
+    // True where the desktop, not we, binds the shortcuts (a portal): what is
+    // stored is only asked for, and desktopTrigger() says what it bound.
+    bool desktopBindsShortcuts() const;
+    // Where the desktop binds: the trigger it gave the name's shortcut, in its
+    // own words; nullopt until it answered or when it left it unbound.
+    std::optional<QString> desktopTrigger(const Name& name) const;
+    // The name the desktop shows for a shortcut in its list ("Capture Text").
+    void setTitle(const Name& name, const QString& title);
     // Tries every refused shortcut again (but the one just tried). Also done
     // whenever a shortcut is written and whenever a recorder stops recording.
     void registerRefusedShortcuts(std::optional<Shortcut> justTried = std::nullopt);
@@ -128,6 +141,7 @@ private:
     std::unordered_map<Shortcut, std::unique_ptr<HotKey>> registry_;
     // Shortcuts the desktop refused the last time they were tried.
     std::unordered_set<Shortcut> refused_;
+    std::vector<std::pair<Name, QString>> titles_;
     bool isPaused_ = false;
     const QObject* activeRecorder_ = nullptr;
 };

@@ -17,7 +17,8 @@ MenuItemShortcut::MenuItemShortcut(KeyBindings& keyBindings, QAction* action,
     notifications.addObserver(KeyBindings::shortcutByNameDidChangeNotification(), this,
                               [this](const Notification&) { refresh(); });
     for (const QString& notification : {KeyBindings::recorderActiveStatusDidChangeNotification(),
-                                        KeyBindings::shortcutRegistrationDidChangeNotification()})
+                                        KeyBindings::shortcutRegistrationDidChangeNotification(),
+                                        KeyBindings::desktopBindingsDidChangeNotification()})
         notifications.addObserver(notification, this, [this](const Notification&) { refresh(); });
     refresh();
 }

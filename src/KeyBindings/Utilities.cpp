@@ -118,8 +118,17 @@ std::optional<QKeyCombination> menuKeyCombination(const Shortcut& shortcut,
 
 QKeySequence menuKeySequence(const KeyBindings& keyBindings, const KeyBindings::Name& name) {
     // A shortcut that does nothing is not shown beside the menu item.
-    if (keyBindings.isRecorderActive() || !keyBindings.grabsKeys() || keyBindings.isRefused(name))
+    if (keyBindings.isRecorderActive() || !keyBindings.shortcutsAct() ||
+        keyBindings.isRefused(name))
         return {};
+    if (keyBindings.desktopBindsShortcuts()) {
+        // What the desktop bound, where Qt reads it as one combination.
+        const auto trigger = keyBindings.desktopTrigger(name);
+        const QKeySequence bound =
+            trigger ? QKeySequence::fromString(*trigger, QKeySequence::PortableText)
+                    : QKeySequence();
+        return bound.count() == 1 && bound[0].key() != Qt::Key_unknown ? bound : QKeySequence();
+    }
     const auto shortcut = keyBindings.readShortcut(name);
     if (!shortcut)
         return {};

@@ -75,11 +75,15 @@ OnboardingEnvironment AppCoordinator::onboardingEnvironment() {
         platform_.permission,
         [this] { return ocr_.supportedLanguages(); },
         [this]() -> std::optional<QString> {
-            const auto shortcut = keyBindings_.readShortcut(HotkeyService::captureText());
-            // Where no program may grab keys the stored one does nothing: the
-            // page speaks of the shortcut bound in the desktop's settings.
-            if (!shortcut || !keyBindings_.grabsKeys())
+            const auto name = HotkeyService::captureText();
+            const auto shortcut = keyBindings_.readShortcut(name);
+            // Where no program may have global shortcuts the stored one does
+            // nothing: the page speaks of the one bound in the desktop's
+            // settings. Where the desktop binds them, it names its trigger.
+            if (!shortcut || !keyBindings_.shortcutsAct())
                 return std::nullopt;
+            if (keyBindings_.desktopBindsShortcuts())
+                return keyBindings_.desktopTrigger(name);
             return keyBindings_.description(*shortcut);
         },
         [this] { captureService_.openScreenRecordingSettings(); },

@@ -9,5 +9,5 @@ public:
     bool grab(qint64, const Shortcut&) override { return false; }
     void ungrab(qint64) override {}
     void setHandler(Handler) override {}
-    bool grabsKeys() const override { return false; }
+    Reach reach() const override { return Reach::none; }
 };

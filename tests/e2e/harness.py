@@ -35,6 +35,14 @@ def xdotool(*args):
     run("xdotool", *[str(a) for a in args])
 
 
+def activate(title):
+    """Brings the window of that title to the front, as a click on it would. The
+    window manager may refuse while it is busy mapping another: tried again."""
+    wait_until(lambda: run("xdotool", "search", "--name", f"^{title}$", "windowactivate",
+                           "--sync", check=False).returncode == 0,
+               message=f"window {title} in front")
+
+
 def clipboard():
     result = run("xclip", "-o", "-selection", "clipboard", check=False, timeout=10)
     return result.stdout if result.returncode == 0 else None

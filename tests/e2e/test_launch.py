@@ -3,8 +3,8 @@ import subprocess
 import time
 import unittest
 
-from harness import (BIN, CONFIG, Inkharbor, TestWindow, run, wait_until, window_shown,
-                     write_settings, xdotool)
+from harness import (BIN, CONFIG, Inkharbor, TestWindow, activate, run, wait_until,
+                     window_shown, write_settings, xdotool)
 
 WELCOME = "Welcome to Inkharbor"
 SETTINGS = "Inkharbor Settings"
@@ -31,7 +31,7 @@ class Launch(unittest.TestCase):
         wait_until(lambda: window_shown(WELCOME), message="the onboarding")
         # Continue, Continue, Done: Return acts as the primary button.
         for _ in range(3):
-            xdotool("search", "--name", f"^{WELCOME}$", "windowactivate", "--sync")
+            activate(WELCOME)
             xdotool("key", "Return")
             time.sleep(0.4)
         wait_until(lambda: not window_shown(WELCOME), message="the onboarding to close")
@@ -55,7 +55,7 @@ class Launch(unittest.TestCase):
         # Covered by another program's window, it comes back to the front.
         other = TestWindow(300, 200, 700, 500, lines=["In front"], title="Document")
         self.addCleanup(other.close)
-        xdotool("search", "--name", "^Document$", "windowactivate", "--sync")
+        activate("Document")
         wait_until(lambda: active_window_name() == "Document", message="the other window in front")
         launch_again()
         wait_until(lambda: active_window_name() == SETTINGS, message="the settings in front")

@@ -20,8 +20,8 @@ import signal
 import time
 import unittest
 
-from harness import (CONFIG, HISTORY, HOME, CodeWindow, Inkharbor, TestWindow, clipboard, drag,
-                     history_texts, overlay_shown, remove_history, run, wait_until, window_shown,
+from harness import (CONFIG, HISTORY, HOME, CodeWindow, Inkharbor, TestWindow, activate,
+                     clipboard, drag, history_texts, overlay_shown, remove_history, run, wait_until, window_shown,
                      xdotool)
 
 SYSCALLS = ("open,openat,openat2,creat,write,writev,pwrite64,pwritev,pwritev2,sendto,sendmsg,"
@@ -106,7 +106,7 @@ class Privacy(unittest.TestCase):
         wait_until(lambda: window_shown("Welcome to Inkharbor"), timeout=30,
                    message="the onboarding")
         for _ in range(3):  # Continue, Continue, Done: writes the settings
-            xdotool("search", "--name", "^Welcome to Inkharbor$", "windowactivate", "--sync")
+            activate("Welcome to Inkharbor")
             xdotool("key", "Return")
             time.sleep(0.5)
         wait_until(lambda: os.path.exists(CONFIG), message="the settings written")

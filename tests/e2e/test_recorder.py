@@ -1,6 +1,6 @@
 import unittest
 
-from harness import CONFIG, DesktopTest, click_accessible, wait_until, xdotool
+from harness import CONFIG, DesktopTest, activate, click_accessible, wait_until, xdotool
 
 
 def stored():
@@ -16,7 +16,7 @@ class Recorder(DesktopTest):
         click_accessible("radio button", "Shortcuts")
         click_accessible("text", "Read QR / barcode")
         # Recording; the user turns to another program and types there.
-        xdotool("search", "--name", "^Other program$", "windowactivate", "--sync")
+        activate("Other program")
         xdotool("key", "ctrl+alt+k")
         xdotool("key", "x")
         wait_until(lambda: other.received == ["Ctrl+Alt+K", "X"],
@@ -24,7 +24,7 @@ class Recorder(DesktopTest):
         self.assertFalse(stored())
 
         # Back in the settings, recording goes on.
-        xdotool("search", "--name", "^Inkharbor Settings$", "windowactivate", "--sync")
+        activate("Inkharbor Settings")
         xdotool("key", "ctrl+alt+b")
         wait_until(stored, message="the shortcut stored")
         self.assertEqual(other.received, ["Ctrl+Alt+K", "X"])

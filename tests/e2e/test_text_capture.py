@@ -1,7 +1,7 @@
 import unittest
 
-from harness import (DesktopTest, clipboard, history_texts, overlay_shown, run, set_clipboard,
-                     toast_buttons, wait_until, xdotool)
+from harness import (DesktopTest, activate, clipboard, history_texts, overlay_shown, run,
+                     set_clipboard, toast_buttons, wait_until, xdotool)
 
 LINES = ["The quick brown fox jumps", "over the lazy dog near", "the riverbank at dawn."]
 
@@ -9,7 +9,7 @@ LINES = ["The quick brown fox jumps", "over the lazy dog near", "the riverbank a
 class TextCapture(DesktopTest):
     def test_a_drag_over_text_copies_it_remembers_it_and_says_so(self):
         self.show_window(200, 150, 700, 260, lines=LINES, font_size=22)
-        xdotool("search", "--name", "^Document$", "windowactivate", "--sync")
+        activate("Document")
         keeper = set_clipboard(b"before")
         self.addCleanup(keeper.kill)
 

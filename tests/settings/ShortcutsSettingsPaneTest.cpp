@@ -35,4 +35,29 @@ TEST_F(ShortcutsSettingsPaneTest, WithoutGrabsItSaysWhatToBindAndShowsNoShortcut
               QKeySequence(u"Meta+Shift+T"_qs));
 }
 
+// Where the desktop binds the shortcuts, the recorders ask it for them: the
+// desktop lists each under its title, and the pane and the menu show the
+// trigger it bound once it answers.
+TEST_F(ShortcutsSettingsPaneTest, WhereTheDesktopBindsItShowsItsTriggers) {
+    FakeHotKeyGrabber desktop;
+    desktop.desktopBinds = true;
+    KeyBindings bound{defaults, notifications, desktop, keyboardLayout};
+    HotkeyService boundHotkeys{bound};
+    boundHotkeys.registerHandlers([](CaptureMode) {});
+    ShortcutsSettingsPane pane(RecorderEnvironment{bound, systemShortcuts, {}, [] {}});
+    const QLabel* footer = pane.findChild<SettingsSection*>()->footer();
+    EXPECT_TRUE(pane.findChildren<Recorder*>().front()->isEnabled());
+    EXPECT_TRUE(footer->text().contains(u"Capture text: not bound by the desktop yet."));
+    const auto superShiftT = *bound.readShortcut(HotkeyService::captureText());
+    ASSERT_TRUE(desktop.isGrabbed(superShiftT));
+    EXPECT_EQ(desktop.describe(superShiftT), u"Capture Text");
+    EXPECT_TRUE(
+        KeyBindingsUtilities::menuKeySequence(bound, HotkeyService::captureText()).isEmpty());
+
+    desktop.bind(superShiftT, u"Meta+Alt+O"_qs); // the user chose another in its dialog
+    EXPECT_TRUE(footer->text().contains(u"Capture text: the desktop runs it with Meta+Alt+O."));
+    EXPECT_EQ(KeyBindingsUtilities::menuKeySequence(bound, HotkeyService::captureText()),
+              QKeySequence(u"Meta+Alt+O"_qs));
+}
+
 } // namespace

@@ -41,9 +41,27 @@ public:
         return send(shortcut, Event::pressed) && send(shortcut, Event::released);
     }
 
+    // With desktopBinds, the desktop binds what is grabbed and answers with bind().
+    Reach reach() const override { return desktopBinds ? Reach::desktopBinds : Reach::grabs; }
+    std::optional<QString> boundTrigger(const Shortcut& shortcut) const override {
+        const auto it = bound.find(shortcut);
+        return it == bound.end() ? std::nullopt : std::optional(it->second);
+    }
+    void setDescriber(Describer d) override { describe = std::move(d); }
+    void setChangeHandler(std::function<void()> h) override { changed = std::move(h); }
+    void bind(const Shortcut& shortcut, const QString& trigger) {
+        bound[shortcut] = trigger;
+        if (changed)
+            changed();
+    }
+
     std::set<Shortcut> refused;
     std::map<qint64, Shortcut> grabs;
     Handler handler;
+    bool desktopBinds = false;
+    std::map<Shortcut, QString> bound;
+    Describer describe;
+    std::function<void()> changed;
 };
 
 class FakeSystemShortcuts final : public SystemShortcuts {

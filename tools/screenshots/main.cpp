@@ -142,19 +142,29 @@ void settings(const QString& theme) {
     defaults.setValue(SettingsKey::autoDetectLanguage, true);
     shoot(QStringLiteral("2-auto"));
     defaults.setValue(SettingsKey::autoDetectLanguage, false);
-    {
-        // A desktop that lets no program grab keys (Wayland): the pane says
-        // which commands to bind instead.
-        NullHotKeyGrabber none;
-        KeyBindings unbound{defaults, desktop.notifications, none, desktop.keyboardLayout};
-        HotkeyService unboundHotkeys{unbound};
+    // Wayland: a desktop that lets no program have global shortcuts (the pane
+    // says which commands to bind instead), and one that binds them itself
+    // (the pane says what it bound).
+    auto shootPane = [&](HotKeyGrabber& grabber, const QString& name, auto answer) {
+        KeyBindings bindings{defaults, desktop.notifications, grabber, desktop.keyboardLayout};
+        HotkeyService paneHotkeys{bindings};
+        paneHotkeys.registerHandlers([](CaptureMode) {});
         ShortcutsSettingsPane pane(
-            RecorderEnvironment{unbound, desktop.systemShortcuts, {}, [] {}});
+            RecorderEnvironment{bindings, desktop.systemShortcuts, {}, [] {}});
+        answer(bindings);
         pane.resize(window.window()->width(), pane.sizeHint().height());
         pane.show();
         QTest::qWait(20);
-        save(&pane, u"settings-" + theme + u"-1-no-grabs");
-    }
+        save(&pane, u"settings-" + theme + u"-1-" + name);
+    };
+    NullHotKeyGrabber none;
+    shootPane(none, QStringLiteral("no-grabs"), [](KeyBindings&) {});
+    FakeHotKeyGrabber portal;
+    portal.desktopBinds = true;
+    shootPane(portal, QStringLiteral("desktop-binds"), [&](KeyBindings& bindings) {
+        portal.bind(*bindings.readShortcut(HotkeyService::captureText()),
+                    QStringLiteral("Meta+Shift+T"));
+    });
     // Where the keyboard puts the focus, it shows.
     window.view()->setCurrentIndex(0);
     // A widget that has the focus already gets no focus-in from setFocus().

@@ -10,7 +10,6 @@
 #include <QKeySequence>
 #include <QTimer>
 
-#include <algorithm>
 #include <vector>
 
 // One entry of the portal's a(sa{sv}) shortcut lists.
@@ -57,17 +56,15 @@ std::map<QString, QString> boundTriggers(const QVariantMap& results) {
 
 } // namespace
 
-PortalHotKeyGrabber::PortalHotKeyGrabber(QDBusConnection bus, Describer describe)
+PortalHotKeyGrabber::PortalHotKeyGrabber(QDBusConnection bus)
     : bus_(std::move(bus))
-    , describe_(std::move(describe)) {
+    , describe_([](const Shortcut& shortcut) { return preferredTrigger(shortcut); }) {
     qDBusRegisterMetaType<PortalShortcut>();
     qDBusRegisterMetaType<QList<PortalShortcut>>();
     const QString service = QString::fromUtf16(PortalRequest::service);
     const QString path = QString::fromUtf16(PortalRequest::path);
-    bus_.connect(service, path, interfaceName(), QStringLiteral("Activated"), this,
-                 SLOT(onActivated(QDBusObjectPath, QString, qulonglong, QVariantMap)));
-    bus_.connect(service, path, interfaceName(), QStringLiteral("Deactivated"), this,
-                 SLOT(onDeactivated(QDBusObjectPath, QString, qulonglong, QVariantMap)));
+    for (const QString& signal : {QStringLiteral("Activated"), QStringLiteral("Deactivated")})
+        bus_.connect(service, path, interfaceName(), signal, this, SLOT(onSignal(QDBusMessage)));
 }
 
 PortalHotKeyGrabber::~PortalHotKeyGrabber() {
@@ -108,11 +105,10 @@ QString PortalHotKeyGrabber::preferredTrigger(const Shortcut& shortcut) {
 }
 
 bool PortalHotKeyGrabber::grab(qint64 hotKeyId, const Shortcut& shortcut) {
-    const bool known = std::any_of(grabbed_.begin(), grabbed_.end(),
-                                   [&](const auto& entry) { return entry.second == shortcut; });
     grabbed_[hotKeyId] = shortcut;
-    // Grabs come and go with our menus; the desktop hears only of new shortcuts.
-    if (!known)
+    // Grabs come and go with our menus and recorders; the desktop hears only
+    // of shortcuts it was not asked for yet.
+    if (!requested_.contains(portalId(shortcut)))
         scheduleBind();
     return true;
 }
@@ -123,12 +119,9 @@ void PortalHotKeyGrabber::ungrab(qint64 hotKeyId) {
     grabbed_.erase(hotKeyId);
 }
 
-std::optional<QString> PortalHotKeyGrabber::trigger(qint64 hotKeyId) const {
-    const auto grabbed = grabbed_.find(hotKeyId);
-    if (grabbed == grabbed_.end())
-        return std::nullopt;
-    const auto bound = triggers_.find(portalId(grabbed->second));
-    if (bound == triggers_.end())
+std::optional<QString> PortalHotKeyGrabber::boundTrigger(const Shortcut& shortcut) const {
+    const auto bound = triggers_.find(portalId(shortcut));
+    if (bound == triggers_.end() || bound->second.isEmpty())
         return std::nullopt;
     return bound->second;
 }
@@ -166,6 +159,9 @@ QCoro::Task<void> PortalHotKeyGrabber::bind() {
         // A session binds once: new shortcuts take a new session.
         closeSession();
         const QList<PortalShortcut> shortcuts = requests();
+        requested_.clear();
+        for (const PortalShortcut& shortcut : shortcuts)
+            requested_.insert(shortcut.id);
         try {
             const QVariantMap created =
                 co_await PortalRequest::call(bus_, interfaceName(), QLatin1String("CreateSession"),
@@ -188,6 +184,8 @@ QCoro::Task<void> PortalHotKeyGrabber::bind() {
                                                      "settings instead.");
         }
         Q_EMIT bindingsChanged();
+        if (changed_)
+            changed_();
     }
     binding_ = false;
 }
@@ -212,17 +210,16 @@ void PortalHotKeyGrabber::deliver(const QString& id, Event event) {
         handler_(hotKeyId, event);
 }
 
-void PortalHotKeyGrabber::onActivated(const QDBusObjectPath& session, const QString& id, qulonglong,
-                                      const QVariantMap&) {
-    // A held key's repeats come as further activations: one press is reported.
-    if (session.path() != session_ || !held_.insert(id).second)
+void PortalHotKeyGrabber::onSignal(const QDBusMessage& message) {
+    const QVariantList arguments = message.arguments();
+    if (arguments.size() < 2 || arguments[0].value<QDBusObjectPath>().path() != session_)
         return;
-    deliver(id, Event::pressed);
-}
-
-void PortalHotKeyGrabber::onDeactivated(const QDBusObjectPath& session, const QString& id,
-                                        qulonglong, const QVariantMap&) {
-    if (session.path() != session_ || held_.erase(id) == 0)
-        return;
-    deliver(id, Event::released);
+    const QString id = arguments[1].toString();
+    if (message.member() == u"Activated") {
+        // A held key's repeats come as further activations: one press is reported.
+        if (held_.insert(id).second)
+            deliver(id, Event::pressed);
+    } else if (held_.erase(id) != 0) {
+        deliver(id, Event::released);
+    }
 }

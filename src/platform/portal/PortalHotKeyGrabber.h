@@ -3,6 +3,7 @@
 #include "platform/HotKeyGrabber.h"
 
 #include <QDBusConnection>
+#include <QDBusMessage>
 #include <QDBusObjectPath>
 #include <QObject>
 #include <QVariantMap>
@@ -20,36 +21,31 @@ struct PortalShortcut;
 // ask for, may ask the user first, may give a shortcut another trigger or none
 // (the user's choice in its settings), and never says whether another program
 // holds a combination. So grab() accepts every shortcut and the desktop's
-// answer comes later, through trigger() and bindingsChanged().
+// answer comes later, through boundTrigger() and bindingsChanged().
 //
-// A backend hands this object out as its HotKeyGrabber where available()
-// turns true; where it turns false, the desktop has no such portal and the
-// Shortcuts pane shows the command to bind by hand.
+// Until the first bind is answered the desktop is taken to bind; where it
+// turns out to offer no such portal, reach() says none, and the Shortcuts pane
+// shows the command to bind by hand.
 class PortalHotKeyGrabber : public QObject, public HotKeyGrabber {
     Q_OBJECT
 public:
-    // Names a shortcut for the desktop's list ("Capture Text").
-    using Describer = std::function<QString(const Shortcut&)>;
-
-    PortalHotKeyGrabber(QDBusConnection bus, Describer describe);
+    explicit PortalHotKeyGrabber(QDBusConnection bus);
     ~PortalHotKeyGrabber() override;
 
     bool grab(qint64 hotKeyId, const Shortcut& shortcut) override;
     void ungrab(qint64 hotKeyId) override;
     void setHandler(Handler handler) override { handler_ = std::move(handler); }
-    // A refusal (none here) would say nothing about other programs.
-    bool grabsKeys() const override { return false; }
+    Reach reach() const override { return available_ == false ? Reach::none : Reach::desktopBinds; }
+    std::optional<QString> boundTrigger(const Shortcut& shortcut) const override;
+    void setDescriber(Describer describer) override { describe_ = std::move(describer); }
+    void setChangeHandler(std::function<void()> handler) override { changed_ = std::move(handler); }
 
-    // The trigger the desktop bound the hot key to, in its own words; nullopt
-    // until it has answered, or when it left the shortcut unbound.
-    std::optional<QString> trigger(qint64 hotKeyId) const;
     // Whether the desktop offers the portal; nullopt until the first bind
     // has been answered.
     std::optional<bool> available() const { return available_; }
     // The desktop's reason when the last bind failed (no portal, refused).
     QString lastError() const { return lastError_; }
 
-    // The portal's name for a shortcut, stable across runs.
     static QString portalId(const Shortcut& shortcut);
     // The shortcut in the form the portal takes as a preferred trigger:
     // "LOGO+SHIFT+t".
@@ -59,10 +55,8 @@ Q_SIGNALS:
     void bindingsChanged();
 
 private Q_SLOTS:
-    void onActivated(const QDBusObjectPath& session, const QString& id, qulonglong timestamp,
-                     const QVariantMap& options);
-    void onDeactivated(const QDBusObjectPath& session, const QString& id, qulonglong timestamp,
-                       const QVariantMap& options);
+    // Activated and Deactivated, (o session, s id, t timestamp, a{sv} options).
+    void onSignal(const QDBusMessage& message);
 
 private:
     QList<PortalShortcut> requests() const;
@@ -74,7 +68,9 @@ private:
     QDBusConnection bus_;
     Describer describe_;
     Handler handler_;
+    std::function<void()> changed_;
     std::map<qint64, Shortcut> grabbed_;
+    std::set<QString> requested_;         // portal ids asked for in this session
     std::map<QString, QString> triggers_; // portal id -> the desktop's trigger
     std::set<QString> held_;
     QString session_;

@@ -1,10 +1,10 @@
 #include "platform/wayland/WaylandBackend.h"
 
 #include "platform/NoSystemShortcuts.h"
-#include "platform/NullHotKeyGrabber.h"
 #include "platform/UsKeyboardLayout.h"
 #include "platform/base/Log.h"
 #include "platform/portal/PortalCapturePermission.h"
+#include "platform/portal/PortalHotKeyGrabber.h"
 #include "platform/portal/PortalScreenCapture.h"
 #include "platform/wayland/WaylandCapturePermission.h"
 #include "platform/wayland/WaylandGlobals.h"
@@ -31,7 +31,7 @@ struct WaylandBackend::Services {
     PortalCapturePermission portalPermission{portal};
     WaylandWindowFocus focus;
     WaylandPasteboard pasteboard;
-    NullHotKeyGrabber hotKeys;
+    PortalHotKeyGrabber hotKeys{QDBusConnection::sessionBus()};
     UsKeyboardLayout keyboardLayout;
     NoSystemShortcuts systemShortcuts;
 
@@ -54,8 +54,16 @@ WaylandBackend::WaylandBackend(const Log& log, UserDefaults& defaults)
                 log.error("No screen-sharing portal: screen capture is not available");
         });
     }
-    log.info("No global shortcuts on Wayland: bind inkharbor --capture-text in the desktop's "
-             "keyboard settings");
+    // Known once the desktop answers the first bind.
+    QObject::connect(&s.hotKeys, &PortalHotKeyGrabber::bindingsChanged, &s.hotKeys,
+                     [log, &hotKeys = s.hotKeys] {
+                         if (hotKeys.available() == true)
+                             log.info("Global shortcuts through the desktop's portal");
+                         else
+                             log.info("No global shortcuts (%{public}s): bind inkharbor "
+                                      "--capture-text in the desktop's keyboard settings",
+                                      hotKeys.lastError());
+                     });
 }
 
 WaylandBackend::~WaylandBackend() = default;

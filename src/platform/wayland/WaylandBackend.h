@@ -9,8 +9,10 @@ class UserDefaults;
 
 // The desktop services of a Wayland session. A Wayland compositor lets no
 // program grab keys, see other programs' windows or place windows at global
-// positions; what it cannot do is reported as such (the hot keys say they
-// grab nothing, the screens say when they cannot be read). The screen is read
+// positions; what it cannot do is reported as such (the screens say when they
+// cannot be read). Global shortcuts go through the desktop's portal where it
+// has one (KDE Plasma, GNOME 48 and later); elsewhere the hot keys say there
+// are none. The screen is read
 // through grim on wlroots compositors, without a dialog; elsewhere (GNOME, KDE
 // Plasma) through the screen-sharing portal, which asks the user once.
 class WaylandBackend final : public DesktopBackend {

@@ -7,11 +7,12 @@ import os
 import subprocess
 import sys
 import tempfile
+import time
 import unittest
 
 here = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, here)
-from wayland_harness import drag, overlays, pixel, pointer, wait_until  # noqa: E402
+from wayland_harness import drag, key, overlays, pixel, pointer, wait_until  # noqa: E402
 from harness import Inkharbor, accessible_nodes, run, write_settings  # noqa: E402
 
 PORTAL = os.path.join(here, "..", "..", "platform", "portal", "fake_portal.py")
@@ -60,6 +61,19 @@ class PortalRoad(unittest.TestCase):
         self.capture(10, 10)
         wait_until(lambda: self.app.log().count("OCR found") == 2, message="the second capture")
         self.assertRegex(self.app.log(), r"Captured image 200x100 ")
+
+    def test_the_desktops_shortcut_starts_a_capture_when_it_is_released(self):
+        self.app.wait_for_log("Global shortcuts through the desktop's portal")
+        super_shift_t = "'shortcut-17-768'"  # as the program asked the desktop for it
+        pointer("move", 1275, 795)
+        control("Press", super_shift_t)
+        time.sleep(0.5)
+        self.assertEqual(overlays(), [])
+        control("Release", super_shift_t)
+        wait_until(lambda: len(overlays()) == 2, message="an overlay on each output")
+        pointer("move", 15, 15)
+        key("Escape")
+        self.app.wait_for_log("Selection cancelled")
 
     def test_zrefused_consent_ends_in_the_permission_step_without_an_overlay(self):
         control("SetAnswer", 1)  # the user cancels the desktop's dialog
