@@ -10,6 +10,7 @@
 #include <QKeySequence>
 #include <QTimer>
 
+#include <utility>
 #include <vector>
 
 // One entry of the portal's a(sa{sv}) shortcut lists.
@@ -36,6 +37,10 @@ const QDBusArgument& operator>>(const QDBusArgument& argument, PortalShortcut& s
 namespace {
 
 constexpr auto shortcutsInterface = u"org.freedesktop.portal.GlobalShortcuts";
+// Where the desktop cannot tell which program asks (one not installed as a
+// sandboxed app), KDE Plasma files the shortcuts under the session's name: the
+// same one every run keeps the user's choices there, and one entry.
+const QString sessionName = QStringLiteral("inkharbor");
 
 QString interfaceName() {
     return QString::fromUtf16(shortcutsInterface);
@@ -156,22 +161,31 @@ QCoro::Task<void> PortalHotKeyGrabber::bind() {
     binding_ = true;
     while (bindPending_) {
         bindPending_ = false;
-        // A session binds once: new shortcuts take a new session.
-        closeSession();
+        // A session binds once: new shortcuts take a new session, under the
+        // same name (KDE Plasma 5 files a program's shortcuts under it).
+        held_.clear();
+        co_await PortalRequest::closeSessionAndWait(bus_, std::exchange(session_, QString()));
         const QList<PortalShortcut> shortcuts = requests();
         requested_.clear();
         for (const PortalShortcut& shortcut : shortcuts)
             requested_.insert(shortcut.id);
         try {
-            const QVariantMap created =
-                co_await PortalRequest::call(bus_, interfaceName(), QLatin1String("CreateSession"),
-                                             {}, PortalRequest::sessionOptions());
+            // KDE Plasma 5 binds the shortcuts given with the session and
+            // answers with them; there BindShortcuts would open its settings
+            // instead. The others take them through BindShortcuts.
+            QVariantMap options = {{QStringLiteral("session_handle_token"), sessionName}};
+            options.insert(QStringLiteral("shortcuts"), QVariant::fromValue(shortcuts));
+            const QVariantMap created = co_await PortalRequest::call(
+                bus_, interfaceName(), QLatin1String("CreateSession"), {}, options);
             session_ = PortalRequest::objectPath(created.value(QStringLiteral("session_handle")));
-            const QVariantList arguments = {QVariant::fromValue(QDBusObjectPath(session_)),
-                                            QVariant::fromValue(shortcuts), QString()};
-            const QVariantMap result = co_await PortalRequest::call(
-                bus_, interfaceName(), QLatin1String("BindShortcuts"), arguments, {});
-            triggers_ = boundTriggers(result);
+            if (created.contains(QStringLiteral("shortcuts"))) {
+                triggers_ = boundTriggers(created);
+            } else {
+                const QVariantList arguments = {QVariant::fromValue(QDBusObjectPath(session_)),
+                                                QVariant::fromValue(shortcuts), QString()};
+                triggers_ = boundTriggers(co_await PortalRequest::call(
+                    bus_, interfaceName(), QLatin1String("BindShortcuts"), arguments, {}));
+            }
             available_ = true;
             lastError_.clear();
         } catch (const PortalError& e) {

@@ -70,6 +70,15 @@ void PortalRequest::closeSession(const QDBusConnection& bus, const QString& hand
                                                  QStringLiteral("Close")));
 }
 
+QCoro::Task<void> PortalRequest::closeSessionAndWait(QDBusConnection bus, QString handle) {
+    if (handle.isEmpty())
+        co_return;
+    // An error answer is as good: the session is gone either way.
+    co_await bus.asyncCall(QDBusMessage::createMethodCall(
+        QString::fromUtf16(service), handle, QStringLiteral("org.freedesktop.portal.Session"),
+        QStringLiteral("Close")));
+}
+
 QVariantMap PortalRequest::sessionOptions() {
     return {{QStringLiteral("session_handle_token"), newToken()}};
 }

@@ -45,6 +45,8 @@ QCoro::Task<QVariantList> callDirect(QDBusConnection bus, QString object, QStrin
 
 // Ends a portal session (org.freedesktop.portal.Session.Close), without waiting.
 void closeSession(const QDBusConnection& bus, const QString& handle);
+// The same, once the portal has closed it: a new session may take its name.
+QCoro::Task<void> closeSessionAndWait(QDBusConnection bus, QString handle);
 
 // The `missing` or `failed` error for a D-Bus error reply.
 PortalError errorFor(const QString& dbusErrorName, const QString& message);

@@ -137,6 +137,14 @@ TEST_F(PortalTest, HotKeysBindWithDescriptionAndTriggerAndFireOncePerPressAndRel
     grabber.grab(7, superShiftT);
     QCoreApplication::processEvents();
     EXPECT_EQ(calls(QStringLiteral("BindShortcuts")).size(), 1);
+    // A desktop that binds with the session (KDE Plasma 5, whose BindShortcuts
+    // opens its settings) is not asked to bind again.
+    control(QStringLiteral("BindAtCreation"), {});
+    const Shortcut superShiftB{11, 0x300};
+    grabber.grab(8, superShiftB);
+    ASSERT_TRUE(
+        TestAsync::waitUntil([&] { return grabber.boundTrigger(superShiftB).has_value(); }));
+    EXPECT_EQ(calls(QStringLiteral("BindShortcuts")).size(), 1);
 
     const QString id = PortalHotKeyGrabber::portalId(superShiftT);
     control(QStringLiteral("Press"), {id});

@@ -1,7 +1,8 @@
 #!/usr/bin/python3
 """A stand-in for xdg-desktop-portal on a PipeWire of its own: ScreenCast hands
 out a solid-colour picture stream for each argument COLOUR:WIDTHxHEIGHT:X,Y,W,H
-(the stream's pixels, and where the output it stands for lies in points);
+(the stream's pixels, and where the output it stands for lies in points), new
+streams for each session, as a desktop's portal makes them;
 GlobalShortcuts binds what it is asked to. Its helpers end with it."""
 # Methods that may ask the user answer later with their Request's Response
 # signal, as the real portal does. A control object lets the test choose the
@@ -32,7 +33,8 @@ INTERFACES = {  # name: {method: (argument types, result types)}, [signals]
         "BindShortcuts": (["o", "a(sa{sv})", "s", "a{sv}"], REQUEST)}, ["Activated", "Deactivated"]),
     "org.inkharbor.FakePortal": ({
         "SetAnswer": (["u"], []), "Calls": ([], ["s"]), "OpenSessions": ([], ["u"]),
-        "Press": (["s"], []), "Release": (["s"], []), "Withdraw": (["s"], [])}, []),
+        "Press": (["s"], []), "Release": (["s"], []), "Withdraw": (["s"], []),
+        "BindAtCreation": ([], [])}, []),
     "org.freedesktop.portal.Session": ({"Close": ([], [])}, []),
 }
 
@@ -59,12 +61,14 @@ def bus_name(sender):
 
 
 class FakePortal:
-    def __init__(self, connection, streams):
-        self.connection, self.streams = connection, streams
+    def __init__(self, connection, specs):
+        self.connection, self.specs = connection, specs
+        self.pictures = {}  # session path -> the processes of its streams
         self.answer, self.tokens, self.calls = 0, 0, []
         self.sessions = {}  # path -> registration id
         self.registrations = {}  # interface -> registration id
         self.shortcut_session = self.shortcut_owner = None
+        self.bind_at_creation = False  # as KDE Plasma 5 does
 
     def respond(self, sender, path, code, results):
         # After the method's reply, as the real portal answers once the user has.
@@ -80,6 +84,8 @@ class FakePortal:
         return path
 
     def on_session_call(self, connection, sender, path, interface, method, params, invocation):
+        for process in self.pictures.pop(path, []):
+            process.terminate()
         rid = self.sessions.pop(path, None)
         if rid is not None:
             connection.unregister_object(rid)
@@ -109,17 +115,18 @@ class FakePortal:
             return self.respond(sender, request, self.answer, {})
         elif method == "Start":
             self.tokens += 1
+            self.pictures[args[0]], nodes = picture_streams(self.specs, self.tokens)
             streams = [(node, {"position": GLib.Variant("(ii)", (x, y)),
                                "size": GLib.Variant("(ii)", (w, h)),
                                "source_type": GLib.Variant("u", 1)})
-                       for node, (x, y, w, h) in self.streams]
+                       for node, (x, y, w, h) in nodes]
             results = {"streams": GLib.Variant("a(ua{sv})", streams),
                        "restore_token": GLib.Variant("s", "token-%d" % self.tokens)}
-        elif method == "BindShortcuts":
+        if method == "BindShortcuts" or (self.bind_at_creation and "shortcuts" in options):
             bound = [(name, {"description": GLib.Variant("s", props.get("description", "")),
                              "trigger_description": GLib.Variant("s", props.get("preferred_trigger", ""))})
-                     for name, props in args[1]]
-            results = {"shortcuts": GLib.Variant("a(sa{sv})", bound)}
+                     for name, props in (args[1] if method == "BindShortcuts" else options["shortcuts"])]
+            results["shortcuts"] = GLib.Variant("a(sa{sv})", bound)
         self.respond(sender, request, 0, results)
 
     def on_control(self, method, args):
@@ -127,6 +134,8 @@ class FakePortal:
             # As a portal without a backend for the interface: calls to it
             # fail with "no such interface".
             self.connection.unregister_object(self.registrations.pop(args[0]))
+        elif method == "BindAtCreation":
+            self.bind_at_creation = True
         elif method == "SetAnswer":
             self.answer = args[0]
         elif method == "Calls":
@@ -156,35 +165,42 @@ def wait_for(condition, what):
     sys.exit("fake_portal: no " + what)
 
 
-def picture_streams(specs):
-    """[(node, (x, y, w, h))], once PipeWire has every picture."""
+def start_pipewire():
     start("pipewire")
     wait_for(lambda: os.path.exists(os.path.join(os.environ["XDG_RUNTIME_DIR"], "pipewire-0")),
              "pipewire")
     start("wireplumber")  # links the pictures to their nodes, as on a desktop
-    for i, spec in enumerate(specs):
+
+
+def picture_streams(specs, serial):
+    """The processes of new picture streams, and [(node, (x, y, w, h))] once
+    PipeWire has every picture."""
+    names = [f"inkharbor-picture-{serial}-{i}" for i in range(len(specs))]
+    processes = []
+    for name, spec in zip(names, specs):
         colour, size, _ = spec.split(":")
         width, height = size.split("x")
-        start("gst-launch-1.0", "-q", "videotestsrc", "pattern=solid-color",
-              f"foreground-color={colour}", "is-live=true", "!",
-              f"video/x-raw,format=BGRx,width={width},height={height},framerate=5/1", "!",
-              "pipewiresink", "mode=provide",
-              f"stream-properties=props,media.class=Video/Source,node.name=inkharbor-picture-{i}")
+        processes.append(start(
+            "gst-launch-1.0", "-q", "videotestsrc", "pattern=solid-color",
+            f"foreground-color={colour}", "is-live=true", "!",
+            f"video/x-raw,format=BGRx,width={width},height={height},framerate=5/1", "!",
+            "pipewiresink", "mode=provide",
+            f"stream-properties=props,media.class=Video/Source,node.name={name}"))
 
     def nodes():
         dump = json.loads(subprocess.run(["pw-dump"], capture_output=True).stdout or b"[]")
         found = {((o.get("info") or {}).get("props") or {}).get("node.name"): o["id"] for o in dump}
-        ids = [found.get(f"inkharbor-picture-{i}") for i in range(len(specs))]
+        ids = [found.get(name) for name in names]
         return None if None in ids else ids
-    return [(node, tuple(int(v) for v in spec.split(":")[2].split(",")))
-            for node, spec in zip(wait_for(nodes, "picture streams"), specs)]
+    return processes, [(node, tuple(int(v) for v in spec.split(":")[2].split(",")))
+                       for node, spec in zip(wait_for(nodes, "picture streams"), specs)]
 
 
 def main():
-    streams = picture_streams(sys.argv[1:])
+    start_pipewire()
     loop = GLib.MainLoop()
     connection = Gio.bus_get_sync(Gio.BusType.SESSION, None)
-    portal = FakePortal(connection, streams)
+    portal = FakePortal(connection, sys.argv[1:])
     for name in list(INTERFACES)[:3]:
         portal.registrations[name] = connection.register_object(
             PATH, interface_info(name), portal.on_call, portal.on_get, None)
