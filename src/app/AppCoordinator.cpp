@@ -160,10 +160,13 @@ QCoro::Task<void> AppCoordinator::capture(CaptureMode mode) {
             log_.info("No permission to read the screen");
             onboardingWindow_.show(OnboardingStep::permission);
         } else {
-            log_.error("Capture failed: no display could be read");
-            toast_.show(
-                tr("Something went wrong"),
-                QCoreApplication::translate("CaptureService", "The screen could not be read."), {});
+            // The desktop's reason where it gave one ("This display was not shared…").
+            QString why = platform_.screens.grabFailure();
+            log_.error("Capture failed: no display could be read (%@)", why);
+            if (why.isEmpty())
+                why =
+                    QCoreApplication::translate("CaptureService", "The screen could not be read.");
+            toast_.show(tr("Something went wrong"), why, {});
         }
     } else if (!selection) {
         log_.info("Selection cancelled");

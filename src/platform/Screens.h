@@ -35,6 +35,9 @@ public:
     // image when the display is gone or cannot be read. It may take a while
     // (another process or the desktop answers), so it resumes when done.
     virtual QCoro::Task<QImage> grab(quint32 displayId) = 0;
+    // Why the last grab that gave no picture gave none, in words for the
+    // user ("This display was not shared…"); empty when nothing is known.
+    virtual QString grabFailure() const { return {}; }
 
     // Where a top-level window of ours goes on a display.
     enum class Placement {

@@ -263,6 +263,13 @@ TEST_F(AppCoordinatorTest, FailuresSayWhatWentWrongAndTheNextCaptureWorks) {
               QStringLiteral("The recogniser ran out of time."));
     EXPECT_EQ(fake.log.find(LogLevel::Error, QStringLiteral("capture")).size(), 1);
 
+    // No picture of any display: the desktop's reason, where it gave one.
+    fake.screens.failure = QStringLiteral("This display was not shared with Inkharbor.");
+    request(CaptureMode::text);
+    waitForEnd();
+    EXPECT_EQ(coordinator.toast().view()->detail(), *fake.screens.failure);
+
+    fake.screens.failure.reset();
     fake.recognizer.performError.reset();
     fake.recognizer.results = {line(QStringLiteral("fine"), 0.1)};
     captureText();

@@ -31,14 +31,16 @@ public:
     QList<DisplayInfo> displays() const override { return list; }
     QPoint pointerPosition() const override { return pointer; }
     std::chrono::milliseconds delay{0}; // how long each grab takes to answer
+    std::optional<QString> failure;      // no picture, and the desktop says why
     QCoro::Task<QImage> grab(quint32 id) override {
         ++grabs;
         if (onGrab)
             onGrab();
         if (delay.count() > 0)
             co_await QCoro::sleepFor(delay);
-        co_return frameOf(id);
+        co_return failure ? QImage() : frameOf(id);
     }
+    QString grabFailure() const override { return failure.value_or(QString()); }
     QImage frameOf(quint32 id) const {
         for (const DisplayInfo& d : list) {
             if (d.id != id)

@@ -1,5 +1,7 @@
 #include "platform/wayland/WaylandScreens.h"
 
+#include "platform/Error.h"
+
 #include "platform/portal/PortalScreenCapture.h"
 
 #include <QCursor>
@@ -55,6 +57,7 @@ QScreen* WaylandScreens::screenFor(quint32 displayId) const {
 }
 
 QCoro::Task<QImage> WaylandScreens::grab(quint32 displayId) {
+    grabFailure_.clear();
     QScreen* screen = screenFor(displayId);
     if (!screen)
         co_return QImage();
@@ -68,7 +71,8 @@ QCoro::Task<QImage> WaylandScreens::grab(quint32 displayId) {
     QImage image;
     try {
         image = co_await portal_->grab(screen->geometry());
-    } catch (const std::exception&) {
+    } catch (const std::exception& e) {
+        grabFailure_ = describe(e);
     }
     co_return image;
 }

@@ -20,6 +20,7 @@ public:
     // no program where it is elsewhere.
     QPoint pointerPosition() const override;
     QCoro::Task<QImage> grab(quint32 displayId) override;
+    QString grabFailure() const override { return grabFailure_; }
     // Windows have no global position here: the window is put on the
     // display's output, the overlay full screen, the rest where the
     // compositor chooses.
@@ -35,4 +36,5 @@ private:
 
     QString grim_;
     PortalScreenCapture* portal_;
+    QString grabFailure_;
 };
