@@ -285,8 +285,10 @@ TesseractEngine::Result TesseractEngine::readRows(const QImage& image, const QLi
         const QRect inside = row.intersected(image.rect());
         if (inside.isEmpty())
             continue;
-        // Half a row of white on every side, as the engine expects around a line.
-        const int pad = std::max(4, inside.height() / 2);
+        // A row's height of white on every side. With half of it, the engine
+        // misread the start of some rows of a listing ("-rw-r--r--" as
+        // "-lWw-r--r--"; measured with bench-recognition).
+        const int pad = std::max(4, inside.height());
         QImage strip(inside.width() + 2 * pad, inside.height() + 2 * pad,
                      QImage::Format_Grayscale8);
         strip.fill(255);
