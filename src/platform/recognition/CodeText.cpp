@@ -24,6 +24,38 @@ QString wordBefore(const QString& line, qsizetype end) {
     return line.mid(start, end - start);
 }
 
+// A zero with a dot or a slash inside, as monospace fonts draw it, is read as
+// one of these.
+bool looksLikeZero(QChar c) {
+    return c == u'@' || c == u'\u00a9' || c == u'\u00ae'; // @ © ®
+}
+
+// The character next to i in the direction step, past spaces; a null QChar at the end.
+QChar neighbour(const QString& line, qsizetype i, qsizetype step) {
+    for (i += step; i >= 0 && i < line.size(); i += step) {
+        if (line[i] != u' ')
+            return line[i];
+    }
+    return {};
+}
+
+// Code has no typographic quotes, and where an operand stands between an
+// operator and a bracket or separator ("start=@)", "? © :") it is a number.
+QString codeCharacters(QString line) {
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        const QChar c = line[i];
+        if (c == u'\u201c' || c == u'\u201d' || c == u'\u201e') // “ ” „
+            line[i] = u'"';
+        else if (c == u'\u2018' || c == u'\u2019') // ‘ ’
+            line[i] = u'\'';
+        else if (looksLikeZero(c) && QStringView(u"=(,?:[").contains(neighbour(line, i, -1)) &&
+                 (neighbour(line, i, 1).isNull() ||
+                  QStringView(u"),;:]}").contains(neighbour(line, i, 1))))
+            line[i] = u'0';
+    }
+    return line;
+}
+
 } // namespace
 
 bool looksLikeCode(const QString& line) {
@@ -38,9 +70,11 @@ bool looksLikeCode(const QString& line) {
     return line.contains(u"::"_s) || line.contains(u"->"_s);
 }
 
-QString tidy(const QString& line, bool listing) {
-    if (!listing && !looksLikeCode(line))
-        return line;
+QString tidy(const QString& read, bool listing) {
+    const bool code = looksLikeCode(read);
+    if (!listing && !code)
+        return read;
+    const QString line = code ? codeCharacters(read) : read;
     QString out;
     out.reserve(line.size());
     const qsizetype n = line.size();

@@ -13,7 +13,9 @@ namespace CodeText {
 // brackets, operators) that running text seldom has.
 bool looksLikeCode(const QString& line);
 
-// The line without the spaces described above. `listing`: the line is a row
+// The line without the spaces described above; in a line of code, also with
+// straight quotes for typographic ones and zeros for the "@" or "©" the
+// engine reads a dotted zero as. `listing`: the line is a row
 // of a listing or table, where file names and addresses are the rule, so it
 // is tidied even without the marks of code.
 QString tidy(const QString& line, bool listing = false);

@@ -67,7 +67,7 @@ void splitTall(const QImage& image, InkBand band, int height, QList<InkBand>& ou
         }
         if (best < 0 || ink[size_t(best - first)] * 4 > typical)
             break;
-        out << InkBand{band.top, best};
+        out << InkBand{band.top, best + 1};
         band.top = best + 1;
     }
     out << band;

@@ -205,22 +205,53 @@ TesseractEngine::missedLines(const QImage& image, const QList<Line>& found,
     QList<Line> missed;
     for (qsizetype i = 0; i < bands.size(); ++i) {
         const auto& band = bands[i];
-        const int height = band.bottom - band.top;
-        const bool covered = std::any_of(found.begin(), found.end(), [&](const Line& line) {
-            const int overlap =
-                std::min(band.bottom, line.box.bottom() + 1) - std::max(band.top, line.box.top());
-            return overlap * 2 >= height;
-        });
-        if (covered || height < minHeight)
+        // The longest run of the band's rows that no line found covers: all
+        // of it, or the rest of a band whose rows touch (a closing brace
+        // under a line whose underscores reach it).
+        std::vector<bool> covered(size_t(band.bottom - band.top), false);
+        for (const Line& line : found) {
+            for (int y = std::max(band.top, line.box.top());
+                 y < std::min(band.bottom, line.box.bottom() + 1); ++y)
+                covered[size_t(y - band.top)] = true;
+        }
+        int top = band.top;
+        int bottom = band.top;
+        for (int y = band.top; y < band.bottom;) {
+            if (covered[size_t(y - band.top)]) {
+                ++y;
+                continue;
+            }
+            int end = y;
+            while (end < band.bottom && !covered[size_t(end - band.top)])
+                ++end;
+            if (end - y > bottom - top) {
+                top = y;
+                bottom = end;
+            }
+            y = end;
+        }
+        const int height = bottom - top;
+        if (height < minHeight)
             continue;
-        const int above = i > 0 ? (band.top - bands[i - 1].bottom) / 2 : band.top;
-        const int below = i + 1 < bands.size() ? (bands[i + 1].top - band.bottom) / 2
-                                               : image.height() - band.bottom;
-        const int pad = std::min({above, below, height});
-        const QRect strip(0, band.top - pad, image.width(), height + 2 * pad);
-        for (Line line : recognize(image.copy(strip), tesseract::PSM_SINGLE_LINE, deadline, stop)) {
+        // White above and below, as much as there is towards the neighbouring
+        // bands on the narrower side (the engine reads a lone short line
+        // better so than with more white); a side where a line found in the
+        // band sits takes the other side's white, blank.
+        const int gapAbove = i > 0 ? (band.top - bands[i - 1].bottom) / 2 : band.top;
+        const int gapBelow = i + 1 < bands.size() ? (bands[i + 1].top - band.bottom) / 2
+                                                  : image.height() - band.bottom;
+        const int above = top == band.top ? gapAbove : 0;
+        const int below = bottom == band.bottom ? gapBelow : 0;
+        const int pad = std::min({top == band.top ? gapAbove : gapBelow,
+                                  bottom == band.bottom ? gapBelow : gapAbove, height});
+        QImage strip(image.width(), height + 2 * pad, QImage::Format_Grayscale8);
+        strip.fill(255);
+        for (int y = top - std::min(pad, above); y < bottom + std::min(pad, below); ++y)
+            std::memcpy(strip.scanLine(y - top + pad), image.constScanLine(y),
+                        size_t(image.width()));
+        for (Line line : recognize(strip, tesseract::PSM_SINGLE_LINE, deadline, stop)) {
             if (line.confidence >= recoveredLineConfidence) {
-                line.box.translate(strip.topLeft());
+                line.box.translate(0, top - pad);
                 missed << line;
             }
         }
@@ -254,8 +285,10 @@ TesseractEngine::Result TesseractEngine::readRows(const QImage& image, const QLi
         const QRect inside = row.intersected(image.rect());
         if (inside.isEmpty())
             continue;
-        // Half a row of white on every side, as the engine expects around a line.
-        const int pad = std::max(4, inside.height() / 2);
+        // A row's height of white on every side. With half of it, the engine
+        // misread the start of some rows of a listing ("-rw-r--r--" as
+        // "-lWw-r--r--"; measured with bench-recognition).
+        const int pad = std::max(4, inside.height());
         QImage strip(inside.width() + 2 * pad, inside.height() + 2 * pad,
                      QImage::Format_Grayscale8);
         strip.fill(255);

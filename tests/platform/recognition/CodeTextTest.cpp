@@ -24,3 +24,13 @@ TEST(CodeText, SpacesThatBelongStay) {
     EXPECT_EQ(tidy(u"x = 1; e.g. this"_s), u"x = 1; e.g. this"_s);
     EXPECT_EQ(tidy(u"Mem: 23Gi 1.2Gi"_s, true), u"Mem: 23Gi 1.2Gi"_s);
 }
+
+TEST(CodeText, QuotesAndZerosOfCodeAreRestored) {
+    EXPECT_EQ(tidy(u"fprintf(stderr, “usage: %s\\n”, argv[0]);"_s),
+              u"fprintf(stderr, \"usage: %s\\n\", argv[0]);"_s);
+    EXPECT_EQ(tidy(u"def __init__(self, start=@):"_s), u"def __init__(self, start=0):"_s);
+    EXPECT_EQ(tidy(u"return x == MAGIC ? © : -EINVAL;"_s), u"return x == MAGIC ? 0 : -EINVAL;"_s);
+    // Decorators, addresses and matrix products keep their @; prose its quotes.
+    EXPECT_EQ(tidy(u"@property_name(x) = a @ b;"_s), u"@property_name(x) = a @ b;"_s);
+    EXPECT_EQ(tidy(u"Can’t connect to “Office-5G”"_s), u"Can’t connect to “Office-5G”"_s);
+}
