@@ -20,6 +20,7 @@ PasteboardItem plainText(const QString& text) {
     return {{FakePasteboard::plainTextType(), text.toUtf8(), {}, 8}};
 }
 
+// Undo gives back every representation, and reaches back only to the last copy.
 TEST(ClipboardService, CopyLeavesOnlyTheTextAndUndoRestoresEveryRepresentation) {
     FakePasteboard pasteboard;
     pasteboard.contents = richContents;
@@ -28,9 +29,18 @@ TEST(ClipboardService, CopyLeavesOnlyTheTextAndUndoRestoresEveryRepresentation) 
     service.copy(u"captured"_s);
     EXPECT_EQ(pasteboard.contents, QList<PasteboardItem>{plainText(u"captured"_s)});
     EXPECT_EQ(service.previousItems(), richContents);
-
     service.undo();
     EXPECT_EQ(pasteboard.contents, richContents);
+    EXPECT_TRUE(service.previousItems().isEmpty());
+
+    service.copy(u"first"_s);
+    service.copy(u"second"_s);
+    service.undo();
+    EXPECT_EQ(pasteboard.contents, QList<PasteboardItem>{plainText(u"first"_s)});
+    // The saved contents are gone: a second undo empties the clipboard.
+    service.undo();
+    EXPECT_TRUE(pasteboard.contents.isEmpty());
+    service.copy(u"third"_s);
     EXPECT_TRUE(service.previousItems().isEmpty());
 }
 
@@ -47,23 +57,6 @@ TEST(ClipboardService, ACopySavesTheSnapshotTakenBeforeIt) {
     EXPECT_EQ(service.previousItems(), richContents);
     service.copy(u"again"_s);
     EXPECT_EQ(service.previousItems(), QList<PasteboardItem>{plainText(u"captured"_s)});
-}
-
-TEST(ClipboardService, UndoReachesBackOnlyToTheLastCopy) {
-    FakePasteboard pasteboard;
-    pasteboard.contents = richContents;
-    ClipboardService service(pasteboard);
-
-    service.copy(u"first"_s);
-    service.copy(u"second"_s);
-    service.undo();
-    EXPECT_EQ(pasteboard.contents, QList<PasteboardItem>{plainText(u"first"_s)});
-
-    // The saved contents are gone: a second undo empties the clipboard.
-    service.undo();
-    EXPECT_TRUE(pasteboard.contents.isEmpty());
-    service.copy(u"third"_s);
-    EXPECT_TRUE(service.previousItems().isEmpty());
 }
 
 } // namespace

@@ -31,16 +31,16 @@ public:
     QList<DisplayInfo> displays() const override { return list; }
     QPoint pointerPosition() const override { return pointer; }
     std::chrono::milliseconds delay{0}; // how long each grab takes to answer
-    std::optional<QString> failure;      // no picture, and the desktop says why
+    QString failure;                    // why a grab gave no picture, as the desktop says
     QCoro::Task<QImage> grab(quint32 id) override {
         ++grabs;
         if (onGrab)
             onGrab();
         if (delay.count() > 0)
             co_await QCoro::sleepFor(delay);
-        co_return failure ? QImage() : frameOf(id);
+        co_return frameOf(id);
     }
-    QString grabFailure() const override { return failure.value_or(QString()); }
+    QString grabFailure() const override { return failure; }
     QImage frameOf(quint32 id) const {
         for (const DisplayInfo& d : list) {
             if (d.id != id)

@@ -44,15 +44,13 @@ public:
     // With desktopBinds, the desktop binds what is grabbed and answers with bind().
     Reach reach() const override { return desktopBinds ? Reach::desktopBinds : Reach::grabs; }
     std::optional<QString> boundTrigger(const Shortcut& shortcut) const override {
-        const auto it = bound.find(shortcut);
-        return it == bound.end() ? std::nullopt : std::optional(it->second);
+        return bound.contains(shortcut) ? std::optional(bound.at(shortcut)) : std::nullopt;
     }
     void setDescriber(Describer d) override { describe = std::move(d); }
     void setChangeHandler(std::function<void()> h) override { changed = std::move(h); }
     void bind(const Shortcut& shortcut, const QString& trigger) {
         bound[shortcut] = trigger;
-        if (changed)
-            changed();
+        changed();
     }
 
     std::set<Shortcut> refused;

@@ -28,10 +28,4 @@ TEST(LogFormat, MalformedFormatsNeverReadPastTheArguments) {
     EXPECT_EQ(fmt("open %{public", {LogArgs::make(1)}, true), u"open "_s);
 }
 
-TEST(LogFormat, RectanglesPrintOriginThenSize) {
-    EXPECT_EQ(fmt("Selected %s on display %u",
-                  {LogArgs::make(QRectF(100, 100, 200, 100)), LogArgs::make(7u)}, true),
-              u"Selected (100.0, 100.0, 200.0, 100.0) on display 7"_s);
-}
-
 } // namespace

@@ -33,7 +33,7 @@ QColor inkOf(const QPixmap& pixmap) {
     return ink;
 }
 
-TEST(SymbolIcons, EverySymbolHasADrawing) {
+TEST(SymbolIcons, EverySymbolHasADrawingInThePalettesColours) {
     for (const QString& name : SymbolIcons::symbolNames()) {
         const QIcon icon = SymbolIcons::ownIcon(name);
         ASSERT_FALSE(icon.isNull()) << name.toStdString();
@@ -41,9 +41,8 @@ TEST(SymbolIcons, EverySymbolHasADrawing) {
     }
     EXPECT_TRUE(SymbolIcons::icon(QStringLiteral("no.such.symbol")).isNull());
     EXPECT_TRUE(SymbolIcons::svg(QStringLiteral("../icons.qrc"), Qt::black).isEmpty());
-}
 
-TEST(SymbolIcons, OwnDrawingsFollowThePaletteAndDisabledState) {
+    // Our drawings follow the palette and the disabled state.
     const QPalette original = QApplication::palette();
     QPalette palette = original;
     palette.setColor(QPalette::Active, QPalette::ButtonText, QColor(250, 10, 10));
