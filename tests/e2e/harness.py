@@ -21,13 +21,13 @@ def run(*args, check=True, timeout=30):
     return subprocess.run(args, check=check, timeout=timeout, capture_output=True)
 
 
-def wait_until(condition, timeout=15.0, message="condition"):
+def wait_until(condition, timeout=15.0, message="condition", interval=0.05):
     deadline = time.monotonic() + timeout
     while time.monotonic() < deadline:
         value = condition()
         if value:
             return value
-        time.sleep(0.05)
+        time.sleep(interval)
     raise AssertionError(f"timed out waiting for {message}")
 
 
