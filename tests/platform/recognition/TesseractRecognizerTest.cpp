@@ -43,7 +43,13 @@ QString failureOf(QCoro::Task<QList<RecognizedText>> task) {
 class TesseractRecognizerTest : public ::testing::Test {
 protected:
     Cld2LanguageIdentifier identifier;
-    TesseractRecognizer recognizer{identifier};
+    // What is read is checked here, not how fast: a sanitizer build on a busy
+    // machine takes many times the limit a user gets.
+    TesseractRecognizer recognizer{identifier, [] {
+                                       TesseractRecognizer::Options patient;
+                                       patient.timeLimit = std::chrono::minutes(10);
+                                       return patient;
+                                   }()};
 
     QList<RecognizedText> read(const QImage& image, bool autoDetect = true,
                                QStringList languages = {}, QStringList words = {}) {
