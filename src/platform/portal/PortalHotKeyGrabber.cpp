@@ -10,6 +10,8 @@
 #include <QKeySequence>
 #include <QTimer>
 
+#include <qcoro/qcorodbuspendingcall.h>
+
 #include <utility>
 #include <vector>
 
@@ -73,7 +75,7 @@ PortalHotKeyGrabber::PortalHotKeyGrabber(QDBusConnection bus)
 }
 
 PortalHotKeyGrabber::~PortalHotKeyGrabber() {
-    closeSession();
+    PortalRequest::closeSession(bus_, session_);
 }
 
 QString PortalHotKeyGrabber::portalId(const Shortcut& shortcut) {
@@ -164,7 +166,7 @@ QCoro::Task<void> PortalHotKeyGrabber::bind() {
         // A session binds once: new shortcuts take a new session, under the
         // same name (KDE Plasma 5 files a program's shortcuts under it).
         held_.clear();
-        co_await PortalRequest::closeSessionAndWait(bus_, std::exchange(session_, QString()));
+        co_await PortalRequest::closeSession(bus_, std::exchange(session_, QString()));
         const QList<PortalShortcut> shortcuts = requests();
         requested_.clear();
         for (const PortalShortcut& shortcut : shortcuts)
@@ -202,14 +204,6 @@ QCoro::Task<void> PortalHotKeyGrabber::bind() {
             changed_();
     }
     binding_ = false;
-}
-
-void PortalHotKeyGrabber::closeSession() {
-    if (session_.isEmpty())
-        return;
-    PortalRequest::closeSession(bus_, session_);
-    session_.clear();
-    held_.clear();
 }
 
 void PortalHotKeyGrabber::deliver(const QString& id, Event event) {

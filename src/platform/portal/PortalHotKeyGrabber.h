@@ -62,7 +62,6 @@ private:
     QList<PortalShortcut> requests() const;
     void scheduleBind();
     QCoro::Task<void> bind();
-    void closeSession();
     void deliver(const QString& id, Event event);
 
     QDBusConnection bus_;

@@ -62,19 +62,10 @@ QString PortalRequest::objectPath(const QVariant& value) {
     return value.toString();
 }
 
-void PortalRequest::closeSession(const QDBusConnection& bus, const QString& handle) {
+QDBusPendingCall PortalRequest::closeSession(const QDBusConnection& bus, const QString& handle) {
     if (handle.isEmpty())
-        return;
-    bus.asyncCall(QDBusMessage::createMethodCall(QString::fromUtf16(service), handle,
-                                                 QStringLiteral("org.freedesktop.portal.Session"),
-                                                 QStringLiteral("Close")));
-}
-
-QCoro::Task<void> PortalRequest::closeSessionAndWait(QDBusConnection bus, QString handle) {
-    if (handle.isEmpty())
-        co_return;
-    // An error answer is as good: the session is gone either way.
-    co_await bus.asyncCall(QDBusMessage::createMethodCall(
+        return QDBusPendingCall::fromCompletedCall(QDBusMessage());
+    return bus.asyncCall(QDBusMessage::createMethodCall(
         QString::fromUtf16(service), handle, QStringLiteral("org.freedesktop.portal.Session"),
         QStringLiteral("Close")));
 }

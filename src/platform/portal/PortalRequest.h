@@ -3,6 +3,7 @@
 #include "platform/Error.h"
 
 #include <QDBusConnection>
+#include <QDBusPendingCall>
 #include <QObject>
 #include <QVariantMap>
 
@@ -43,10 +44,10 @@ QCoro::Task<QVariantMap> call(QDBusConnection bus, QString interface, QString me
 QCoro::Task<QVariantList> callDirect(QDBusConnection bus, QString object, QString interface,
                                      QString method, QVariantList arguments);
 
-// Ends a portal session (org.freedesktop.portal.Session.Close), without waiting.
-void closeSession(const QDBusConnection& bus, const QString& handle);
-// The same, once the portal has closed it: a new session may take its name.
-QCoro::Task<void> closeSessionAndWait(QDBusConnection bus, QString handle);
+// Ends a portal session (org.freedesktop.portal.Session.Close). Awaiting the
+// call tells when the portal has closed it, so that a new session may take its
+// name; an error answer is as good, the session is gone either way.
+QDBusPendingCall closeSession(const QDBusConnection& bus, const QString& handle);
 
 // The `missing` or `failed` error for a D-Bus error reply.
 PortalError errorFor(const QString& dbusErrorName, const QString& message);
